@@ -1,0 +1,105 @@
+#include "settings/input_text_replacement.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<Cp932> kDefaultSources = {" ", "=+"};
+const std::vector<Cp932> kDefaultDestinations = {"/", "59/"};
+
+struct Case {
+    const char* name;
+    Cp932 text;
+    size_t caret;
+    Cp932 expected_text;
+    size_t expected_caret;
+};
+
+class DefaultPairsReplacement : public ::testing::TestWithParam<Case> {};
+
+TEST_P(DefaultPairsReplacement, GivesTextAndCaret) {
+    const Case& c = GetParam();
+    Cp932 text = c.text;
+    size_t caret = c.caret;
+    const bool changed =
+        ApplyInputTextReplacement(text, caret, kDefaultSources, kDefaultDestinations);
+    EXPECT_EQ(text, c.expected_text);
+    EXPECT_EQ(caret, c.expected_caret);
+    EXPECT_EQ(changed, c.text != c.expected_text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, DefaultPairsReplacement,
+    ::testing::Values(Case{"BlankBecomesDelimiter", "JA1ABC ", 7, "JA1ABC/", 7},
+                      Case{"EqualsBecomesReportAndDelimiter", "JA1ABC/=", 8, "JA1ABC/59/", 10},
+                      Case{"PlusBecomesReportAndDelimiter", "+", 1, "59/", 3},
+                      Case{"EveryOccurrenceReplaced", "A B+C=", 6, "A/B59/C59/", 10},
+                      Case{"CaretBeforeReplacementStays", "AB =", 1, "AB/59/", 1},
+                      Case{"CaretBetweenReplacementsMovesByEarlierOnly", "=A=", 1, "59/A59/", 3},
+                      Case{"NothingToReplace", "JA1ABC", 3, "JA1ABC", 3},
+                      Case{"CaretBeyondTextIsClamped", "AB", 99, "AB", 2},
+                      Case{"EmptyText", "", 0, "", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InputTextReplacement, EmptyDestinationDeletesCharactersAndMovesCaretBack) {
+    Cp932 text = "A-B-C";
+    size_t caret = 5;
+    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"-"}, {""}));
+    EXPECT_EQ(text, "ABC");
+    EXPECT_EQ(caret, 3u);
+}
+
+TEST(InputTextReplacement, TrailByteOfDoubleByteCharacterIsNotASourceCharacter) {
+    // "ソ" is 0x83 0x5C: its trail byte is the backslash.
+    Cp932 text = "\x83\x5C\\";
+    size_t caret = 3;
+    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"\\"}, {"/"}));
+    EXPECT_EQ(text, "\x83\x5C/");
+    EXPECT_EQ(caret, 3u);
+}
+
+TEST(InputTextReplacement, DoubleByteSourceIsReplacedAsOneCharacter) {
+    // Full-width blank (0x81 0x40) typed in a call sign.
+    Cp932 text = "JA1\x81\x40X";
+    size_t caret = 6;
+    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"\x81\x40"}, {"/"}));
+    EXPECT_EQ(text, "JA1/X");
+    EXPECT_EQ(caret, 5u);
+}
+
+TEST(InputTextReplacement, PairsApplyInIndexOrder) {
+    // The first pair's output is input to the second.
+    Cp932 text = "a";
+    size_t caret = 1;
+    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"a", "b"}, {"b", "cc"}));
+    EXPECT_EQ(text, "cc");
+    EXPECT_EQ(caret, 2u);
+}
+
+TEST(InputTextReplacement, SelfFeedingPairIsSkippedInsteadOfLoopingForever) {
+    Cp932 text = "a b";
+    size_t caret = 3;
+    EXPECT_FALSE(ApplyInputTextReplacement(text, caret, {" "}, {"  "}));
+    EXPECT_EQ(text, "a b");
+    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {" ", "a"}, {"x ", "z"}));
+    EXPECT_EQ(text, "z b");
+}
+
+TEST(InputTextReplacement, ExtraSourcesWithoutDestinationsAreIgnored) {
+    Cp932 text = "a b";
+    size_t caret = 0;
+    EXPECT_FALSE(ApplyInputTextReplacement(text, caret, {" "}, {}));
+    EXPECT_EQ(text, "a b");
+}
+
+TEST(InputTextReplacement, SelfFeedingDetection) {
+    EXPECT_TRUE(IsSelfFeedingReplacementPair(" ", " /"));
+    EXPECT_TRUE(IsSelfFeedingReplacementPair("=+", "59+"));
+    EXPECT_FALSE(IsSelfFeedingReplacementPair("=+", "59/"));
+    EXPECT_FALSE(IsSelfFeedingReplacementPair(" ", ""));
+    // The backslash inside "ソ" is not a character of the destination.
+    EXPECT_FALSE(IsSelfFeedingReplacementPair("\\", "\x83\x5C"));
+    EXPECT_TRUE(IsSelfFeedingReplacementPair("\x83\x5C", "a\x83\x5C"));
+}
+
+}  // namespace

@@ -1,0 +1,495 @@
+#include "settings/quillmark_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <functional>
+
+#include "settings/memory_settings_store.h"
+
+namespace {
+
+CQuillmarkSystem LoadedFrom(const CMemorySettingsStore& store) {
+    CQuillmarkSystem system;
+    system.Load(store);
+    system.Validate(false);
+    return system;
+}
+
+TEST(QuillmarkSystem, ConstructionGivesResetValues) {
+    const CQuillmarkSystem system;
+    EXPECT_EQ(system.GetIsSavingSettingsEnabled(), 1);
+    EXPECT_EQ(system.GetnElapse(), 3);
+    EXPECT_EQ(system.GetMainWindowPlacementSaveFlag(), 2);
+    EXPECT_EQ(system.GetMainWindowState(), 1);
+    EXPECT_EQ(system.GetMainWindowRect(), (CQuillmarkSystem::Rect{0, 0, -1, -1}));
+    EXPECT_EQ(system.GetDateDisplayString(), CQuillmarkSystem::DefaultDateDisplayString());
+    EXPECT_EQ(system.GetIsDisplayUTC(), 0);
+    EXPECT_EQ(system.GetPunctuationMarks(), "/,.");
+    // The reset value differs from the value of a missing key here.
+    EXPECT_EQ(system.GetIsInputPointsEveryTime(), 1);
+    EXPECT_EQ(system.GetDefaultPoints(), 1);
+    EXPECT_EQ(system.GetUnderDecimalPoint(), 3);
+    EXPECT_EQ(system.GetDefaultPrintType(), 1);
+    EXPECT_EQ(system.GetCurrentPrintType(), 1);
+    EXPECT_EQ(system.GetStationParameter(), 1);
+    EXPECT_EQ(system.GetIsUseStationParameter(), 0);
+    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{" ", "=+"}));
+    EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"/", "59/"}));
+}
+
+TEST(QuillmarkSystem, DefaultDateDisplayStringIsTheJapaneseClockFormat) {
+    EXPECT_EQ(CQuillmarkSystem::DefaultDateDisplayString(),
+              "[ %#Y \x94N  %#m \x8C\x8E %#d \x93\xFA ( %A )  %#H \x8E\x9E %M \x95\xAA %S "
+              "\x95\x62 ]");
+}
+
+TEST(QuillmarkSystem, EmptyStoreGivesMissingKeyValues) {
+    const CMemorySettingsStore store;
+    const CQuillmarkSystem system = LoadedFrom(store);
+    EXPECT_EQ(system.GetIsInputPointsEveryTime(), 0);
+    EXPECT_EQ(system.GetIsInputCardDataEveryTime(), 1);
+    EXPECT_EQ(system.GetDefaultSettingOfCardDemand(), 1);
+    EXPECT_EQ(system.GetIsInputElectricWaveTypeEveryTime(), 0);
+    EXPECT_EQ(system.GetIsInputCQEveryTime(), 0);
+    EXPECT_EQ(system.GetIsInputCommentsEveryTime(), 1);
+    EXPECT_EQ(system.GetIsPrintDialogBypassed(), 1);
+    EXPECT_EQ(system.GetIsAutomaticSavingEnabled(), 1);
+    EXPECT_EQ(system.GetIsReplacingInputTextEnabled(), 1);
+    EXPECT_EQ(system.GetMainWindowRect(), (CQuillmarkSystem::Rect{0, 0, -1, -1}));
+    EXPECT_EQ(system.GetName(), "");
+}
+
+TEST(QuillmarkSystem, MissingPairsGiveTheTwoDefaultPairs) {
+    CMemorySettingsStore store;
+    store.SetString("InputTextReplacement", "SourceCharacters_2", "x");
+    store.SetString("InputTextReplacement", "DestinationCharacters_2", "y");
+    const CQuillmarkSystem system = LoadedFrom(store);
+    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{" ", "=+"}));
+    EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"/", "59/"}));
+}
+
+TEST(QuillmarkSystem, DefaultPairsFollowTheFirstPunctuationMark) {
+    CMemorySettingsStore store;
+    store.SetString("PunctuationMarks", "PunctuationMarks", "-/");
+    EXPECT_EQ(LoadedFrom(store).GetDestinationCharactersArray(), (std::vector<Cp932>{"-", "59-"}));
+    // A double-byte first mark ("／") is taken whole.
+    store.SetString("PunctuationMarks", "PunctuationMarks", "\x81^/");
+    EXPECT_EQ(LoadedFrom(store).GetDestinationCharactersArray(),
+              (std::vector<Cp932>{"\x81^", "59\x81^"}));
+}
+
+TEST(QuillmarkSystem, MissingDestinationGivesAnEmptyOne) {
+    CMemorySettingsStore store;
+    store.SetString("InputTextReplacement", "SourceCharacters_1", "x");
+    store.SetString("InputTextReplacement", "SourceCharacters_2", "y");
+    store.SetString("InputTextReplacement", "SourceCharacters_3", "z");
+    store.SetString("InputTextReplacement", "DestinationCharacters_1", "d1");
+    store.SetString("InputTextReplacement", "DestinationCharacters_2", "d2");
+    CQuillmarkSystem system = LoadedFrom(store);
+    ASSERT_EQ(system.GetReplacementPairCount(), 3);
+    EXPECT_EQ(system.GetDestinationCharacters(2), "");
+    // The typed characters of that pair are deleted.
+    Cp932 text = "azb";
+    size_t caret = 3;
+    EXPECT_TRUE(system.ReplaceInputText(text, caret));
+    EXPECT_EQ(text, "ab");
+    EXPECT_EQ(caret, 2u);
+}
+
+TEST(QuillmarkSystem, PairsAreReadUntilTheFirstMissingSource) {
+    CMemorySettingsStore store;
+    store.SetString("InputTextReplacement", "SourceCharacters_1", "a");
+    store.SetString("InputTextReplacement", "SourceCharacters_3", "c");
+    const CQuillmarkSystem system = LoadedFrom(store);
+    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"a"}));
+}
+
+TEST(QuillmarkSystem, EmptySourceDropsItsPairAndTheRestMoveUp) {
+    CMemorySettingsStore store;
+    const std::vector<std::pair<Cp932, Cp932>> pairs = {{"a", "1"}, {"", "2"}, {"c", "3"}};
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        store.SetString("InputTextReplacement", "SourceCharacters_" + std::to_string(i + 1),
+                        pairs[i].first);
+        store.SetString("InputTextReplacement", "DestinationCharacters_" + std::to_string(i + 1),
+                        pairs[i].second);
+    }
+    const CQuillmarkSystem system = LoadedFrom(store);
+    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"a", "c"}));
+    EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"1", "3"}));
+}
+
+TEST(QuillmarkSystem, SelfFeedingPairIsRefusedAtValidation) {
+    CMemorySettingsStore store;
+    store.SetString("InputTextReplacement", "SourceCharacters_1", " ");
+    store.SetString("InputTextReplacement", "DestinationCharacters_1", "/ ");
+    store.SetString("InputTextReplacement", "SourceCharacters_2", "=");
+    store.SetString("InputTextReplacement", "DestinationCharacters_2", "59/");
+    CQuillmarkSystem system = LoadedFrom(store);
+    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"="}));
+    Cp932 text = "A B=";
+    size_t caret = 4;
+    system.ReplaceInputText(text, caret);  // must return
+    EXPECT_EQ(text, "A B59/");
+}
+
+TEST(QuillmarkSystem, OnlySelfFeedingPairsGiveTheDefaults) {
+    CMemorySettingsStore store;
+    store.SetString("InputTextReplacement", "SourceCharacters_1", "ab");
+    store.SetString("InputTextReplacement", "DestinationCharacters_1", "b");
+    EXPECT_EQ(LoadedFrom(store).GetSourceCharactersArray(), (std::vector<Cp932>{" ", "=+"}));
+}
+
+struct IntCase {
+    const char* name;
+    const char* section;
+    const char* key;
+    const char* stored;  // nullptr: key missing
+    int expected;
+    std::function<int(const CQuillmarkSystem&)> get;
+};
+
+class IntSettingNormalisation : public ::testing::TestWithParam<IntCase> {};
+
+TEST_P(IntSettingNormalisation, LoadAndValidateGiveAcceptedValue) {
+    const IntCase& c = GetParam();
+    CMemorySettingsStore store;
+    if (c.stored != nullptr) {
+        store.SetString(c.section, c.key, c.stored);
+    }
+    EXPECT_EQ(c.get(LoadedFrom(store)), c.expected)
+        << c.section << "/" << c.key << "=" << (c.stored ? c.stored : "(missing)");
+}
+
+const auto kElapse = [](const CQuillmarkSystem& s) { return s.GetnElapse(); };
+const auto kState = [](const CQuillmarkSystem& s) { return s.GetMainWindowState(); };
+const auto kFlag = [](const CQuillmarkSystem& s) { return s.GetMainWindowPlacementSaveFlag(); };
+const auto kSaving = [](const CQuillmarkSystem& s) { return s.GetIsSavingSettingsEnabled(); };
+const auto kUtc = [](const CQuillmarkSystem& s) { return s.GetIsDisplayUTC(); };
+const auto kPoints = [](const CQuillmarkSystem& s) { return s.GetDefaultPoints(); };
+const auto kAskPoints = [](const CQuillmarkSystem& s) { return s.GetIsInputPointsEveryTime(); };
+const auto kDecimals = [](const CQuillmarkSystem& s) { return s.GetUnderDecimalPoint(); };
+const auto kPrintType = [](const CQuillmarkSystem& s) { return s.GetDefaultPrintType(); };
+const auto kCurrentPrint = [](const CQuillmarkSystem& s) { return s.GetCurrentPrintType(); };
+const auto kBypass = [](const CQuillmarkSystem& s) { return s.GetIsPrintDialogBypassed(); };
+const auto kStation = [](const CQuillmarkSystem& s) { return s.GetStationParameter(); };
+const auto kRectLeft = [](const CQuillmarkSystem& s) { return s.GetMainWindowRect().left; };
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, IntSettingNormalisation,
+    ::testing::Values(
+        IntCase{"nElapse_0_kElapse", "TitleLogoDisplay", "nElapse", "0", 3, kElapse},
+        IntCase{"nElapse_10_kElapse", "TitleLogoDisplay", "nElapse", "10", 3, kElapse},
+        IntCase{"nElapse_1_kElapse", "TitleLogoDisplay", "nElapse", "1", 1, kElapse},
+        IntCase{"nElapse_9_kElapse", "TitleLogoDisplay", "nElapse", "9", 9, kElapse},
+        IntCase{"nElapse_seven_kElapse", "TitleLogoDisplay", "nElapse", "seven", 3, kElapse},
+        IntCase{"MainWindowState_0_kState", "MainWindowPlacement", "MainWindowState", "0", 1,
+                kState},
+        IntCase{"MainWindowState_3_kState", "MainWindowPlacement", "MainWindowState", "3", 3,
+                kState},
+        IntCase{"MainWindowState_4_kState", "MainWindowPlacement", "MainWindowState", "4", 1,
+                kState},
+        IntCase{"MainWindowPlacementSaveFlag_0_kFlag", "MainWindowPlacement",
+                "MainWindowPlacementSaveFlag", "0", 0, kFlag},
+        IntCase{"MainWindowPlacementSaveFlag_3_kFlag", "MainWindowPlacement",
+                "MainWindowPlacementSaveFlag", "3", 2, kFlag},
+        IntCase{"MainWindowPlacementSaveFlag_Minus1_kFlag", "MainWindowPlacement",
+                "MainWindowPlacementSaveFlag", "-1", 2, kFlag},
+        IntCase{"MainWindowRectleft_Minus32000_kRectLeft", "MainWindowPlacement",
+                "MainWindowRect.left", "-32000", -32000, kRectLeft},
+        IntCase{"IsSavingSettingsEnabled_0_kSaving", "System", "IsSavingSettingsEnabled", "0", 0,
+                kSaving},
+        IntCase{"IsSavingSettingsEnabled_2_kSaving", "System", "IsSavingSettingsEnabled", "2", 1,
+                kSaving},
+        IntCase{"IsDisplayUTC_1_kUtc", "DateDisplay", "IsDisplayUTC", "1", 1, kUtc},
+        IntCase{"IsDisplayUTC_5_kUtc", "DateDisplay", "IsDisplayUTC", "5", 0, kUtc},
+        IntCase{"DefaultPoints_0_kPoints", "AddingLogData", "DefaultPoints", "0", 1, kPoints},
+        IntCase{"DefaultPoints_30000_kPoints", "AddingLogData", "DefaultPoints", "30000", 30000,
+                kPoints},
+        IntCase{"DefaultPoints_30001_kPoints", "AddingLogData", "DefaultPoints", "30001", 1,
+                kPoints},
+        IntCase{"IsInputPointsEveryTime_Missing_kAskPoints", "AddingLogData",
+                "IsInputPointsEveryTime", nullptr, 0, kAskPoints},
+        IntCase{"IsInputPointsEveryTime_Minus7_kAskPoints", "AddingLogData",
+                "IsInputPointsEveryTime", "-7", 1, kAskPoints},
+        IntCase{"UnderDecimalPoint_0_kDecimals", "Displaying", "UnderDecimalPoint", "0", 0,
+                kDecimals},
+        IntCase{"UnderDecimalPoint_5_kDecimals", "Displaying", "UnderDecimalPoint", "5", 5,
+                kDecimals},
+        IntCase{"UnderDecimalPoint_6_kDecimals", "Displaying", "UnderDecimalPoint", "6", 3,
+                kDecimals},
+        IntCase{"UnderDecimalPoint_Minus1_kDecimals", "Displaying", "UnderDecimalPoint", "-1", 3,
+                kDecimals},
+        IntCase{"DefaultPrintType_4_kPrintType", "Printing", "DefaultPrintType", "4", 4,
+                kPrintType},
+        IntCase{"DefaultPrintType_0_kPrintType", "Printing", "DefaultPrintType", "0", 1,
+                kPrintType},
+        IntCase{"DefaultPrintType_3_kCurrentPrint", "Printing", "DefaultPrintType", "3", 3,
+                kCurrentPrint},
+        IntCase{"DefaultPrintType_9_kCurrentPrint", "Printing", "DefaultPrintType", "9", 1,
+                kCurrentPrint},
+        IntCase{"IsPrintDialogBypassed_2_kBypass", "Printing", "IsPrintDialogBypassed", "2", 1,
+                kBypass},
+        IntCase{"IsPrintDialogBypassed_0_kBypass", "Printing", "IsPrintDialogBypassed", "0", 0,
+                kBypass},
+        IntCase{"StationParameter_500_kStation", "SummarySheetInformation", "StationParameter",
+                "500", 500, kStation}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(QuillmarkSystem, EmptyTextsBecomeTheirDefaults) {
+    CMemorySettingsStore store;
+    store.SetString("DateDisplay", "DateDisplayString", "");
+    store.SetString("PunctuationMarks", "PunctuationMarks", "");
+    const CQuillmarkSystem system = LoadedFrom(store);
+    EXPECT_EQ(system.GetDateDisplayString(), CQuillmarkSystem::DefaultDateDisplayString());
+    EXPECT_EQ(system.GetPunctuationMarks(), "/,.");
+}
+
+TEST(QuillmarkSystem, ValidateWithResetDiscardsLoadedValues) {
+    CMemorySettingsStore store;
+    store.SetInt("AddingLogData", "DefaultPoints", 7);
+    store.SetString("SummarySheetInformation", "Name", "JA1ZZZ");
+    store.SetString("InputTextReplacement", "SourceCharacters_1", "a");
+    CQuillmarkSystem system;
+    system.Load(store);
+    system.SetCurrentPrintType(4);
+    system.Validate(true);
+    EXPECT_EQ(system.GetDefaultPoints(), 1);
+    EXPECT_EQ(system.GetName(), "");
+    EXPECT_EQ(system.GetIsInputPointsEveryTime(), 1);
+    EXPECT_EQ(system.GetCurrentPrintType(), 1);
+    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{" ", "=+"}));
+}
+
+TEST(QuillmarkSystem, CurrentPrintTypeSetterAcceptsZeroToFour) {
+    CQuillmarkSystem system;
+    EXPECT_TRUE(system.SetCurrentPrintType(0));
+    EXPECT_EQ(system.GetCurrentPrintType(), 0);
+    EXPECT_TRUE(system.SetCurrentPrintType(4));
+    EXPECT_FALSE(system.SetCurrentPrintType(5));
+    EXPECT_FALSE(system.SetCurrentPrintType(-1));
+    EXPECT_EQ(system.GetCurrentPrintType(), 4);
+    // The run-time print type is not a stored setting.
+    CMemorySettingsStore store;
+    system.Save(store);
+    EXPECT_EQ(store.GetInt("Printing", "DefaultPrintType", -5), 1);
+}
+
+TEST(QuillmarkSystem, PairOperationsRefuseEmptySourcesAndBadIndices) {
+    CQuillmarkSystem system;
+    system.RemoveAllReplacementPairs();
+    EXPECT_EQ(system.GetReplacementPairCount(), 0);
+    EXPECT_FALSE(system.AddReplacementPair("", "x"));
+    EXPECT_FALSE(system.AddReplacementPair("ab", "xb"));  // would feed itself
+    EXPECT_TRUE(system.AddReplacementPair("ab", "x"));
+    EXPECT_TRUE(system.AddReplacementPair("c", ""));
+    EXPECT_FALSE(system.SetSourceCharacters(0, ""));
+    EXPECT_FALSE(system.SetSourceCharacters(2, "z"));
+    EXPECT_FALSE(system.SetSourceCharacters(-1, "z"));
+    EXPECT_FALSE(system.SetSourceCharacters(0, "x"));  // would feed itself
+    EXPECT_TRUE(system.SetSourceCharacters(0, "q"));
+    EXPECT_FALSE(system.SetDestinationCharacters(1, "cc"));
+    EXPECT_TRUE(system.SetDestinationCharacters(1, "d"));
+    EXPECT_FALSE(system.SetDestinationCharacters(2, "d"));
+    EXPECT_FALSE(system.RemoveReplacementPair(2));
+    EXPECT_TRUE(system.RemoveReplacementPair(0));
+    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"c"}));
+    EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"d"}));
+    EXPECT_EQ(system.GetSourceCharacters(5), "");
+}
+
+TEST(QuillmarkSystem, ReplacementIsOffWhenDisabled) {
+    CQuillmarkSystem system;
+    system.SetIsReplacingInputTextEnabled(0);
+    Cp932 text = "A B";
+    size_t caret = 3;
+    EXPECT_FALSE(system.ReplaceInputText(text, caret));
+    EXPECT_EQ(text, "A B");
+    system.SetIsReplacingInputTextEnabled(1);
+    EXPECT_TRUE(system.ReplaceInputText(text, caret));
+    EXPECT_EQ(text, "A/B");
+}
+
+std::vector<std::string> SummaryKeys() {
+    std::vector<std::string> keys;
+    for (const char* key :
+         {"PostCode", "Address", "TelephoneNumber", "Name", "Licence", "Power", "Place",
+          "PowerSupply", "RegisteredClub_Number", "RegisteredClub_Name", "SuperintendentName",
+          "Remarks", "IsUseStationParameter", "StationParameter"}) {
+        keys.push_back(std::string("SummarySheetInformation/") + key);
+    }
+    return keys;
+}
+
+TEST(QuillmarkSystemSave, WritesEveryKeyInOrder) {
+    CQuillmarkSystem system;
+    CMemorySettingsStore store;
+    EXPECT_TRUE(system.Save(store));
+    std::vector<std::string> expected = {
+        "System/IsSavingSettingsEnabled",
+        "TitleLogoDisplay/IsDisplayingTitleLogoEnabled",
+        "TitleLogoDisplay/nElapse",
+        "MainWindowPlacement/MainWindowPlacementSaveFlag",
+        "MainWindowPlacement/MainWindowState",
+        "MainWindowPlacement/MainWindowRect.left",
+        "MainWindowPlacement/MainWindowRect.top",
+        "MainWindowPlacement/MainWindowRect.right",
+        "MainWindowPlacement/MainWindowRect.bottom",
+        "DateDisplay/IsDisplayingDateEnabled",
+        "DateDisplay/DateDisplayString",
+        "DateDisplay/IsDisplayUTC",
+        "AutomaticSaving/IsAutomaticSavingEnabled",
+        "PunctuationMarks/PunctuationMarks",
+        "InputTextReplacement/IsReplacingInputTextEnabled",
+        "InputTextReplacement/SourceCharacters_1",
+        "InputTextReplacement/DestinationCharacters_1",
+        "InputTextReplacement/SourceCharacters_2",
+        "InputTextReplacement/DestinationCharacters_2",
+        "AddingLogData/IsInputPointsEveryTime",
+        "AddingLogData/DefaultPoints",
+        "AddingLogData/IsInputCardDataEveryTime",
+        "AddingLogData/DefaultSettingOfCardDemand",
+        "AddingLogData/IsInputElectricWaveTypeEveryTime",
+        "AddingLogData/IsInputCQEveryTime",
+        "AddingLogData/IsInputCommentsEveryTime",
+        "Displaying/UnderDecimalPoint",
+        "Printing/DefaultPrintType",
+        "Printing/IsPrintDialogBypassed",
+    };
+    const std::vector<std::string> summary = SummaryKeys();
+    expected.insert(expected.end(), summary.begin(), summary.end());
+    EXPECT_EQ(store.GetWriteLog(), expected);
+}
+
+TEST(QuillmarkSystemSave, SummaryTextsAreSavedEvenWithSavingOff) {
+    CQuillmarkSystem system;
+    system.SetIsSavingSettingsEnabled(0);
+    system.SetRemarks("73");
+    system.SetDefaultPoints(5);
+    CMemorySettingsStore store;
+    system.Save(store);
+    std::vector<std::string> expected = {"System/IsSavingSettingsEnabled"};
+    const std::vector<std::string> summary = SummaryKeys();
+    expected.insert(expected.end(), summary.begin(), summary.end());
+    EXPECT_EQ(store.GetWriteLog(), expected);
+    EXPECT_EQ(store.GetString("SummarySheetInformation", "Remarks", ""), "73");
+    EXPECT_EQ(store.GetInt("System", "IsSavingSettingsEnabled", -1), 0);
+}
+
+TEST(QuillmarkSystemSave, PlacementFlagOneWritesNoRectangle) {
+    for (const int flag : {0, 1}) {
+        CQuillmarkSystem system;
+        system.SetMainWindowPlacementSaveFlag(flag);
+        system.SetMainWindowRect({10, 20, 30, 40});
+        CMemorySettingsStore store;
+        system.Save(store);
+        EXPECT_EQ(store.GetInt("MainWindowPlacement", "MainWindowPlacementSaveFlag", -1), flag);
+        EXPECT_FALSE(store.Contains("MainWindowPlacement", "MainWindowRect.left")) << flag;
+        EXPECT_FALSE(store.Contains("MainWindowPlacement", "MainWindowState")) << flag;
+    }
+}
+
+TEST(QuillmarkSystemSave, StalePairKeysAreRemoved) {
+    CMemorySettingsStore store;
+    for (int n = 1; n <= 5; ++n) {
+        store.SetString("InputTextReplacement", "SourceCharacters_" + std::to_string(n),
+                        std::string(1, static_cast<char>('a' + n)));
+        store.SetString("InputTextReplacement", "DestinationCharacters_" + std::to_string(n), "-");
+    }
+    store.SetString("InputTextReplacement", "DestinationCharacters_9", "-");
+    store.SetString("InputTextReplacement", "SourceCharacters_x", "kept");
+    CQuillmarkSystem system = LoadedFrom(store);
+    ASSERT_EQ(system.GetReplacementPairCount(), 5);
+    ASSERT_TRUE(system.RemoveReplacementPair(1));
+    ASSERT_TRUE(system.RemoveReplacementPair(1));
+    ASSERT_TRUE(system.RemoveReplacementPair(1));
+    system.Save(store);
+    std::vector<std::string> keys = store.GetKeys("InputTextReplacement");
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::string>{"DestinationCharacters_1", "DestinationCharacters_2",
+                                              "IsReplacingInputTextEnabled", "SourceCharacters_1",
+                                              "SourceCharacters_2", "SourceCharacters_x"}));
+    const CQuillmarkSystem reloaded = LoadedFrom(store);
+    EXPECT_EQ(reloaded.GetSourceCharactersArray(), (std::vector<Cp932>{"b", "f"}));
+}
+
+TEST(QuillmarkSystemSave, StalePairKeysStayWhenSavingIsOff) {
+    CMemorySettingsStore store;
+    store.SetString("InputTextReplacement", "SourceCharacters_1", "a");
+    store.SetString("InputTextReplacement", "SourceCharacters_2", "b");
+    CQuillmarkSystem system = LoadedFrom(store);
+    system.RemoveReplacementPair(1);
+    system.SetIsSavingSettingsEnabled(0);
+    system.Save(store);
+    EXPECT_TRUE(store.Contains("InputTextReplacement", "SourceCharacters_2"));
+}
+
+TEST(QuillmarkSystemSave, RoundTripKeepsEverySetting) {
+    CQuillmarkSystem original;
+    original.SetnElapse(7);
+    original.SetMainWindowState(3);
+    original.SetMainWindowRect({-4, 5, 1024, 768});
+    original.SetIsDisplayingDateEnabled(0);
+    original.SetDateDisplayString("%H:%M");
+    original.SetIsDisplayUTC(1);
+    original.SetIsAutomaticSavingEnabled(0);
+    original.SetPunctuationMarks("-/");
+    original.SetIsReplacingInputTextEnabled(0);
+    original.RemoveAllReplacementPairs();
+    original.AddReplacementPair("\x81\x40", "-");
+    original.AddReplacementPair("#", "");
+    original.SetIsInputPointsEveryTime(0);
+    original.SetDefaultPoints(30000);
+    original.SetIsInputCardDataEveryTime(0);
+    original.SetDefaultSettingOfCardDemand(0);
+    original.SetIsInputElectricWaveTypeEveryTime(1);
+    original.SetIsInputCQEveryTime(1);
+    original.SetIsInputCommentsEveryTime(0);
+    original.SetUnderDecimalPoint(0);
+    original.SetDefaultPrintType(2);
+    original.SetIsPrintDialogBypassed(0);
+    original.SetAddress("\x93\x8C\x8B\x9E\x93\x73");  // 東京都
+    original.SetRemarks("line 1\r\nline 2");
+    original.SetIsUseStationParameter(1);
+    original.SetStationParameter(100);
+    CMemorySettingsStore store;
+    ASSERT_TRUE(original.Save(store));
+    const CQuillmarkSystem loaded = LoadedFrom(store);
+    EXPECT_EQ(loaded.GetnElapse(), 7);
+    EXPECT_EQ(loaded.GetMainWindowState(), 3);
+    EXPECT_EQ(loaded.GetMainWindowRect(), (CQuillmarkSystem::Rect{-4, 5, 1024, 768}));
+    EXPECT_EQ(loaded.GetIsDisplayingDateEnabled(), 0);
+    EXPECT_EQ(loaded.GetDateDisplayString(), "%H:%M");
+    EXPECT_EQ(loaded.GetIsDisplayUTC(), 1);
+    EXPECT_TRUE(loaded.IsDisplayingUtc());
+    EXPECT_EQ(loaded.GetIsAutomaticSavingEnabled(), 0);
+    EXPECT_EQ(loaded.GetPunctuationMarks(), "-/");
+    EXPECT_EQ(loaded.GetIsReplacingInputTextEnabled(), 0);
+    EXPECT_EQ(loaded.GetSourceCharactersArray(), original.GetSourceCharactersArray());
+    EXPECT_EQ(loaded.GetDestinationCharactersArray(), original.GetDestinationCharactersArray());
+    EXPECT_EQ(loaded.GetIsInputPointsEveryTime(), 0);
+    EXPECT_EQ(loaded.GetDefaultPoints(), 30000);
+    EXPECT_EQ(loaded.GetIsInputCardDataEveryTime(), 0);
+    EXPECT_EQ(loaded.GetDefaultSettingOfCardDemand(), 0);
+    EXPECT_EQ(loaded.GetIsInputElectricWaveTypeEveryTime(), 1);
+    EXPECT_EQ(loaded.GetIsInputCQEveryTime(), 1);
+    EXPECT_EQ(loaded.GetIsInputCommentsEveryTime(), 0);
+    EXPECT_EQ(loaded.GetUnderDecimalPoint(), 0);
+    EXPECT_EQ(loaded.GetDefaultPrintType(), 2);
+    EXPECT_EQ(loaded.GetCurrentPrintType(), 2);
+    EXPECT_EQ(loaded.GetIsPrintDialogBypassed(), 0);
+    EXPECT_EQ(loaded.GetAddress(), "\x93\x8C\x8B\x9E\x93\x73");
+    EXPECT_EQ(loaded.GetRemarks(), "line 1\r\nline 2");
+    EXPECT_EQ(loaded.GetIsUseStationParameter(), 1);
+    EXPECT_EQ(loaded.GetStationParameter(), 100);
+}
+
+TEST(QuillmarkSystem, CurrentTimeIsNow) {
+    const int64_t before = static_cast<int64_t>(std::time(nullptr));
+    const int64_t now = CQuillmarkSystem::GetCurrentTime();
+    EXPECT_GE(now, before);
+    EXPECT_LE(now, before + 5);
+}
+
+}  // namespace
