@@ -1,0 +1,228 @@
+#include "platform/safe_file.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SafeFile : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qm_safe_file_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(dir_, ignored);
+    }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string Get(const std::string& path) {
+        std::string bytes;
+        EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes));
+        return bytes;
+    }
+    std::vector<std::string> Listing() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(SafeFile, WritesANewFileWithAllByteValues) {
+    std::string bytes;
+    for (int i = 0; i < 256 * 3; ++i) {
+        bytes.push_back(static_cast<char>(i));
+    }
+    std::string reason;
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), bytes, &reason)) << reason;
+    EXPECT_EQ(Get(Path("a.qmk")), bytes);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
+}
+
+TEST_F(SafeFile, NewFileGetsTheUsualPermissions) {
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "x"));
+    ::umask(mask);
+    struct stat info {};
+    ASSERT_EQ(::stat(Path("a.qmk").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);  // not the 0600 of a typical temporary file
+}
+
+TEST_F(SafeFile, ReplacesTheOldFileAndKeepsItsPermissions) {
+    Put(Path("a.qmk"), std::string(1000, 'o'));
+    ASSERT_EQ(::chmod(Path("a.qmk").c_str(), 0640), 0);
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
+    EXPECT_EQ(Get(Path("a.qmk")), "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(Path("a.qmk").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
+}
+
+TEST_F(SafeFile, EmptyContentGivesAnEmptyFile) {
+    Put(Path("a.qmk"), "old");
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), ""));
+    EXPECT_EQ(Get(Path("a.qmk")), "");
+}
+
+TEST_F(SafeFile, MissingFolderFailsWithAReason) {
+    std::string reason;
+    EXPECT_FALSE(safe_file::WriteFileSafely(Path("no/such/a.qmk"), "x", &reason));
+    EXPECT_NE(reason.find("no/such"), std::string::npos) << reason;
+    EXPECT_TRUE(Listing().empty());
+}
+
+TEST_F(SafeFile, FolderAsTargetFailsAndIsLeftAlone) {
+    fs::create_directory(Path("d.qmk"));
+    Put(Path("d.qmk/inner"), "keep");
+    std::string reason;
+    EXPECT_FALSE(safe_file::WriteFileSafely(Path("d.qmk"), "x", &reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(Get(Path("d.qmk/inner")), "keep");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"d.qmk"});
+}
+
+TEST_F(SafeFile, EmptyPathFails) {
+    std::string reason;
+    EXPECT_FALSE(safe_file::WriteFileSafely("", "x", &reason));
+    EXPECT_FALSE(reason.empty());
+}
+
+// Root ignores permission bits, so the attempt runs in a child that gives up root.
+TEST_F(SafeFile, UnwritableFolderLeavesTheOldFileIntact) {
+    Put(Path("a.qmk"), "old contents");
+    ASSERT_EQ(::chmod(Path("a.qmk").c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
+    bool written = true;
+    std::string reason;
+    if (::geteuid() == 0) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+                ::_exit(3);
+            }
+            ::_exit(safe_file::WriteFileSafely(Path("a.qmk"), "new", nullptr) ? 1 : 0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 3) << "could not drop privileges";
+        written = WEXITSTATUS(status) == 1;
+    } else {
+        written = safe_file::WriteFileSafely(Path("a.qmk"), "new", &reason);
+        EXPECT_NE(reason.find("cannot create"), std::string::npos) << reason;
+    }
+    EXPECT_FALSE(written);
+    ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
+    EXPECT_EQ(Get(Path("a.qmk")), "old contents");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
+}
+
+// A file-size limit makes write() fail part-way exactly as a full disk does.
+TEST_F(SafeFile, FullDiskLeavesTheOldFileIntactAndNoTemporary) {
+    const std::string old_contents(100, 'o');
+    Put(Path("a.qmk"), old_contents);
+
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    std::string reason;
+    const bool written =
+        safe_file::WriteFileSafely(Path("a.qmk"), std::string(100000, 'n'), &reason);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::sigaction(SIGXFSZ, &previous, nullptr);
+
+    EXPECT_FALSE(written);
+    EXPECT_NE(reason.find("cannot write"), std::string::npos) << reason;
+    EXPECT_NE(reason.find("a.qmk"), std::string::npos) << reason;
+    EXPECT_EQ(Get(Path("a.qmk")), old_contents);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
+}
+
+TEST_F(SafeFile, SymbolicLinkIsFollowedAndKept) {
+    fs::create_directory(Path("real"));
+    Put(Path("real/a.qmk"), "old");
+    fs::create_symlink(Path("real/a.qmk"), Path("link.qmk"));
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("link.qmk"), "new"));
+    EXPECT_TRUE(fs::is_symlink(Path("link.qmk")));
+    EXPECT_EQ(Get(Path("real/a.qmk")), "new");
+}
+
+TEST_F(SafeFile, RelativePathWritesIntoTheCurrentFolder) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir_);
+    const bool written = safe_file::WriteFileSafely("rel.qmk", "r");
+    fs::current_path(previous);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(Get(Path("rel.qmk")), "r");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"rel.qmk"});
+}
+
+TEST_F(SafeFile, ReadingAMissingFileNamesItAndTheCause) {
+    std::string bytes = "stale";
+    std::string reason;
+    EXPECT_FALSE(safe_file::ReadWholeFile(Path("none.qmk"), bytes, &reason));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_NE(reason.find("none.qmk"), std::string::npos) << reason;
+    EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
+}
+
+TEST_F(SafeFile, ReadingAFolderFails) {
+    std::string bytes;
+    std::string reason;
+    EXPECT_FALSE(safe_file::ReadWholeFile(dir_.string(), bytes, &reason));
+    EXPECT_NE(reason.find("not a regular file"), std::string::npos) << reason;
+}
+
+TEST_F(SafeFile, ReadingRespectsTheSizeLimit) {
+    Put(Path("a.qmk"), std::string(11, 'x'));
+    std::string bytes;
+    std::string reason;
+    EXPECT_FALSE(safe_file::ReadWholeFile(Path("a.qmk"), bytes, &reason, 10));
+    EXPECT_NE(reason.find("too large"), std::string::npos) << reason;
+    EXPECT_TRUE(safe_file::ReadWholeFile(Path("a.qmk"), bytes, &reason, 11));
+    EXPECT_EQ(bytes.size(), 11u);
+}
+
+TEST_F(SafeFile, ReadingAnEmptyFileGivesNoBytes) {
+    Put(Path("e.qmk"), "");
+    std::string bytes = "stale";
+    EXPECT_TRUE(safe_file::ReadWholeFile(Path("e.qmk"), bytes));
+    EXPECT_TRUE(bytes.empty());
+}
+
+}  // namespace
