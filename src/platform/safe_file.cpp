@@ -114,7 +114,7 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
     if (::lstat(path.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(path.c_str(), resolved) == nullptr) {
-            return Fail(reason, "cannot follow the link " + path + ": " + ErrnoText(errno));
+            return Fail(reason, "cannot follow the link: " + ErrnoText(errno));
         }
         target = resolved;
     }
@@ -122,14 +122,14 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
     struct stat old_info {};
     const bool exists = ::stat(target.c_str(), &old_info) == 0;
     if (exists && S_ISDIR(old_info.st_mode)) {
-        return Fail(reason, "cannot write " + path + ": it is a folder");
+        return Fail(reason, "cannot write: it is a folder");
     }
 
     const std::string folder = FolderOf(target);
     std::string temp_path;
     Descriptor fd(CreateTemporary(folder, NameOf(target), temp_path));
     if (fd.get() < 0) {
-        return Fail(reason, "cannot create a file in " + folder + ": " + ErrnoText(errno));
+        return Fail(reason, "cannot create a file in its folder: " + ErrnoText(errno));
     }
     auto abandon = [&](const std::string& what) {
         const int error = errno;
@@ -139,19 +139,19 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
 
     // The new file keeps the permissions of the one it replaces.
     if (exists && ::fchmod(fd.get(), old_info.st_mode & 07777) != 0) {
-        return abandon("cannot set the permissions of " + path);
+        return abandon("cannot set the permissions");
     }
     if (!WriteAll(fd.get(), bytes)) {
-        return abandon("cannot write " + path);
+        return abandon("cannot write");
     }
     if (::fsync(fd.get()) != 0) {
-        return abandon("cannot flush " + path + " to disk");
+        return abandon("cannot flush to disk");
     }
     if (fd.Close() != 0) {
-        return abandon("cannot write " + path);
+        return abandon("cannot write");
     }
     if (::rename(temp_path.c_str(), target.c_str()) != 0) {
-        return abandon("cannot replace " + path);
+        return abandon("cannot replace the old file");
     }
     // Make the rename itself durable. Some file systems cannot flush a folder; the new file
     // is in place either way, so this is not reported as a failed save.
@@ -168,17 +168,17 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* rea
     bytes.clear();
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
-        return Fail(reason, "cannot open " + path + ": " + ErrnoText(errno));
+        return Fail(reason, "cannot open: " + ErrnoText(errno));
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        return Fail(reason, "cannot read " + path + ": " + ErrnoText(errno));
+        return Fail(reason, "cannot read: " + ErrnoText(errno));
     }
     if (!S_ISREG(info.st_mode)) {
-        return Fail(reason, "cannot read " + path + ": not a regular file");
+        return Fail(reason, "cannot read: not a regular file");
     }
     if (static_cast<unsigned long long>(info.st_size) > max_bytes) {
-        return Fail(reason, "cannot read " + path + ": the file is too large");
+        return Fail(reason, "cannot read: the file is too large");
     }
     std::string data;
     data.reserve(static_cast<size_t>(info.st_size));
@@ -189,13 +189,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* rea
             if (errno == EINTR) {
                 continue;
             }
-            return Fail(reason, "cannot read " + path + ": " + ErrnoText(errno));
+            return Fail(reason, "cannot read: " + ErrnoText(errno));
         }
         if (got == 0) {
             break;
         }
         if (data.size() + static_cast<size_t>(got) > max_bytes) {
-            return Fail(reason, "cannot read " + path + ": the file is too large");
+            return Fail(reason, "cannot read: the file is too large");
         }
         data.append(buffer, static_cast<size_t>(got));
     }

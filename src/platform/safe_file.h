@@ -10,7 +10,8 @@
 // folder, flushes it to disk, renames it over the target and flushes the folder, so a crash,
 // a kill or a full disk at any moment leaves either the old file or the new one. On failure
 // the temporary file is removed, the old file is untouched and the reason is returned as a
-// short English text naming the file ("cannot write /x/a.qmk: No space left on device").
+// short English text for the caller to put after the file name ("cannot write: No space left
+// on device").
 // Works with plain POSIX calls; paths are byte strings as the system gives them.
 
 namespace safe_file {

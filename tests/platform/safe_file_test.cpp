@@ -94,7 +94,7 @@ TEST_F(SafeFile, EmptyContentGivesAnEmptyFile) {
 TEST_F(SafeFile, MissingFolderFailsWithAReason) {
     std::string reason;
     EXPECT_FALSE(safe_file::WriteFileSafely(Path("no/such/a.qmk"), "x", &reason));
-    EXPECT_NE(reason.find("no/such"), std::string::npos) << reason;
+    EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
     EXPECT_TRUE(Listing().empty());
 }
 
@@ -168,7 +168,7 @@ TEST_F(SafeFile, FullDiskLeavesTheOldFileIntactAndNoTemporary) {
 
     EXPECT_FALSE(written);
     EXPECT_NE(reason.find("cannot write"), std::string::npos) << reason;
-    EXPECT_NE(reason.find("a.qmk"), std::string::npos) << reason;
+    EXPECT_EQ(reason.find("cannot write: "), 0u) << reason;
     EXPECT_EQ(Get(Path("a.qmk")), old_contents);
     EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
 }
@@ -192,12 +192,11 @@ TEST_F(SafeFile, RelativePathWritesIntoTheCurrentFolder) {
     EXPECT_EQ(Listing(), std::vector<std::string>{"rel.qmk"});
 }
 
-TEST_F(SafeFile, ReadingAMissingFileNamesItAndTheCause) {
+TEST_F(SafeFile, ReadingAMissingFileNamesTheCause) {
     std::string bytes = "stale";
     std::string reason;
     EXPECT_FALSE(safe_file::ReadWholeFile(Path("none.qmk"), bytes, &reason));
     EXPECT_TRUE(bytes.empty());
-    EXPECT_NE(reason.find("none.qmk"), std::string::npos) << reason;
     EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
 }
 
