@@ -73,7 +73,10 @@ protected:
     ~CQuillmarkData_ParameterType() = default;
     CQuillmarkData_ParameterType(const CQuillmarkData_ParameterType&) = default;
     CQuillmarkData_ParameterType& operator=(const CQuillmarkData_ParameterType&) = default;
-    bool operator==(const CQuillmarkData_ParameterType& other) const = default;
+    bool SameCommon(const CQuillmarkData_ParameterType& other) const {
+        return valid_ == other.valid_ && count_ == other.count_ && min_total_ == other.min_total_ &&
+               max_total_ == other.max_total_ && attributes_ == other.attributes_;
+    }
 
     // Steps shared by SetFormat and SetDefaultFormat after the index check: copy the
     // attributes, derive the totals. Leaves the format reset on failure.
@@ -101,7 +104,9 @@ public:
 
     void DeleteContents() { *this = CQuillmarkData_CallSignType(); }
     void CopyFrom(const CQuillmarkData_CallSignType& other) { *this = other; }
-    bool operator==(const CQuillmarkData_CallSignType& other) const = default;
+    bool operator==(const CQuillmarkData_CallSignType& other) const {
+        return SameCommon(other) && main_index_ == other.main_index_;
+    }
 
     // valid, count, main index, min total, max total, attributes.
     void Serialize(CArchive& ar);
@@ -129,7 +134,10 @@ public:
 
     void DeleteContents() { *this = CQuillmarkData_ContestNumberType(); }
     void CopyFrom(const CQuillmarkData_ContestNumberType& other) { *this = other; }
-    bool operator==(const CQuillmarkData_ContestNumberType& other) const = default;
+    bool operator==(const CQuillmarkData_ContestNumberType& other) const {
+        return SameCommon(other) && has_multiplier_ == other.has_multiplier_ &&
+               multiplier_index_ == other.multiplier_index_;
+    }
 
     // valid, count, has multiplier, multiplier index, min total, max total, attributes.
     void Serialize(CArchive& ar);

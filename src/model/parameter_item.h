@@ -40,7 +40,9 @@ protected:
     CQuillmarkData_Item& operator=(const CQuillmarkData_Item&) = default;
     CQuillmarkData_Item(CQuillmarkData_Item&&) noexcept = default;
     CQuillmarkData_Item& operator=(CQuillmarkData_Item&&) noexcept = default;
-    bool operator==(const CQuillmarkData_Item& other) const = default;
+    bool SameParts(const CQuillmarkData_Item& other) const {
+        return valid_ == other.valid_ && parts_ == other.parts_;
+    }
 
     bool SetTextFor(std::string_view text, std::string_view delimiters,
                     const CQuillmarkData_ParameterType& format);
@@ -76,7 +78,7 @@ public:
     }
 
     void CopyFrom(const CQuillmarkData_CallSignItem& other) { *this = other; }
-    bool operator==(const CQuillmarkData_CallSignItem& other) const = default;
+    bool operator==(const CQuillmarkData_CallSignItem& other) const { return SameParts(other); }
 };
 
 class CQuillmarkData_ContestNumberItem : public CQuillmarkData_Item {
@@ -98,5 +100,7 @@ public:
     }
 
     void CopyFrom(const CQuillmarkData_ContestNumberItem& other) { *this = other; }
-    bool operator==(const CQuillmarkData_ContestNumberItem& other) const = default;
+    bool operator==(const CQuillmarkData_ContestNumberItem& other) const {
+        return SameParts(other);
+    }
 };

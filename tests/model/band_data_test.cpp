@@ -1,0 +1,237 @@
+#include "model/band_data.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/contest.h"
+#include "model_test_util.h"
+
+namespace {
+
+using model_test::Band;
+using model_test::Bytes;
+using model_test::Entry;
+
+constexpr int64_t kTen = 10 * 3600;
+
+std::vector<std::string> CallsInOrder(const CQuillmarkData_SubMainData& band) {
+    std::vector<std::string> calls;
+    for (const auto& entry : band.GetEntries()) {
+        calls.push_back(entry.GetCallSign().GetParameter(0));
+    }
+    return calls;
+}
+
+std::vector<int32_t> FirstFlags(const CQuillmarkData_SubMainData& band) {
+    std::vector<int32_t> flags;
+    for (const auto& entry : band.GetEntries()) {
+        flags.push_back(entry.GetFirst());
+    }
+    return flags;
+}
+
+TEST(SubMainData, SettersRequireValidArguments) {
+    CQuillmarkData_SubMainData band;
+    EXPECT_FALSE(band.SetBand(CQuillmarkData_BandItem()));
+    EXPECT_TRUE(band.SetBand(Band(7, 6)));
+    EXPECT_TRUE(band.SetBand(Band(14, 6)));  // a band object may be moved to another band
+    EXPECT_EQ(band.GetBand(), Band(14, 6));
+    EXPECT_FALSE(band.SetSentContestNumber(CQuillmarkData_ContestNumberItem()));
+    EXPECT_TRUE(
+        band.SetSentContestNumber(model_test::Number("59/001", model_test::ContestNumberFormat())));
+    band.SetCallingMethod(true);
+    EXPECT_EQ(band.GetCallingMethod(), 1);
+}
+
+TEST(SubMainData, EntryOperationsCheckTheirIndexAndEntry) {
+    CQuillmarkData_SubMainData band;
+    EXPECT_EQ(band.AddEntry(CQuillmarkData_LogDataItem()), -1);
+    EXPECT_EQ(band.AddEntry(Entry(1, "JA1AAA", "59/11")), 0);
+    EXPECT_EQ(band.AddEntry(Entry(2, "JA1BBB", "59/12")), 1);
+    EXPECT_EQ(band.GetEntryCount(), 2);
+    EXPECT_EQ(band.GetEntryAt(-1), nullptr);
+    EXPECT_EQ(band.GetEntryAt(2), nullptr);
+    ASSERT_NE(band.GetEntryAt(1), nullptr);
+
+    EXPECT_FALSE(band.SetEntryAt(2, Entry(3, "JA1CCC", "59/13")));
+    EXPECT_FALSE(band.SetEntryAt(0, CQuillmarkData_LogDataItem()));
+    EXPECT_TRUE(band.SetEntryAt(0, Entry(3, "JA1CCC", "59/13")));
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1CCC", "JA1BBB"}));
+
+    EXPECT_FALSE(band.RemoveEntryAt(2));
+    EXPECT_FALSE(band.RemoveEntryAt(-1));
+    EXPECT_TRUE(band.RemoveEntryAt(0));
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1BBB"}));
+    band.RemoveAllEntries();
+    EXPECT_EQ(band.GetEntryCount(), 0);
+}
+
+TEST(SubMainData, ReorderEntriesAcceptsOnlyAPermutation) {
+    CQuillmarkData_SubMainData band;
+    band.AddEntry(Entry(1, "JA1AAA", "59/11"));
+    band.AddEntry(Entry(2, "JA1BBB", "59/12"));
+    band.AddEntry(Entry(3, "JA1CCC", "59/13"));
+    EXPECT_FALSE(band.ReorderEntries({0, 1}));
+    EXPECT_FALSE(band.ReorderEntries({0, 1, 1}));
+    EXPECT_FALSE(band.ReorderEntries({0, 1, 3}));
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1AAA", "JA1BBB", "JA1CCC"}));
+    EXPECT_TRUE(band.ReorderEntries({2, 0, 1}));
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1CCC", "JA1AAA", "JA1BBB"}));
+}
+
+TEST(Rebuild, EqualTimesKeepTheirOrder) {
+    // Added at 10:05, 10:01, 10:01.
+    CQuillmarkData_SubMainData band;
+    band.AddEntry(Entry(kTen + 5 * 60, "JA1AAA", "59/11"));
+    band.AddEntry(Entry(kTen + 60, "JA1BBB", "59/12"));
+    band.AddEntry(Entry(kTen + 60, "JA1CCC", "59/13"));
+    band.Rebuild(model_test::Contest(), CQuillmarkData_SubMainData::kRebuildSort);
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1BBB", "JA1CCC", "JA1AAA"}));
+}
+
+TEST(Rebuild, StableSortMatchesInsertionBeforeTheFirstLaterEntry) {
+    // Many equal times in a shuffled order: compare with the insertion the old code did.
+    CQuillmarkData_SubMainData band;
+    std::vector<CQuillmarkData_LogDataItem> inserted;
+    for (int i = 0; i < 300; ++i) {
+        const int64_t time = (i * 37) % 11;
+        const std::string call = "JA" + std::to_string(1000 + i);
+        auto entry = Entry(time, call, "59/11");
+        band.AddEntry(entry);
+        auto position = inserted.begin();
+        while (position != inserted.end() && position->GetTime() <= time) {
+            ++position;
+        }
+        inserted.insert(position, entry);
+    }
+    band.Rebuild(model_test::Contest(), CQuillmarkData_SubMainData::kRebuildSort);
+    EXPECT_EQ(band.GetEntries(), inserted);
+}
+
+TEST(Rebuild, FirstGoesToTheEarliestEntryOfEachMultiplier) {
+    CQuillmarkData_SubMainData band;
+    band.AddEntry(Entry(kTen + 30, "JA1BBB", "599/12"));
+    band.AddEntry(Entry(kTen + 10, "JA1AAA", "59/12"));
+    band.AddEntry(Entry(kTen + 20, "JA1CCC", "59/13"));
+    band.Rebuild(model_test::Contest(), CQuillmarkData_SubMainData::kRebuildFirst);
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1AAA", "JA1CCC", "JA1BBB"}));
+    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{1, 1, 0}));
+}
+
+TEST(Rebuild, MultiplierValuesCompareByteForByte) {
+    // The multiplier is the second parameter of a format whose parts take any text.
+    CQuillmarkData_ContestNumberType format;
+    CQuillmarkData_ParameterAttributes any;
+    any.SetAttributes(0, -1, 0xFFFFFFFFu, "");
+    ASSERT_TRUE(format.SetFormat(2, 1, {any, any}));
+    auto contest = model_test::Contest();
+    ASSERT_TRUE(contest.SetContestNumberType(format));
+    const auto call_format = model_test::CallSignFormat();
+    CQuillmarkData_SubMainData band;
+    int64_t time = 0;
+    for (const char* received : {"59/ab", "59/AB", "59/ab", "59", "59/", "59/ab "}) {
+        CQuillmarkData_LogDataItem entry;
+        ASSERT_TRUE(entry.SetEntry(++time, model_test::CallSign("JA1AAA", call_format),
+                                   model_test::Number("59", format),
+                                   model_test::Number(received, format), 1));
+        band.AddEntry(entry);
+    }
+    band.Rebuild(contest, 6);
+    // "59" and "59/" both have an empty multiplier: one value, like any other.
+    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{1, 1, 0, 1, 0, 1}));
+}
+
+TEST(Rebuild, WithoutAMultiplierFirstFlagsStayAsTheyWere) {
+    CQuillmarkData_SubMainData band;
+    auto first = Entry(2, "JA1AAA", "59/12");
+    first.SetFirst(true);
+    band.AddEntry(first);
+    band.AddEntry(Entry(1, "JA1BBB", "59/12"));
+    band.Rebuild(model_test::Contest(-1), 6);
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1BBB", "JA1AAA"}));
+    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{0, 1}));
+}
+
+TEST(Rebuild, FlagOneAloneChangesNothing) {
+    CQuillmarkData_SubMainData band;
+    band.AddEntry(Entry(2, "JA1AAA", "59/12"));
+    band.AddEntry(Entry(1, "JA1BBB", "59/12"));
+    band.Rebuild(model_test::Contest(), 1);
+    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1AAA", "JA1BBB"}));
+    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{0, 0}));
+}
+
+TEST(Rebuild, FlagTwoSortsButLeavesFirstFlags) {
+    CQuillmarkData_SubMainData band;
+    band.AddEntry(Entry(2, "JA1AAA", "59/12"));
+    band.AddEntry(Entry(1, "JA1BBB", "59/12"));
+    band.Rebuild(model_test::Contest(), 2);
+    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{0, 0}));
+}
+
+TEST(SubMainData, CopyAndEquality) {
+    CQuillmarkData_SubMainData a;
+    a.SetBand(Band(7, 6));
+    a.SetMode("CW");
+    a.AddEntry(Entry(1, "JA1AAA", "59/12"));
+    CQuillmarkData_SubMainData b;
+    b.CopyFrom(a);
+    EXPECT_EQ(a, b);
+    b.SetBand(Band(7000, 3));
+    EXPECT_EQ(a, b);  // the same band
+    b.SetMode("SSB");
+    EXPECT_FALSE(a == b);
+    b.SetMode("CW");
+    b.AddEntry(Entry(2, "JA1BBB", "59/12"));
+    EXPECT_FALSE(a == b);
+}
+
+TEST(SubMainDataArchive, BodyIsBandModeSentCallingMethodEntries) {
+    CQuillmarkData_SubMainData band;
+    band.SetBand(Band(7, 6));
+    band.SetMode("CW");
+    band.SetSentContestNumber(model_test::Number("59/001", model_test::ContestNumberFormat()));
+    band.SetCallingMethod(true);
+    const std::string expected = Bytes()
+                                     .I32(1)
+                                     .F64(7)
+                                     .I32(6)
+                                     .Str("CW")
+                                     .I32(1)
+                                     .U16(2)
+                                     .Str("59")
+                                     .Str("001")
+                                     .I32(1)
+                                     .U16(0)
+                                     .str();
+    EXPECT_EQ(model_test::Store(band), expected);
+}
+
+TEST(SubMainDataArchive, RoundTripsEntries) {
+    CQuillmarkData_SubMainData band;
+    band.SetBand(Band(3.5, 6));
+    for (int i = 0; i < 50; ++i) {
+        auto entry =
+            Entry(1000 + i, "JA1AA" + std::string(1, static_cast<char>('A' + i % 26)), "59/12");
+        entry.SetComment(std::string(static_cast<size_t>(i) * 7, 'c'));
+        band.AddEntry(entry);
+    }
+    size_t left = 1;
+    EXPECT_EQ(model_test::Load<CQuillmarkData_SubMainData>(model_test::Store(band), &left), band);
+    EXPECT_EQ(left, 0u);
+}
+
+TEST(SubMainDataArchive, MinimalBodySizeIsTheBound) {
+    CQuillmarkData_SubMainData band;
+    EXPECT_EQ(model_test::Store(band).size(), CQuillmarkData_SubMainData::kMinRecordBytes);
+}
+
+TEST(SubMainDataArchive, HostileEntryCountFailsBeforeAllocating) {
+    const std::string bytes =
+        Bytes().I32(1).F64(7).I32(6).Str("").I32(0).U16(0).I32(0).U16(0xFFFF).I32(-1).str();
+    EXPECT_THROW(model_test::Load<CQuillmarkData_SubMainData>(bytes), CArchiveException);
+}
+
+}  // namespace

@@ -1,0 +1,197 @@
+#include "model/band.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "model_test_util.h"
+#include "platform/cp932_convert.h"
+
+namespace {
+
+using model_test::Band;
+using model_test::Bytes;
+
+TEST(BandItem, SetBandAcceptsOnlyKiloMegaGiga) {
+    for (const int unit : {3, 6, 9}) {
+        CQuillmarkData_BandItem band;
+        EXPECT_TRUE(band.SetBand(7.0, unit)) << unit;
+        EXPECT_EQ(band.GetUnit(), unit);
+    }
+    for (const int unit : {0, 1, 4, 5, 7, 12, -3}) {
+        CQuillmarkData_BandItem band;
+        EXPECT_FALSE(band.SetBand(7.0, unit)) << unit;
+        EXPECT_FALSE(band.IsValid());
+    }
+}
+
+TEST(BandItem, SetBandRefusesNonFiniteFrequencies) {
+    CQuillmarkData_BandItem band;
+    EXPECT_FALSE(band.SetBand(std::numeric_limits<double>::quiet_NaN(), 6));
+    EXPECT_FALSE(band.SetBand(std::numeric_limits<double>::infinity(), 6));
+    EXPECT_FALSE(band.IsValid());
+}
+
+TEST(BandItem, SecondSetBandFails) {
+    CQuillmarkData_BandItem band = Band(7, 6);
+    EXPECT_FALSE(band.SetBand(14, 6));
+    EXPECT_EQ(band.GetFrequency(), 7.0);
+}
+
+TEST(BandItem, GettersOfAnInvalidBandGiveMinusTwo) {
+    const CQuillmarkData_BandItem band;
+    EXPECT_EQ(band.GetFrequency(), -2.0);
+    EXPECT_EQ(band.GetUnit(), -2);
+    EXPECT_EQ(band.GetBandText(0, 2, true), "");
+}
+
+TEST(BandItem, ConvertToUnitKeepsTheFrequency) {
+    CQuillmarkData_BandItem band = Band(7, 6);
+    ASSERT_TRUE(band.ConvertToUnit(3));
+    EXPECT_EQ(band.GetFrequency(), 7000.0);
+    EXPECT_EQ(band.GetUnit(), 3);
+    ASSERT_TRUE(band.ConvertToUnit(9));
+    EXPECT_DOUBLE_EQ(band.GetFrequency(), 0.007);
+    EXPECT_FALSE(band.ConvertToUnit(4));
+    EXPECT_EQ(band.GetUnit(), 9);
+    CQuillmarkData_BandItem invalid;
+    EXPECT_FALSE(invalid.ConvertToUnit(3));
+}
+
+struct SameBandCase {
+    double a_frequency;
+    int a_unit;
+    double b_frequency;
+    int b_unit;
+};
+
+class SameBand : public testing::TestWithParam<SameBandCase> {};
+
+// Converting one side by a power of ten and comparing doubles exactly made some of these
+// equal in one direction only.
+TEST_P(SameBand, IsEqualBothWays) {
+    const SameBandCase& c = GetParam();
+    const auto a = Band(c.a_frequency, c.a_unit);
+    const auto b = Band(c.b_frequency, c.b_unit);
+    EXPECT_EQ(a.Compare(b), 0);
+    EXPECT_EQ(b.Compare(a), 0);
+    EXPECT_TRUE(a == b);
+    EXPECT_TRUE(b == a);
+    EXPECT_FALSE(a < b);
+    EXPECT_FALSE(b < a);
+    EXPECT_TRUE(a <= b && a >= b);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, SameBand,
+    testing::Values(SameBandCase{7000, 3, 7, 6}, SameBandCase{1900, 3, 1.9, 6},
+                    SameBandCase{3800, 3, 3.8, 6}, SameBandCase{7100, 3, 7.1, 6},
+                    SameBandCase{144, 6, 0.144, 9}, SameBandCase{144000, 3, 144, 6},
+                    SameBandCase{1.2, 9, 1200, 6}, SameBandCase{0.1357, 6, 135.7, 3},
+                    SameBandCase{10.1, 9, 10100000, 3}, SameBandCase{7, 6, 7, 6}));
+
+TEST(BandItem, SweepOfDecimalFrequenciesIsSymmetricInEveryUnitPair) {
+    // Every 1 kHz step up to 30 MHz and every 100 kHz step up to 3 GHz, in all units.
+    for (int khz = 1; khz <= 30000; khz += 7) {
+        const auto in_khz = Band(khz, 3);
+        const auto in_mhz = Band(khz / 1000.0, 6);
+        const auto in_ghz = Band(khz / 1000000.0, 9);
+        ASSERT_EQ(in_khz.Compare(in_mhz), 0) << khz;
+        ASSERT_EQ(in_mhz.Compare(in_khz), 0) << khz;
+        ASSERT_EQ(in_ghz.Compare(in_khz), 0) << khz;
+        ASSERT_EQ(in_mhz.Compare(in_ghz), 0) << khz;
+    }
+    for (int step = 1; step <= 30000; step += 13) {
+        const auto in_mhz = Band(step / 10.0, 6);
+        const auto in_ghz = Band(step / 10000.0, 9);
+        ASSERT_EQ(in_mhz.Compare(in_ghz), 0) << step;
+        ASSERT_EQ(in_ghz.Compare(in_mhz), 0) << step;
+    }
+}
+
+TEST(BandItem, OrderFollowsFrequencyAcrossUnits) {
+    EXPECT_EQ(Band(7, 6).Compare(Band(14, 6)), -1);
+    EXPECT_EQ(Band(14, 6).Compare(Band(7, 6)), 1);
+    EXPECT_EQ(Band(1.2, 9).Compare(Band(430, 6)), 1);
+    EXPECT_EQ(Band(3500, 3).Compare(Band(3.8, 6)), -1);
+    EXPECT_TRUE(Band(1.9, 6) < Band(3500, 3));
+    EXPECT_TRUE(Band(50, 6) > Band(28000, 3));
+    EXPECT_TRUE(Band(7, 6) != Band(7.1, 6));
+}
+
+TEST(BandItem, CloseButDifferentBandsStayDifferent) {
+    EXPECT_NE(Band(7.0, 6).Compare(Band(7.001, 6)), 0);
+    EXPECT_NE(Band(10368, 6).Compare(Band(10.369, 9)), 0);
+}
+
+TEST(BandItem, InvalidBandsSortFirstAndEqualEachOther) {
+    const CQuillmarkData_BandItem invalid;
+    EXPECT_EQ(invalid.Compare(CQuillmarkData_BandItem()), 0);
+    EXPECT_EQ(invalid.Compare(Band(0.001, 3)), -1);
+    EXPECT_EQ(Band(0.001, 3).Compare(invalid), 1);
+}
+
+TEST(BandItem, ZeroAndNegativeFrequenciesCompareSanely) {
+    EXPECT_EQ(Band(0, 3).Compare(Band(-0.0, 9)), 0);
+    EXPECT_EQ(Band(-7, 6).Compare(Band(0, 6)), -1);
+}
+
+TEST(BandItem, NonFiniteFrequencyFromAFileHasAConsistentPlace) {
+    // A damaged file can hold a NaN; comparisons must still be a consistent order.
+    const std::string bytes =
+        Bytes().I32(1).F64(std::numeric_limits<double>::quiet_NaN()).I32(6).str();
+    const auto nan_band = model_test::Load<CQuillmarkData_BandItem>(bytes);
+    ASSERT_TRUE(nan_band.IsValid());
+    EXPECT_EQ(nan_band.Compare(nan_band), 0);
+    EXPECT_EQ(nan_band.Compare(Band(7, 6)), -Band(7, 6).Compare(nan_band));
+    EXPECT_NE(nan_band.Compare(Band(7, 6)), 0);
+    EXPECT_EQ(nan_band.GetBandText(0, 1, true), "? M");
+}
+
+struct TextCase {
+    double frequency;
+    int unit;
+    int extra;
+    int detail;
+    bool half_width;
+    const char* utf8;
+};
+
+class BandText : public testing::TestWithParam<TextCase> {};
+
+TEST_P(BandText, ReadsAsExpected) {
+    const TextCase& c = GetParam();
+    EXPECT_EQ(Band(c.frequency, c.unit).GetBandText(c.extra, c.detail, c.half_width),
+              Utf8ToCp932(c.utf8));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, BandText,
+    testing::Values(
+        TextCase{7, 6, 0, 0, true, "7"}, TextCase{7, 6, 2, 0, true, "7"},
+        TextCase{7.1, 6, 1, 1, true, "7.1 M"}, TextCase{7.1, 6, 0, 2, true, "7 MHz"},
+        TextCase{7, 6, 0, 2, false, "7 ＭＨｚ帯"}, TextCase{1900, 3, 0, 2, false, "1900 ｋＨｚ帯"},
+        TextCase{1.2, 9, 1, 2, true, "1.2 GHz"}, TextCase{3.525, 6, 3, 1, false, "3.525 Ｍ"},
+        TextCase{14.05, 6, 1, 0, true, "14.1"}, TextCase{144, 6, 0, 1, true, "144 M"},
+        // %.1g would print 1e+01 here.
+        TextCase{9.6, 6, 0, 0, true, "10"}, TextCase{99.9, 6, 0, 0, true, "100"},
+        TextCase{999.5, 3, 0, 0, true, "1000"},
+        // Below one: significant digits as %g counts them.
+        TextCase{0.5, 6, 0, 0, true, "0.5"}, TextCase{0.1357, 6, 2, 0, true, "0.136"},
+        TextCase{0.0475, 6, 0, 0, true, "0.05"}, TextCase{0.00001, 6, 0, 0, true, "0.00001"},
+        // Fewer digits than the integer part still shows the integer part.
+        TextCase{144, 6, -2, 0, true, "144"}, TextCase{0, 6, 0, 2, true, "0 MHz"},
+        TextCase{-0.0, 6, 1, 0, true, "0"}, TextCase{-7, 6, 0, 1, true, "-7 M"},
+        TextCase{-9.6, 6, 0, 0, true, "-10"},
+        TextCase{1e20, 3, 0, 0, true, "100000000000000000000"}));
+
+TEST(BandItemArchive, RecordIsFlagFrequencyUnit) {
+    auto band = Band(7.1, 6);
+    EXPECT_EQ(model_test::Store(band), Bytes().I32(1).F64(7.1).I32(6).str());
+    const auto loaded = model_test::Load<CQuillmarkData_BandItem>(model_test::Store(band));
+    EXPECT_TRUE(loaded.IsIdenticalTo(band));
+}
+
+}  // namespace

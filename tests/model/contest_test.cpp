@@ -1,0 +1,359 @@
+#include "model/contest.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <memory>
+#include <vector>
+
+#include "model_test_util.h"
+
+namespace {
+
+using model_test::Band;
+using model_test::Entry;
+
+// Frequencies of the contest's bands in list order, in MHz.
+std::vector<double> BandsInMhz(const CQuillmarkData_MainData& contest) {
+    std::vector<double> bands;
+    for (int i = 0; i < contest.GetBandCount(); ++i) {
+        CQuillmarkData_BandItem band = contest.GetBandAt(i)->GetBand();
+        band.ConvertToUnit(6);
+        bands.push_back(band.GetFrequency());
+    }
+    return bands;
+}
+
+CQuillmarkData_MainData ContestWithBands(std::initializer_list<double> mhz) {
+    auto contest = model_test::Contest();
+    for (const double frequency : mhz) {
+        contest.AddBand(Band(frequency, 6));
+    }
+    return contest;
+}
+
+TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
+    CQuillmarkData_MainData contest;
+    EXPECT_FALSE(contest.SetContestName("X"));
+    EXPECT_FALSE(contest.SetCategoryCode("X"));
+    EXPECT_FALSE(contest.SetStartTime(1));
+    EXPECT_EQ(contest.GetStartTime(), -2);
+    EXPECT_EQ(contest.GetContestName(), "");
+
+    const auto format = model_test::CallSignFormat();
+    ASSERT_TRUE(contest.SetContest("ALL JA", 100, 200, model_test::CallSign("JA1ZZZ", format),
+                                   format, model_test::ContestNumberFormat()));
+    EXPECT_FALSE(contest.SetContest("OTHER", 1, 2, model_test::CallSign("JA1ZZZ", format), format,
+                                    model_test::ContestNumberFormat()));
+    EXPECT_EQ(contest.GetContestName(), "ALL JA");
+    EXPECT_EQ(contest.GetCategoryCode(), "");
+    EXPECT_TRUE(contest.SetCategoryCode("XMA"));
+    EXPECT_TRUE(contest.SetCategoryName("Multi"));
+    EXPECT_TRUE(contest.SetEndTime(300));
+    EXPECT_EQ(contest.GetEndTime(), 300);
+    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
+}
+
+TEST(MainData, SetContestKeepsItemsAndFormatsAsGiven) {
+    CQuillmarkData_MainData contest;
+    ASSERT_TRUE(contest.SetContest("X", 1, 2, CQuillmarkData_CallSignItem(),
+                                   CQuillmarkData_CallSignType(),
+                                   model_test::ContestNumberFormat()));
+    EXPECT_FALSE(contest.GetOwnCallSign().IsValid());
+    EXPECT_FALSE(contest.GetCallSignType().IsValid());
+    // The setters, however, require valid arguments.
+    EXPECT_FALSE(contest.SetOwnCallSign(CQuillmarkData_CallSignItem()));
+    EXPECT_FALSE(contest.SetCallSignType(CQuillmarkData_CallSignType()));
+    EXPECT_FALSE(contest.SetContestNumberType(CQuillmarkData_ContestNumberType()));
+}
+
+TEST(BandList, AddingTheSameBandInAnotherUnitIsRefused) {
+    auto contest = model_test::Contest();
+    EXPECT_EQ(contest.AddBand(Band(7000, 3)), 0);
+    EXPECT_EQ(contest.AddBand(Band(7, 6)), -1);
+    EXPECT_EQ(contest.AddBand(Band(1.9, 6)), 1);
+    EXPECT_EQ(contest.AddBand(Band(1900, 3)), -1);
+    EXPECT_EQ(contest.AddBand(CQuillmarkData_BandItem()), -1);
+    EXPECT_EQ(contest.GetBandCount(), 2);
+    EXPECT_EQ(contest.FindBand(Band(0.007, 9)), contest.GetBandAt(0));
+    EXPECT_EQ(contest.FindBand(Band(14, 6)), nullptr);
+    EXPECT_EQ(contest.FindBandIndex(Band(1900, 3)), 1);
+}
+
+TEST(BandList, AddBandObjectRefusesNullDuplicatesAndInvalidBandsAndKeepsThePointer) {
+    auto contest = ContestWithBands({7});
+    std::unique_ptr<CQuillmarkData_SubMainData> none;
+    EXPECT_EQ(contest.AddBandObject(std::move(none)), -1);
+
+    auto duplicate = std::make_unique<CQuillmarkData_SubMainData>();
+    duplicate->SetBand(Band(7000, 3));
+    EXPECT_EQ(contest.AddBandObject(std::move(duplicate)), -1);
+    EXPECT_NE(duplicate, nullptr);  // still the caller's
+
+    EXPECT_EQ(contest.AddBandObject(std::make_unique<CQuillmarkData_SubMainData>()), -1);
+
+    auto fresh = std::make_unique<CQuillmarkData_SubMainData>();
+    fresh->SetBand(Band(14, 6));
+    const CQuillmarkData_SubMainData* raw = fresh.get();
+    EXPECT_EQ(contest.AddBandObject(std::move(fresh)), 1);
+    EXPECT_EQ(contest.GetBandAt(1), raw);
+}
+
+TEST(BandList, ActiveBandBySelectionAndIndex) {
+    auto contest = ContestWithBands({7, 14});
+    EXPECT_EQ(contest.GetActiveBand(), nullptr);
+    EXPECT_FALSE(contest.SetActiveBandAt(2));
+    EXPECT_FALSE(contest.SetActiveBandAt(-1));
+    EXPECT_FALSE(contest.SetActiveBand(Band(21, 6)));
+    EXPECT_TRUE(contest.SetActiveBand(Band(14000, 3)));
+    EXPECT_EQ(contest.GetActiveBandIndex(), 1);
+    EXPECT_EQ(contest.GetActiveBand(), contest.GetBandAt(1));
+}
+
+struct RemovalCase {
+    const char* name;
+    int bands;
+    int active;
+    int removed;
+    int active_after;
+};
+
+class ActiveAfterRemoval : public testing::TestWithParam<RemovalCase> {};
+
+// Each removal path (delete and detach, by band and by index) follows the same rule.
+TEST_P(ActiveAfterRemoval, FollowsTheRule) {
+    const RemovalCase& c = GetParam();
+    for (int way = 0; way < 4; ++way) {
+        auto contest = model_test::Contest();
+        for (int i = 0; i < c.bands; ++i) {
+            contest.AddBand(Band(7 * (i + 1), 6));
+        }
+        if (c.active >= 0) {
+            ASSERT_TRUE(contest.SetActiveBandAt(c.active));
+        }
+        const CQuillmarkData_BandItem band = contest.GetBandAt(c.removed)->GetBand();
+        switch (way) {
+            case 0:
+                ASSERT_TRUE(contest.DeleteBandAt(c.removed));
+                break;
+            case 1:
+                ASSERT_TRUE(contest.DeleteBand(band));
+                break;
+            case 2:
+                ASSERT_NE(contest.DetachBandAt(c.removed), nullptr);
+                break;
+            case 3:
+                ASSERT_NE(contest.DetachBand(band), nullptr);
+                break;
+        }
+        EXPECT_EQ(contest.GetBandCount(), c.bands - 1);
+        EXPECT_EQ(contest.GetActiveBandIndex(), c.active_after) << "way " << way;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ActiveAfterRemoval,
+                         testing::Values(RemovalCase{"RemoveActiveMiddle", 3, 1, 1, 0},
+                                         RemovalCase{"RemoveAfterActive", 3, 1, 2, 1},
+                                         RemovalCase{"RemoveFirstWhileFirstActive", 3, 0, 0, 0},
+                                         RemovalCase{"RemoveBeforeActive", 3, 2, 0, 1},
+                                         RemovalCase{"RemoveOnlyBand", 1, 0, 0, -1},
+                                         RemovalCase{"NoActiveStaysNone", 3, -1, 1, -1},
+                                         RemovalCase{"NoActiveRemoveFirst", 3, -1, 0, -1}),
+                         [](const testing::TestParamInfo<RemovalCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(BandList, DetachedBandKeepsItsEntriesAndBelongsToTheCaller) {
+    auto contest = ContestWithBands({7, 14});
+    contest.GetBandAt(1)->AddEntry(Entry(1, "JA1AAA", "59/12"));
+    std::unique_ptr<CQuillmarkData_SubMainData> band = contest.DetachBandAt(1);
+    ASSERT_NE(band, nullptr);
+    EXPECT_EQ(band->GetEntryCount(), 1);
+    EXPECT_EQ(contest.GetBandCount(), 1);
+    EXPECT_EQ(contest.DetachBandAt(5), nullptr);
+    EXPECT_FALSE(contest.DeleteBand(Band(14, 6)));
+}
+
+TEST(BandList, DeleteAllBandsClearsTheActiveBand) {
+    auto contest = ContestWithBands({7, 14});
+    contest.SetActiveBandAt(1);
+    contest.DeleteAllBands();
+    EXPECT_EQ(contest.GetBandCount(), 0);
+    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
+}
+
+TEST(BandList, ChangeBandKeepsEntriesAndRefusesAClash) {
+    auto contest = ContestWithBands({7, 14});
+    contest.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12"));
+    EXPECT_FALSE(contest.ChangeBandAt(0, Band(14000, 3)));
+    EXPECT_FALSE(contest.ChangeBandAt(2, Band(21, 6)));
+    EXPECT_FALSE(contest.ChangeBandAt(0, CQuillmarkData_BandItem()));
+    EXPECT_FALSE(contest.ChangeBand(Band(50, 6), Band(21, 6)));
+    // The same band in another unit is not a clash with itself.
+    EXPECT_TRUE(contest.ChangeBand(Band(7, 6), Band(7000, 3)));
+    EXPECT_TRUE(contest.ChangeBand(Band(7000, 3), Band(21, 6)));
+    EXPECT_EQ(contest.GetBandAt(0)->GetBand(), Band(21, 6));
+    EXPECT_EQ(contest.GetBandAt(0)->GetEntryCount(), 1);
+}
+
+TEST(BandList, SortBandsOrdersByFrequencyAndKeepsTheActiveBand) {
+    auto contest = model_test::Contest();
+    contest.AddBand(Band(14, 6));
+    contest.AddBand(Band(1900, 3));
+    contest.AddBand(Band(1.2, 9));
+    contest.AddBand(Band(7000, 3));
+    contest.AddBand(Band(3.5, 6));
+    contest.SetActiveBandAt(3);  // 7000 kHz
+    contest.SortBands();
+    EXPECT_EQ(BandsInMhz(contest), (std::vector<double>{1.9, 3.5, 7, 14, 1200}));
+    EXPECT_EQ(contest.GetActiveBandIndex(), 2);
+    EXPECT_EQ(contest.GetActiveBand()->GetBand(), Band(7, 6));
+}
+
+TEST(BandList, SortBandsWithoutAnActiveBandLeavesNone) {
+    auto contest = ContestWithBands({14, 7});
+    contest.SortBands();
+    EXPECT_EQ(BandsInMhz(contest), (std::vector<double>{7, 14}));
+    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
+}
+
+TEST(Totals, MinusOneWhenNotValid) {
+    const CQuillmarkData_MainData contest;
+    EXPECT_EQ(contest.GetTotalEntryCount(), -1);
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
+    EXPECT_EQ(contest.GetTotalPoints(), -1);
+    EXPECT_EQ(contest.GetScore(), -1);
+    EXPECT_EQ(contest.GetTotalEntryAt(0), nullptr);
+}
+
+TEST(Totals, CountAcrossBandsInBandOrder) {
+    auto contest = ContestWithBands({7, 14});
+    auto* seven = contest.GetBandAt(0);
+    auto* fourteen = contest.GetBandAt(1);
+    seven->AddEntry(Entry(3, "JA1AAA", "59/12", 2));
+    seven->AddEntry(Entry(1, "JA1BBB", "59/13", 1));
+    fourteen->AddEntry(Entry(2, "JA1AAA", "59/12", 5));
+    contest.RebuildAll(6);
+    EXPECT_EQ(contest.GetTotalEntryCount(), 3);
+    EXPECT_EQ(contest.GetTotalPoints(), 8);
+    // The same multiplier on two bands counts on each.
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), 3);
+    EXPECT_EQ(contest.GetScore(), 24);
+    EXPECT_EQ(contest.GetTotalEntryAt(0)->GetCallSign().GetParameter(0), "JA1BBB");
+    EXPECT_EQ(contest.GetTotalEntryAt(2), fourteen->GetEntryAt(0));
+    EXPECT_EQ(contest.GetTotalEntryAt(3), nullptr);
+    EXPECT_EQ(contest.GetTotalEntryAt(-1), nullptr);
+}
+
+TEST(Totals, WithoutAMultiplierTheScoreIsThePoints) {
+    auto contest = model_test::Contest(-1);
+    contest.AddBand(Band(7, 6));
+    contest.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12", 4));
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
+    EXPECT_EQ(contest.GetScore(), 4);
+}
+
+TEST(Totals, ScoreBeyondThirtyTwoBits) {
+    // 500 multipliers worth 30,000 points each: 15,000,000 points x 500.
+    auto contest = ContestWithBands({7});
+    auto* band = contest.GetBandAt(0);
+    for (int i = 0; i < 500; ++i) {
+        auto entry = Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), 30000);
+        band->AddEntry(entry);
+    }
+    contest.RebuildAll(6);
+    EXPECT_EQ(contest.GetTotalPoints(), 15000000);
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), 500);
+    EXPECT_EQ(contest.GetScore(), int64_t{7500000000});
+}
+
+TEST(Totals, ScoreSaturatesInsteadOfOverflowing) {
+    auto contest = ContestWithBands({7});
+    auto* band = contest.GetBandAt(0);
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    // 70,000 x 70,000 x (2^31 - 1) is beyond 2^63.
+    for (int i = 0; i < 70000; ++i) {
+        band->AddEntry(Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), kMax));
+    }
+    contest.RebuildAll(6);
+    EXPECT_EQ(contest.GetTotalPoints(), int64_t{kMax} * 70000);
+    EXPECT_EQ(contest.GetScore(), std::numeric_limits<int64_t>::max());
+}
+
+TEST(Contest, CopyFromIsDeepAndEqual) {
+    auto contest = ContestWithBands({7, 14});
+    contest.SetActiveBandAt(1);
+    contest.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12"));
+    CQuillmarkData_MainData copy;
+    copy.CopyFrom(contest);
+    EXPECT_EQ(copy, contest);
+    EXPECT_NE(copy.GetBandAt(0), contest.GetBandAt(0));
+    copy.GetBandAt(0)->AddEntry(Entry(2, "JA1BBB", "59/12"));
+    EXPECT_FALSE(copy == contest);
+    EXPECT_EQ(contest.GetBandAt(0)->GetEntryCount(), 1);
+
+    const CQuillmarkData_MainData assigned = contest;
+    EXPECT_EQ(assigned, contest);
+    copy.CopyFrom(copy);  // copying onto itself keeps everything
+    EXPECT_EQ(copy.GetBandCount(), 2);
+}
+
+TEST(Contest, EqualityNoticesEachField) {
+    const auto base = ContestWithBands({7});
+    std::vector<CQuillmarkData_MainData> changed(6, base);
+    changed[0].SetContestName("OTHER");
+    changed[1].SetCategoryCode("X");
+    changed[2].SetStartTime(1);
+    changed[3].SetActiveBandAt(0);
+    changed[4].AddBand(Band(14, 6));
+    changed[5].SetOwnCallSign(model_test::CallSign("JA2ZZZ", model_test::CallSignFormat()));
+    for (size_t i = 0; i < changed.size(); ++i) {
+        EXPECT_FALSE(changed[i] == base) << i;
+    }
+}
+
+TEST(Contest, DeleteContentsClearsEverything) {
+    auto contest = ContestWithBands({7});
+    contest.SetActiveBandAt(0);
+    contest.DeleteContents();
+    EXPECT_FALSE(contest.IsValid());
+    EXPECT_EQ(contest.GetBandCount(), 0);
+    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
+    EXPECT_EQ(contest, CQuillmarkData_MainData());
+}
+
+TEST(Import, AppendsCopiesOfTheOtherBandsAndKeepsTheActiveBand) {
+    auto mine = ContestWithBands({7});
+    mine.SetActiveBandAt(0);
+    auto other = ContestWithBands({14, 3.5});
+    other.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12"));
+    ASSERT_TRUE(mine.CanImport(&other));
+    ASSERT_TRUE(mine.Import(&other));
+    EXPECT_EQ(BandsInMhz(mine), (std::vector<double>{7, 14, 3.5}));
+    EXPECT_EQ(mine.GetActiveBandIndex(), 0);
+    EXPECT_EQ(mine.GetBandAt(1)->GetEntryCount(), 1);
+    EXPECT_EQ(other.GetBandCount(), 2);  // the other log is not changed
+}
+
+TEST(Import, RefusedForAnotherContestASharedBandOrNothingToImport) {
+    const auto mine = ContestWithBands({7});
+    EXPECT_FALSE(mine.CanImport(nullptr));
+    EXPECT_FALSE(mine.CanImport(&mine));
+    const CQuillmarkData_MainData invalid;
+    EXPECT_FALSE(mine.CanImport(&invalid));
+    auto shared = ContestWithBands({7000 / 1000.0, 14});
+    EXPECT_FALSE(mine.CanImport(&shared));
+    const auto empty = model_test::Contest();
+    EXPECT_FALSE(mine.CanImport(&empty));
+    auto renamed = ContestWithBands({14});
+    renamed.SetContestName("OTHER");
+    EXPECT_FALSE(mine.CanImport(&renamed));
+    auto shifted = ContestWithBands({14});
+    shifted.SetEndTime(shifted.GetEndTime() + 1);
+    EXPECT_FALSE(mine.CanImport(&shifted));
+    auto mine_copy = mine;
+    EXPECT_FALSE(mine_copy.Import(&shared));
+    EXPECT_EQ(mine_copy.GetBandCount(), 1);
+}
+
+}  // namespace

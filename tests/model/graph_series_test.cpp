@@ -1,0 +1,229 @@
+#include "model/graph_series.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+#include "model/contest.h"
+#include "model_test_util.h"
+#include "platform/cp932_convert.h"
+
+namespace {
+
+using model_test::Band;
+using model_test::Entry;
+
+constexpr int64_t kBucket = 180;
+
+// All event times of a series, walked with the cursor.
+std::vector<int64_t> Events(const CQuillmarkData_GraphDataItem& series) {
+    std::vector<int64_t> times;
+    int64_t cursor = series.GetFirstEventPosition();
+    while (cursor != -1) {
+        times.push_back(series.GetNextEvent(cursor));
+    }
+    return times;
+}
+
+class GraphSeriesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        contest_ = model_test::Contest();
+        contest_.SetStartTime(kStart);
+        contest_.SetEndTime(kStart + 24 * 3600);
+        contest_.AddBand(Band(7, 6));
+        contest_.AddBand(Band(14, 6));
+        auto* seven = contest_.GetBandAt(0);
+        seven->AddEntry(Entry(kStart + 10, "JA1AAA", "59/12", 2));
+        seven->AddEntry(Entry(kStart + 200, "JA1BBB", "59/12", 1));
+        seven->AddEntry(Entry(kStart + 400, "JA1CCC", "59/13", 0));
+        contest_.GetBandAt(1)->AddEntry(Entry(kStart + 100, "JA1AAA", "59/12", 3));
+        contest_.RebuildAll(6);
+    }
+
+    static constexpr int64_t kStart = 1000000;
+    CQuillmarkData_MainData contest_;
+};
+
+TEST(GraphDataItem, KindsStartWithTheirDefaults) {
+    const CQuillmarkData_GraphDataItem stations(GraphKind::stations);
+    const CQuillmarkData_GraphDataItem multipliers(GraphKind::multipliers);
+    const CQuillmarkData_GraphDataItem points(GraphKind::points);
+    EXPECT_EQ(stations.GetTitle(), Utf8ToCp932("局数"));
+    EXPECT_EQ(multipliers.GetTitle(), Utf8ToCp932("マルチ数"));
+    EXPECT_EQ(points.GetTitle(), Utf8ToCp932("得点数"));
+    EXPECT_EQ(stations.IsShown(), 1);
+    EXPECT_EQ(multipliers.IsShown(), 1);
+    EXPECT_EQ(points.IsShown(), 0);
+    EXPECT_EQ(stations.GetColour(), 0xFF);
+    EXPECT_EQ(multipliers.GetColour(), 0xFF0000);
+    EXPECT_EQ(points.GetColour(), 0x8000);
+    EXPECT_FALSE(stations.IsValid());
+    EXPECT_EQ(stations.GetBucketCount(), -1);
+    EXPECT_EQ(stations.GetBucketIndex(0), -1);
+    EXPECT_EQ(stations.GetEventCount(), -1);
+    EXPECT_EQ(stations.GetFirstEventPosition(), -1);
+}
+
+TEST_F(GraphSeriesTest, SetSourceRefusesNullsBadBucketsAndASecondCall) {
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    EXPECT_FALSE(series.SetSource(nullptr, &contest_, kBucket));
+    EXPECT_FALSE(
+        series.SetSource(&contest_, static_cast<const CQuillmarkData_MainData*>(nullptr), kBucket));
+    EXPECT_FALSE(series.SetSource(
+        &contest_, static_cast<const CQuillmarkData_SubMainData*>(nullptr), kBucket));
+    EXPECT_FALSE(series.SetSource(&contest_, &contest_, 0));
+    EXPECT_FALSE(series.SetSource(&contest_, &contest_, -180));
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    EXPECT_FALSE(series.SetSource(&contest_, contest_.GetBandAt(0), kBucket));
+    series.DeleteContents();
+    EXPECT_TRUE(series.SetSource(&contest_, contest_.GetBandAt(0), kBucket));
+}
+
+TEST(GraphDataItem, StyleSettersAndReset) {
+    CQuillmarkData_GraphDataItem series(GraphKind::points);
+    series.SetShown(true);
+    series.SetTitle("T");
+    series.SetColour(0x123456);
+    EXPECT_TRUE(series.SetPenWidth(5));
+    EXPECT_TRUE(series.SetPenWidth(0));
+    EXPECT_FALSE(series.SetPenWidth(-1));
+    EXPECT_EQ(series.GetPenWidth(), 0);
+    EXPECT_EQ(series.IsShown(), 1);
+    series.DeleteContents();
+    EXPECT_EQ(series.IsShown(), 0);
+    EXPECT_EQ(series.GetColour(), 0x8000);
+    EXPECT_EQ(series.GetTitle(), Utf8ToCp932("得点数"));
+}
+
+TEST_F(GraphSeriesTest, BucketCountRoundsAPartialBucketUp) {
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    EXPECT_EQ(series.GetBucketCount(), 480);
+    contest_.SetEndTime(kStart + 181);
+    EXPECT_EQ(series.GetBucketCount(), 2);
+    contest_.SetEndTime(kStart + 180);
+    EXPECT_EQ(series.GetBucketCount(), 1);
+    contest_.SetEndTime(kStart);  // an empty period still has one bucket
+    EXPECT_EQ(series.GetBucketCount(), 1);
+    contest_.SetEndTime(kStart - 500);
+    EXPECT_EQ(series.GetBucketCount(), 1);
+}
+
+TEST_F(GraphSeriesTest, BucketIndexClampsToThePeriod) {
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    EXPECT_EQ(series.GetBucketIndex(kStart - 1000), 0);
+    EXPECT_EQ(series.GetBucketIndex(kStart), 0);
+    EXPECT_EQ(series.GetBucketIndex(kStart + 179), 0);
+    EXPECT_EQ(series.GetBucketIndex(kStart + 180), 1);
+    EXPECT_EQ(series.GetBucketIndex(kStart + 24 * 3600 - 1), 479);
+    EXPECT_EQ(series.GetBucketIndex(kStart + 24 * 3600), 479);  // the end: last bucket
+    EXPECT_EQ(series.GetBucketIndex(kStart + 48 * 3600), 479);
+}
+
+TEST_F(GraphSeriesTest, EveryTimeFallsIntoABucketAndTheEndIntoTheLast) {
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    for (const int64_t bucket : {1, 7, 60, 180, 1000}) {
+        for (int64_t length = 1; length <= 400; length += 3) {
+            series.DeleteContents();
+            contest_.SetEndTime(kStart + length);
+            ASSERT_TRUE(series.SetSource(&contest_, &contest_, bucket));
+            const int64_t count = series.GetBucketCount();
+            ASSERT_EQ(series.GetBucketIndex(kStart + length), count - 1)
+                << "bucket " << bucket << " length " << length;
+            for (int64_t t = kStart - 2; t <= kStart + length + 2; ++t) {
+                const int64_t index = series.GetBucketIndex(t);
+                ASSERT_GE(index, 0);
+                ASSERT_LT(index, count);
+            }
+        }
+    }
+}
+
+TEST_F(GraphSeriesTest, ExtremeTimesDoNotOverflow) {
+    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+    contest_.SetStartTime(kMin);
+    contest_.SetEndTime(kMax);
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    const int64_t count = series.GetBucketCount();
+    EXPECT_GT(count, 0);
+    EXPECT_LT(series.GetBucketIndex(kMax), count);
+    EXPECT_EQ(series.GetBucketIndex(kMin), 0);
+}
+
+TEST_F(GraphSeriesTest, StationsOfTheContestInBandOrder) {
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    EXPECT_EQ(series.GetEventCount(), 4);
+    EXPECT_EQ(Events(series),
+              (std::vector<int64_t>{kStart + 10, kStart + 200, kStart + 400, kStart + 100}));
+}
+
+TEST_F(GraphSeriesTest, MultipliersCountFirstEntriesOnly) {
+    CQuillmarkData_GraphDataItem series(GraphKind::multipliers);
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    // 7 MHz: 12 (First), 12, 13 (First); 14 MHz: 12 (First).
+    EXPECT_EQ(series.GetEventCount(), 3);
+    EXPECT_EQ(Events(series), (std::vector<int64_t>{kStart + 10, kStart + 400, kStart + 100}));
+}
+
+TEST_F(GraphSeriesTest, PointsRepeatEachEntryByItsPoints) {
+    CQuillmarkData_GraphDataItem series(GraphKind::points);
+    ASSERT_TRUE(series.SetSource(&contest_, contest_.GetBandAt(0), kBucket));
+    EXPECT_EQ(series.GetEventCount(), 3);
+    EXPECT_EQ(Events(series), (std::vector<int64_t>{kStart + 10, kStart + 10, kStart + 200}));
+}
+
+TEST_F(GraphSeriesTest, NegativePointsGiveNoEvents) {
+    auto entry = *contest_.GetBandAt(1)->GetEntryAt(0);
+    entry.SetPoints(-5);
+    contest_.GetBandAt(1)->SetEntryAt(0, entry);
+    CQuillmarkData_GraphDataItem series(GraphKind::points);
+    ASSERT_TRUE(series.SetSource(&contest_, contest_.GetBandAt(1), kBucket));
+    EXPECT_EQ(series.GetEventCount(), 0);
+    EXPECT_EQ(series.GetFirstEventPosition(), -1);
+}
+
+TEST_F(GraphSeriesTest, EventCountMatchesTheWalkForEveryKindAndSource) {
+    for (const GraphKind kind : {GraphKind::stations, GraphKind::multipliers, GraphKind::points}) {
+        for (int source = -1; source < contest_.GetBandCount(); ++source) {
+            CQuillmarkData_GraphDataItem series(kind);
+            ASSERT_TRUE(source < 0
+                            ? series.SetSource(&contest_, &contest_, kBucket)
+                            : series.SetSource(&contest_, contest_.GetBandAt(source), kBucket));
+            EXPECT_EQ(static_cast<int64_t>(Events(series).size()), series.GetEventCount());
+            int64_t bucketed = 0;
+            for (const int64_t count : series.CountEventsPerBucket(series.GetBucketCount())) {
+                bucketed += count;
+            }
+            EXPECT_EQ(bucketed, series.GetEventCount());
+        }
+    }
+}
+
+TEST_F(GraphSeriesTest, CursorPastTheEndOrInvalidGivesMinusOne) {
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    int64_t cursor = -1;
+    EXPECT_EQ(series.GetNextEvent(cursor), -1);
+    EXPECT_EQ(cursor, -1);
+    cursor = 99;
+    EXPECT_EQ(series.GetNextEvent(cursor), -1);
+    EXPECT_EQ(cursor, -1);
+}
+
+TEST_F(GraphSeriesTest, CountEventsPerBucketStopsAtTheLimit) {
+    CQuillmarkData_GraphDataItem series(GraphKind::stations);
+    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    // Times +10 and +100 in bucket 0, +200 in 1, +400 in 2.
+    EXPECT_EQ(series.CountEventsPerBucket(2), (std::vector<int64_t>{2, 1}));
+    EXPECT_EQ(series.CountEventsPerBucket(3), (std::vector<int64_t>{2, 1, 1}));
+    EXPECT_TRUE(series.CountEventsPerBucket(0).empty());
+    EXPECT_EQ(series.CountEventsPerBucket(1000000).size(), 480u);
+}
+
+}  // namespace

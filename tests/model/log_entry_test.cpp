@@ -1,0 +1,216 @@
+#include "model/log_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "model_test_util.h"
+
+namespace {
+
+using model_test::Bytes;
+
+class LogDataItemTest : public testing::Test {
+protected:
+    CQuillmarkData_CallSignType call_format_ = model_test::CallSignFormat();
+    CQuillmarkData_ContestNumberType number_format_ = model_test::ContestNumberFormat();
+    CQuillmarkData_CallSignItem call_ = model_test::CallSign("JA1ABC", call_format_);
+    CQuillmarkData_ContestNumberItem sent_ = model_test::Number("59/001", number_format_);
+    CQuillmarkData_ContestNumberItem received_ = model_test::Number("59/12", number_format_);
+};
+
+TEST_F(LogDataItemTest, SetEntryStartsWithEmptyDetails) {
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(1234, call_, sent_, received_, 3));
+    EXPECT_EQ(entry.GetTime(), 1234);
+    EXPECT_EQ(entry.GetCallSign(), call_);
+    EXPECT_EQ(entry.GetSentContestNumber(), sent_);
+    EXPECT_EQ(entry.GetReceivedContestNumber(), received_);
+    EXPECT_EQ(entry.GetPoints(), 3);
+    EXPECT_EQ(entry.GetFirst(), 0);
+    EXPECT_EQ(entry.GetMode(), "");
+    EXPECT_EQ(entry.GetCallingMethod(), 0);
+    EXPECT_EQ(entry.GetCardFlags(), 0);
+    EXPECT_EQ(entry.GetComment(), "");
+}
+
+TEST_F(LogDataItemTest, SetEntryRefusesInvalidItemsAndASecondCall) {
+    CQuillmarkData_LogDataItem entry;
+    EXPECT_FALSE(entry.SetEntry(1, CQuillmarkData_CallSignItem(), sent_, received_, 1));
+    EXPECT_FALSE(entry.SetEntry(1, call_, CQuillmarkData_ContestNumberItem(), received_, 1));
+    EXPECT_FALSE(entry.SetEntry(1, call_, sent_, CQuillmarkData_ContestNumberItem(), 1));
+    EXPECT_FALSE(entry.IsValid());
+    ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
+    EXPECT_FALSE(entry.SetEntry(2, call_, sent_, received_, 2));
+    EXPECT_EQ(entry.GetTime(), 1);
+}
+
+TEST_F(LogDataItemTest, EverySetterFailsOnAnInvalidEntry) {
+    CQuillmarkData_LogDataItem entry;
+    EXPECT_FALSE(entry.SetTime(5));
+    EXPECT_FALSE(entry.SetCallSign(call_));
+    EXPECT_FALSE(entry.SetSentContestNumber(sent_));
+    EXPECT_FALSE(entry.SetReceivedContestNumber(received_));
+    EXPECT_FALSE(entry.SetFirst(true));
+    EXPECT_FALSE(entry.SetPoints(2));
+    EXPECT_FALSE(entry.SetMode("CW"));
+    EXPECT_FALSE(entry.SetCallingMethod(true));
+    EXPECT_FALSE(entry.SetCardFlag(1, true));
+    EXPECT_FALSE(entry.SetComment("x"));
+    EXPECT_EQ(entry, CQuillmarkData_LogDataItem());
+}
+
+TEST_F(LogDataItemTest, GettersOfAnInvalidEntryGiveMinusTwoAndEmpty) {
+    const CQuillmarkData_LogDataItem entry;
+    EXPECT_EQ(entry.GetTime(), -2);
+    EXPECT_EQ(entry.GetFirst(), -2);
+    EXPECT_EQ(entry.GetPoints(), -2);
+    EXPECT_EQ(entry.GetCallingMethod(), -2);
+    EXPECT_EQ(entry.GetCardFlags(), -2);
+    EXPECT_FALSE(entry.HasCardFlag(2));
+    EXPECT_FALSE(entry.GetCallSign().IsValid());
+}
+
+TEST_F(LogDataItemTest, ItemSettersRequireValidItems) {
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
+    EXPECT_FALSE(entry.SetCallSign(CQuillmarkData_CallSignItem()));
+    EXPECT_FALSE(entry.SetSentContestNumber(CQuillmarkData_ContestNumberItem()));
+    EXPECT_FALSE(entry.SetReceivedContestNumber(CQuillmarkData_ContestNumberItem()));
+    EXPECT_EQ(entry.GetCallSign(), call_);
+    const auto other = model_test::CallSign("JA2XYZ/1", call_format_);
+    EXPECT_TRUE(entry.SetCallSign(other));
+    EXPECT_EQ(entry.GetCallSign(), other);
+}
+
+TEST_F(LogDataItemTest, FlagsAreStoredAsZeroOrOne) {
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
+    EXPECT_TRUE(entry.SetFirst(true));
+    EXPECT_TRUE(entry.SetCallingMethod(true));
+    EXPECT_EQ(entry.GetFirst(), 1);
+    EXPECT_EQ(entry.GetCallingMethod(), 1);
+    EXPECT_TRUE(entry.SetFirst(false));
+    EXPECT_EQ(entry.GetFirst(), 0);
+}
+
+struct CardCase {
+    int32_t before;
+    int32_t flag;
+    bool on;
+    bool accepted;
+    int32_t after;
+};
+
+class CardFlags : public LogDataItemTest, public testing::WithParamInterface<CardCase> {};
+
+TEST_P(CardFlags, SetOrClearExactlyOneBit) {
+    const CardCase& c = GetParam();
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
+    for (const int32_t bit : {1, 2, 4}) {
+        if ((c.before & bit) != 0) {
+            ASSERT_TRUE(entry.SetCardFlag(bit, true));
+        }
+    }
+    EXPECT_EQ(entry.SetCardFlag(c.flag, c.on), c.accepted);
+    EXPECT_EQ(entry.GetCardFlags(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bits, CardFlags,
+    testing::Values(CardCase{7, 2, false, true, 5}, CardCase{0, 4, true, true, 4},
+                    CardCase{1, 1, true, true, 1}, CardCase{5, 2, true, true, 7},
+                    CardCase{0, 3, true, false, 0}, CardCase{7, 3, false, false, 7},
+                    CardCase{0, 8, true, false, 0}, CardCase{7, 0, false, false, 7},
+                    CardCase{0, -1, true, false, 0}));
+
+TEST_F(LogDataItemTest, EqualityCoversEveryField) {
+    CQuillmarkData_LogDataItem base;
+    ASSERT_TRUE(base.SetEntry(1, call_, sent_, received_, 1));
+    const std::function<void(CQuillmarkData_LogDataItem&)> changes[] = {
+        [](auto& e) { e.SetTime(2); },
+        [&](auto& e) { e.SetCallSign(model_test::CallSign("JA2XYZ", call_format_)); },
+        [&](auto& e) { e.SetSentContestNumber(model_test::Number("59/002", number_format_)); },
+        [&](auto& e) { e.SetReceivedContestNumber(model_test::Number("59/13", number_format_)); },
+        [](auto& e) { e.SetFirst(true); },
+        [](auto& e) { e.SetPoints(2); },
+        [](auto& e) { e.SetMode("CW"); },
+        [](auto& e) { e.SetCallingMethod(true); },
+        [](auto& e) { e.SetCardFlag(4, true); },
+        [](auto& e) { e.SetComment("x"); },
+        [](auto& e) { e.DeleteContents(); },
+    };
+    for (size_t i = 0; i < std::size(changes); ++i) {
+        CQuillmarkData_LogDataItem changed;
+        changed.CopyFrom(base);
+        ASSERT_EQ(changed, base);
+        changes[i](changed);
+        EXPECT_NE(changed, base) << "change " << i;
+    }
+}
+
+TEST_F(LogDataItemTest, TimesBeyondThirtyTwoBitsAreKeptInMemory) {
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(int64_t{1} << 40, call_, sent_, received_, 1));
+    EXPECT_EQ(entry.GetTime(), int64_t{1} << 40);
+    ASSERT_TRUE(entry.SetTime(-(int64_t{1} << 40)));
+    EXPECT_EQ(entry.GetTime(), -(int64_t{1} << 40));
+}
+
+TEST_F(LogDataItemTest, RecordIsWrittenFieldByField) {
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(0x12345678, call_, sent_, received_, 2));
+    entry.SetFirst(true);
+    entry.SetMode("CW");
+    entry.SetCallingMethod(true);
+    entry.SetCardFlag(4, true);
+    entry.SetComment("ok");
+    const std::string expected = Bytes()
+                                     .I32(1)
+                                     .I32(0x12345678)
+                                     .I32(1)
+                                     .U16(2)
+                                     .Str("JA1ABC")
+                                     .Str("")
+                                     .I32(1)
+                                     .U16(2)
+                                     .Str("59")
+                                     .Str("001")
+                                     .I32(1)
+                                     .U16(2)
+                                     .Str("59")
+                                     .Str("12")
+                                     .I32(1)
+                                     .I32(2)
+                                     .Str("CW")
+                                     .I32(1)
+                                     .I32(4)
+                                     .Str("ok")
+                                     .str();
+    EXPECT_EQ(model_test::Store(entry), expected);
+    size_t left = 1;
+    EXPECT_EQ(model_test::Load<CQuillmarkData_LogDataItem>(expected, &left), entry);
+    EXPECT_EQ(left, 0u);
+}
+
+TEST_F(LogDataItemTest, MinimalRecordSizeMatchesAnEmptyInvalidEntry) {
+    CQuillmarkData_LogDataItem entry;
+    EXPECT_EQ(model_test::Store(entry).size(), CQuillmarkData_LogDataItem::kMinRecordBytes);
+}
+
+TEST_F(LogDataItemTest, ATimeTheFileCannotHoldFailsTheWriteInsteadOfWrapping) {
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(int64_t{1} << 33, call_, sent_, received_, 1));
+    EXPECT_THROW(model_test::Store(entry), CArchiveException);
+}
+
+TEST_F(LogDataItemTest, NegativeTimesBefore1970RoundTrip) {
+    CQuillmarkData_LogDataItem entry;
+    ASSERT_TRUE(entry.SetEntry(-86400, call_, sent_, received_, 1));
+    EXPECT_EQ(model_test::Load<CQuillmarkData_LogDataItem>(model_test::Store(entry)).GetTime(),
+              -86400);
+}
+
+}  // namespace
