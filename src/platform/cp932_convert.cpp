@@ -233,3 +233,16 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 Cp932 Utf8ToCp932(std::string_view utf8) {
     return *ToCp932(utf8, nullptr, true);
 }
+
+std::optional<Cp932> TryCharsetToCp932(std::string_view text, const char* charset) {
+    const std::string_view name = charset;
+    if (name == "UTF-8" || name == "utf8" || name == "UTF8")
+        return TryUtf8ToCp932(text);
+    // Rare (locale names are read once), so the descriptor is not kept.
+    const IconvDescriptor to_utf8("UTF-8", charset);
+    std::string utf8;
+    if (!Convert(to_utf8, text, 4, &utf8, nullptr, [](size_t) { return Repair{}; })) {
+        return std::nullopt;
+    }
+    return TryUtf8ToCp932(utf8);
+}

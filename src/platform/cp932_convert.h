@@ -25,3 +25,8 @@ std::optional<Cp932> TryUtf8ToCp932(std::string_view utf8, size_t* bad_offset = 
 
 std::string Cp932ToUtf8(std::string_view cp932);
 Cp932 Utf8ToCp932(std::string_view utf8);
+
+// Text in another character set named as iconv names it ("EUC-JP", "ISO-8859-1", "UTF-8"),
+// for names that the C library gives in the locale's own encoding. nullopt when the set is
+// unknown or a character has no CP932 form.
+std::optional<Cp932> TryCharsetToCp932(std::string_view text, const char* charset);

@@ -1,0 +1,243 @@
+#include "platform/time_format.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <ctime>
+#include <limits>
+#include <string>
+
+#include "platform/cp932_convert.h"
+#include "platform/time_zone_rule.h"
+
+namespace {
+
+using std::string_view_literals::operator""sv;
+
+CalendarTime Fields(int64_t year, int month, int day, int hour, int minute, int second, int weekday,
+                    int yearday) {
+    CalendarTime t;
+    t.year = year;
+    t.month = month;
+    t.day = day;
+    t.hour = hour;
+    t.minute = minute;
+    t.second = second;
+    t.weekday = weekday;
+    t.yearday = yearday;
+    return t;
+}
+
+// Tuesday 5 March 2024, 07:08:09: every field has a leading zero to drop.
+const CalendarTime kMorning = Fields(2024, 3, 5, 7, 8, 9, 2, 64);
+// Saturday 28 December 2024, 23:45:56: no field has one.
+const CalendarTime kEvening = Fields(2024, 12, 28, 23, 45, 56, 6, 362);
+
+Cp932 Format(std::string_view utf8_format, const CalendarTime& t) {
+    return FormatTime(Utf8ToCp932(utf8_format), t, TimeNames::Japanese());
+}
+
+struct FormatCase {
+    const char* format;  // UTF-8
+    const char* morning;
+    const char* evening;
+};
+
+class TimeFormatCodes : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(TimeFormatCodes, ExpandsWithAndWithoutLeadingZeros) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(Cp932ToUtf8(Format(c.format, kMorning)), c.morning) << c.format;
+    EXPECT_EQ(Cp932ToUtf8(Format(c.format, kEvening)), c.evening) << c.format;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, TimeFormatCodes,
+    ::testing::Values(FormatCase{"%Y", "2024", "2024"}, FormatCase{"%#Y", "2024", "2024"},
+                      FormatCase{"%y", "24", "24"}, FormatCase{"%m", "03", "12"},
+                      FormatCase{"%#m", "3", "12"}, FormatCase{"%d", "05", "28"},
+                      FormatCase{"%#d", "5", "28"}, FormatCase{"%H", "07", "23"},
+                      FormatCase{"%#H", "7", "23"}, FormatCase{"%M", "08", "45"},
+                      FormatCase{"%#M", "8", "45"}, FormatCase{"%S", "09", "56"},
+                      FormatCase{"%#S", "9", "56"}, FormatCase{"%I", "07", "11"},
+                      FormatCase{"%#I", "7", "11"}, FormatCase{"%p", "午前", "午後"},
+                      FormatCase{"%j", "065", "363"}, FormatCase{"%#j", "65", "363"},
+                      FormatCase{"%w", "2", "6"}, FormatCase{"%a", "火", "土"},
+                      FormatCase{"%A", "火曜日", "土曜日"}, FormatCase{"%b", "3月", "12月"},
+                      FormatCase{"%B", "3月", "12月"}, FormatCase{"%x", "2024/03/05", "2024/12/28"},
+                      FormatCase{"%#x", "2024年3月5日", "2024年12月28日"},
+                      FormatCase{"%X", "07:08:09", "23:45:56"},
+                      FormatCase{"%c", "2024/03/05 07:08:09", "2024/12/28 23:45:56"},
+                      FormatCase{"%#c", "2024年3月5日 07:08:09", "2024年12月28日 23:45:56"},
+                      FormatCase{"%%", "%", "%"}, FormatCase{"%#%", "%", "%"},
+                      FormatCase{"100%%", "100%", "100%"}, FormatCase{"%z", "+0000", "+0000"},
+                      FormatCase{"[%Z]", "[]", "[]"}, FormatCase{"%Q", "%Q", "%Q"},
+                      FormatCase{"%#Q", "%#Q", "%#Q"}, FormatCase{"end%", "end%", "end%"},
+                      FormatCase{"end%#", "end%#", "end%#"}, FormatCase{"", "", ""},
+                      FormatCase{"no codes", "no codes", "no codes"}));
+
+struct ScreenCase {
+    const char* format;
+    const char* expected;
+};
+
+TEST(TimeFormat, FormatsOfTheScreensAndPrintouts) {
+    const ScreenCase cases[] = {
+        {"%#Y 年  %#m 月 %#d 日   %#H 時 %M 分 %S 秒", "2024 年  3 月 5 日   7 時 08 分 09 秒"},
+        {"%d/%m/%y %H%M", "05/03/24 0708"},
+        {"%Y  %m/%d   %H:%M:%S", "2024  03/05   07:08:09"},
+        {"%Y %#m/%#d - %#H:%M:%S", "2024 3/5 - 7:08:09"},
+        {"%#Y  %#m/%#d - %#H:%M:%S", "2024  3/5 - 7:08:09"},
+        {"%Y %m/%d  %H:%M:%S", "2024 03/05  07:08:09"},
+        {"%#Y %#m/%#d  %#H:%M:%S", "2024 3/5  7:08:09"},
+        {"%#Y 年 %#m 月 %#d 日", "2024 年 3 月 5 日"},
+        {"[ %#Y 年  %#m 月 %#d 日 ( %A )  %#H 時 %M 分 %S 秒 ]",
+         "[ 2024 年  3 月 5 日 ( 火曜日 )  7 時 08 分 09 秒 ]"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Cp932ToUtf8(Format(c.format, kMorning)), c.expected) << c.format;
+    }
+}
+
+TEST(TimeFormat, MidnightAndNoonOnTheTwelveHourClock) {
+    CalendarTime t = kMorning;
+    t.hour = 0;
+    EXPECT_EQ(Cp932ToUtf8(Format("%I %p", t)), "12 午前");
+    t.hour = 12;
+    EXPECT_EQ(Cp932ToUtf8(Format("%I %p", t)), "12 午後");
+}
+
+TEST(TimeFormat, DoubleByteCharactersAreCopiedWhole) {
+    // ソ and 表 end in 0x5C; ① in 0x40: none of them may disturb the codes next to them.
+    const Cp932 format = Utf8ToCp932("ソ%#d表①%H");
+    EXPECT_EQ(Cp932ToUtf8(FormatTime(format, kMorning, TimeNames::Japanese())), "ソ5表①07");
+    // A broken lead byte before '%' is one byte, and the code after it still expands.
+    EXPECT_EQ(FormatTime("\x83%Y"sv, kMorning, TimeNames::Japanese()),
+              "\x83"
+              "2024");
+}
+
+TEST(TimeFormat, YearsFarFromToday) {
+    CalendarTime t = kMorning;
+    const auto format = [&](const char* f) { return Format(f, t); };
+    t.year = 1;
+    EXPECT_EQ(format("%Y|%#Y|%y|%#y"), "0001|1|01|1");
+    t.year = 0;
+    EXPECT_EQ(format("%Y|%#Y|%y"), "0000|0|00");
+    t.year = -44;
+    EXPECT_EQ(format("%Y|%#Y|%y"), "-0044|-44|56");
+    t.year = 1969;
+    EXPECT_EQ(format("%Y|%y"), "1969|69");
+    t.year = 2038;
+    EXPECT_EQ(format("%Y|%y"), "2038|38");
+    t.year = 292277026596;
+    EXPECT_EQ(format("%Y|%y"), "292277026596|96");
+    t.year = std::numeric_limits<int64_t>::min();
+    EXPECT_EQ(format("%Y"), "-9223372036854775808");
+    EXPECT_EQ(format("%y"), "92");
+}
+
+TEST(TimeFormat, FieldsOutOfRangeStillFormat) {
+    const int small = std::numeric_limits<int>::min();
+    const int big = std::numeric_limits<int>::max();
+    CalendarTime t = Fields(2024, 13, 0, -5, 61, 60, -1, 400);
+    EXPECT_EQ(Cp932ToUtf8(Format("%m %d %H %M %S %A %B %j", t)), "13 00 -05 61 60 土曜日 1月 401");
+    t = Fields(2024, small, small, small, small, small, small, small);
+    t.utc_offset = small;
+    const Cp932 low = Format("%Y%y%m%d%H%I%M%S%j%w%U%W%a%A%b%B%p%c%x%X%z%#d", t);
+    EXPECT_FALSE(low.empty());
+    EXPECT_NE(low.find("-2147483648"), std::string::npos);
+    t = Fields(2024, big, big, big, big, big, big, big);
+    t.utc_offset = big;
+    EXPECT_FALSE(Format("%Y%y%m%d%H%I%M%S%j%w%U%W%a%A%b%B%p%c%x%X%z%#d", t).empty());
+}
+
+TEST(TimeFormat, UtcOffset) {
+    CalendarTime t = kMorning;
+    t.utc_offset = 9 * 3600;
+    EXPECT_EQ(Format("%z", t), "+0900");
+    t.utc_offset = -(4 * 3600 + 30 * 60);
+    EXPECT_EQ(Format("%z", t), "-0430");
+}
+
+// Numeric codes agree with glibc's strftime over many days of several years.
+TEST(TimeFormat, NumericCodesAgreeWithTheCLibrary) {
+    const auto rule = CTimeZoneRule::Utc();
+    const char* const format = "%Y %y %m %d %H %I %M %S %j %w %U %W";
+    for (int64_t t = -2'000'000'000; t < 4'200'000'000; t += 86400 * 3 + 3671) {
+        const time_t tt = t;
+        std::tm tm{};
+        ASSERT_NE(gmtime_r(&tt, &tm), nullptr);
+        char buffer[128];
+        ASSERT_GT(strftime(buffer, sizeof buffer, format, &tm), 0u);
+        ASSERT_EQ(FormatTime(format, t, rule, TimeNames::Japanese()), buffer) << t;
+    }
+}
+
+TEST(TimeFormat, StoredTimeUnderARule) {
+    EXPECT_EQ(FormatTime("%Y-%m-%d %H:%M:%S", 0, CTimeZoneRule::Utc()), "1970-01-01 00:00:00");
+    EXPECT_EQ(
+        FormatTime("%Y-%m-%d %H:%M:%S", std::numeric_limits<int64_t>::max(), CTimeZoneRule::Utc()),
+        "292277026596-12-04 15:30:07");
+    EXPECT_EQ(
+        FormatTime("%Y-%m-%d %H:%M:%S", std::numeric_limits<int64_t>::min(), CTimeZoneRule::Utc()),
+        "-292277022657-01-27 08:29:52");
+    EXPECT_FALSE(
+        FormatTime("%c", std::numeric_limits<int64_t>::max(), CTimeZoneRule::Local()).empty());
+}
+
+TEST(TimeNames, JapaneseNames) {
+    const TimeNames names = TimeNames::Japanese();
+    const char* const weekdays[] = {"日曜日", "月曜日", "火曜日", "水曜日",
+                                    "木曜日", "金曜日", "土曜日"};
+    for (size_t i = 0; i < 7; ++i)
+        EXPECT_EQ(Cp932ToUtf8(names.weekdays[i]), weekdays[i]);
+    EXPECT_EQ(Cp932ToUtf8(names.short_weekdays[0]), "日");
+    EXPECT_EQ(Cp932ToUtf8(names.months[0]), "1月");
+    EXPECT_EQ(Cp932ToUtf8(names.months[11]), "12月");
+    EXPECT_EQ(Cp932ToUtf8(names.am), "午前");
+    EXPECT_EQ(Cp932ToUtf8(names.pm), "午後");
+}
+
+TEST(TimeNames, PlainOrUnknownLocalesGiveJapaneseNames) {
+    const TimeNames japanese = TimeNames::Japanese();
+    for (const char* name :
+         {"", "C", "POSIX", "C.UTF-8", "C.utf8", "xx_NOWHERE.UTF-8", "/etc/passwd"}) {
+        const TimeNames names = TimeNames::ForLocale(name);
+        EXPECT_EQ(names.weekdays, japanese.weekdays) << name;
+        EXPECT_EQ(names.months, japanese.months) << name;
+        EXPECT_EQ(names.am, japanese.am) << name;
+    }
+}
+
+bool LocaleInstalled(const char* name) {
+    const locale_t locale = newlocale(LC_TIME_MASK, name, locale_t{});
+    if (!locale)
+        return false;
+    freelocale(locale);
+    return true;
+}
+
+TEST(TimeNames, InstalledLocaleGivesItsOwnNames) {
+    if (LocaleInstalled("en_US.UTF-8")) {
+        const TimeNames names = TimeNames::ForLocale("en_US.UTF-8");
+        EXPECT_EQ(names.weekdays[0], "Sunday");
+        EXPECT_EQ(names.short_months[11], "Dec");
+        EXPECT_EQ(names.pm, "PM");
+    }
+    if (LocaleInstalled("ja_JP.UTF-8")) {
+        EXPECT_EQ(Cp932ToUtf8(TimeNames::ForLocale("ja_JP.UTF-8").weekdays[6]), "土曜日");
+    }
+    if (!LocaleInstalled("en_US.UTF-8") && !LocaleInstalled("ja_JP.UTF-8")) {
+        GTEST_SKIP() << "no en_US.UTF-8 or ja_JP.UTF-8 locale on this machine";
+    }
+}
+
+TEST(TimeNames, UserNamesAreNeverEmpty) {
+    for (const auto& name : TimeNames::User().weekdays)
+        EXPECT_FALSE(name.empty());
+    for (const auto& name : TimeNames::User().months)
+        EXPECT_FALSE(name.empty());
+}
+
+}  // namespace

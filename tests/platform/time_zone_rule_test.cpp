@@ -1,0 +1,344 @@
+#include "platform/time_zone_rule.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+
+CalendarTime Fields(int64_t year, int month, int day, int hour = 0, int minute = 0,
+                    int second = 0) {
+    CalendarTime t;
+    t.year = year;
+    t.month = month;
+    t.day = day;
+    t.hour = hour;
+    t.minute = minute;
+    t.second = second;
+    return t;
+}
+
+struct UtcCase {
+    int64_t seconds;
+    int64_t year;
+    int month, day, hour, minute, second, weekday, yearday;
+};
+
+class UtcCalendar : public ::testing::TestWithParam<UtcCase> {};
+
+TEST_P(UtcCalendar, SplitsAndJoinsKnownMoments) {
+    const UtcCase& c = GetParam();
+    const CalendarTime t = CTimeZoneRule::Utc().ToCalendarTime(c.seconds);
+    EXPECT_EQ(t.year, c.year);
+    EXPECT_EQ(t.month, c.month);
+    EXPECT_EQ(t.day, c.day);
+    EXPECT_EQ(t.hour, c.hour);
+    EXPECT_EQ(t.minute, c.minute);
+    EXPECT_EQ(t.second, c.second);
+    EXPECT_EQ(t.weekday, c.weekday);
+    EXPECT_EQ(t.yearday, c.yearday);
+    EXPECT_FALSE(t.is_daylight);
+    EXPECT_EQ(t.utc_offset, 0);
+    EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), c.seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, UtcCalendar,
+                         ::testing::Values(UtcCase{0, 1970, 1, 1, 0, 0, 0, 4, 0},
+                                           UtcCase{-1, 1969, 12, 31, 23, 59, 59, 3, 364},
+                                           UtcCase{951782400, 2000, 2, 29, 0, 0, 0, 2, 59},
+                                           UtcCase{2147483647, 2038, 1, 19, 3, 14, 7, 2, 18},
+                                           UtcCase{2147483648, 2038, 1, 19, 3, 14, 8, 2, 18},
+                                           UtcCase{-2147483648LL, 1901, 12, 13, 20, 45, 52, 5, 346},
+                                           UtcCase{4102444800, 2100, 1, 1, 0, 0, 0, 5, 0},
+                                           UtcCase{4107456000, 2100, 2, 28, 0, 0, 0, 0,
+                                                   58},  // 2100 is no leap year
+                                           UtcCase{4107542400, 2100, 3, 1, 0, 0, 0, 1, 59},
+                                           UtcCase{253402300799, 9999, 12, 31, 23, 59, 59, 5, 364},
+                                           UtcCase{-62135596800, 1, 1, 1, 0, 0, 0, 1, 0},
+                                           UtcCase{-62167219200, 0, 1, 1, 0, 0, 0, 6, 0},
+                                           UtcCase{kMax, 292277026596, 12, 4, 15, 30, 7, 0, 338},
+                                           UtcCase{kMin, -292277022657, 1, 27, 8, 29, 52, 0, 26}));
+
+// glibc's gmtime_r is an independent calendar: the two must agree wherever it works.
+TEST(UtcCalendar, AgreesWithTheCLibraryOverAWideRange) {
+    uint64_t state = 88172645463325252ULL;
+    const auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    const auto rule = CTimeZoneRule::Utc();
+    for (int i = 0; i < 20000; ++i) {
+        // Spread over about +-1e9 years, and densely around 1970.
+        const int64_t range = i % 2 == 0 ? (int64_t{1} << 55) : (int64_t{1} << 33);
+        const int64_t seconds =
+            static_cast<int64_t>(next() % (2 * static_cast<uint64_t>(range))) - range;
+        const time_t t = seconds;
+        std::tm tm{};
+        ASSERT_NE(gmtime_r(&t, &tm), nullptr);
+        const CalendarTime c = rule.ToCalendarTime(seconds);
+        ASSERT_EQ(c.year, int64_t{tm.tm_year} + 1900) << seconds;
+        ASSERT_EQ(c.month, tm.tm_mon + 1) << seconds;
+        ASSERT_EQ(c.day, tm.tm_mday) << seconds;
+        ASSERT_EQ(c.hour, tm.tm_hour) << seconds;
+        ASSERT_EQ(c.minute, tm.tm_min) << seconds;
+        ASSERT_EQ(c.second, tm.tm_sec) << seconds;
+        ASSERT_EQ(c.weekday, tm.tm_wday) << seconds;
+        ASSERT_EQ(c.yearday, tm.tm_yday) << seconds;
+        ASSERT_EQ(rule.ToSeconds(c), seconds);
+    }
+}
+
+TEST(UtcCalendar, ExtremeTimesRoundTrip) {
+    const auto rule = CTimeZoneRule::Utc();
+    for (const int64_t t : {kMin, kMin + 1, kMin + 86399, kMax - 86399, kMax - 1, kMax,
+                            int64_t{1} << 62, -(int64_t{1} << 62)}) {
+        EXPECT_EQ(rule.ToSeconds(rule.ToCalendarTime(t)), t) << t;
+    }
+}
+
+TEST(UtcCalendar, MomentsOutsideSixtyFourBitsAreRefused) {
+    const auto rule = CTimeZoneRule::Utc();
+    EXPECT_EQ(rule.ToSeconds(Fields(292277026596, 12, 4, 15, 30, 8)), std::nullopt);
+    EXPECT_EQ(rule.ToSeconds(Fields(-292277022657, 1, 27, 8, 29, 51)), std::nullopt);
+    EXPECT_EQ(rule.ToSeconds(Fields(kMax, 1, 1)), std::nullopt);
+    EXPECT_EQ(rule.ToSeconds(Fields(kMin, 1, 1)), std::nullopt);
+    EXPECT_EQ(rule.ToSeconds(Fields(kMax, std::numeric_limits<int>::max(), 1)), std::nullopt);
+    EXPECT_EQ(rule.ToSeconds(Fields(kMin, std::numeric_limits<int>::min(), 1)), std::nullopt);
+}
+
+TEST(UtcCalendar, ExtremeFieldValuesDoNotOverflow) {
+    const auto rule = CTimeZoneRule::Utc();
+    const int big = std::numeric_limits<int>::max();
+    const int small = std::numeric_limits<int>::min();
+    // Seconds and days of the int range still give a moment (a few thousand years away).
+    EXPECT_TRUE(rule.ToSeconds(Fields(2000, big, big, big, big, big)).has_value());
+    EXPECT_TRUE(rule.ToSeconds(Fields(2000, small, small, small, small, small)).has_value());
+    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 0, 0, big)), int64_t{big});
+    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 0, 0, small)), int64_t{small});
+}
+
+struct OverflowCase {
+    const char* name;
+    CalendarTime entered;
+    CalendarTime expected;
+};
+
+// What the operator enters carries over as a calendar does.
+const OverflowCase kOverflowCases[] = {
+    {"31 April", Fields(2024, 4, 31, 10), Fields(2024, 5, 1, 10)},
+    {"29 February of a common year", Fields(2023, 2, 29), Fields(2023, 3, 1)},
+    {"30 February of a leap year", Fields(2024, 2, 30), Fields(2024, 3, 1)},
+    {"29 February 1900", Fields(1900, 2, 29), Fields(1900, 3, 1)},
+    {"29 February 2000", Fields(2000, 2, 29), Fields(2000, 2, 29)},
+    {"32 December", Fields(2023, 12, 32, 23, 59, 59), Fields(2024, 1, 1, 23, 59, 59)},
+    {"month 13", Fields(2023, 13, 1), Fields(2024, 1, 1)},
+    {"month 0", Fields(2024, 0, 15), Fields(2023, 12, 15)},
+    {"month -12", Fields(2024, -12, 15), Fields(2022, 12, 15)},
+    {"day 0", Fields(2024, 3, 0), Fields(2024, 2, 29)},
+    {"day -1", Fields(2024, 1, -1), Fields(2023, 12, 30)},
+    {"hour 24", Fields(2024, 12, 31, 24), Fields(2025, 1, 1, 0)},
+    {"minute 60", Fields(2024, 6, 30, 23, 60), Fields(2024, 7, 1, 0, 0)},
+    {"second 60", Fields(2024, 6, 30, 23, 59, 60), Fields(2024, 7, 1, 0, 0, 0)},
+    {"second -1", Fields(2024, 1, 1, 0, 0, -1), Fields(2023, 12, 31, 23, 59, 59)},
+    {"day 400", Fields(2024, 1, 400), Fields(2025, 2, 3)},
+};
+
+void ExpectSameClock(const CalendarTime& actual, const CalendarTime& expected) {
+    EXPECT_EQ(actual.year, expected.year);
+    EXPECT_EQ(actual.month, expected.month);
+    EXPECT_EQ(actual.day, expected.day);
+    EXPECT_EQ(actual.hour, expected.hour);
+    EXPECT_EQ(actual.minute, expected.minute);
+    EXPECT_EQ(actual.second, expected.second);
+}
+
+TEST(UtcCalendar, EnteredFieldsCarryOverLikeTheCalendar) {
+    const auto rule = CTimeZoneRule::Utc();
+    for (const auto& c : kOverflowCases) {
+        SCOPED_TRACE(c.name);
+        const auto seconds = rule.ToSeconds(c.entered);
+        ASSERT_TRUE(seconds.has_value());
+        EXPECT_EQ(seconds, rule.ToSeconds(c.expected));
+        ExpectSameClock(rule.ToCalendarTime(*seconds), c.expected);
+    }
+}
+
+TEST(UtcCalendar, WeekdayAndYeardayOfTheEntryAreIgnored) {
+    CalendarTime t = Fields(2024, 3, 5, 7, 8, 9);
+    const auto expected = CTimeZoneRule::Utc().ToSeconds(t);
+    t.weekday = 6;
+    t.yearday = 300;
+    t.is_daylight = true;
+    t.utc_offset = 3600;
+    EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), expected);
+}
+
+// Runs a test under a fixed TZ and puts the process's TZ back afterwards. POSIX zone strings
+// need no zone database.
+class LocalRule : public ::testing::Test {
+protected:
+    void UseZone(const char* zone) {
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    void SetUp() override {
+        const char* old = std::getenv("TZ");
+        had_tz_ = old != nullptr;
+        if (had_tz_)
+            old_tz_ = old;
+    }
+    void TearDown() override {
+        if (had_tz_) {
+            setenv("TZ", old_tz_.c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+
+private:
+    bool had_tz_ = false;
+    std::string old_tz_;
+};
+
+TEST_F(LocalRule, JapanTimeIsNineHoursAhead) {
+    UseZone("JST-9");
+    const auto rule = CTimeZoneRule::Local();
+    EXPECT_FALSE(rule.IsUtc());
+    const CalendarTime t = rule.ToCalendarTime(0);
+    ExpectSameClock(t, Fields(1970, 1, 1, 9));
+    EXPECT_EQ(t.utc_offset, 9 * 3600);
+    EXPECT_FALSE(t.is_daylight);
+    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 9)), 0);
+    EXPECT_EQ(rule.StandardName(), "JST");
+    EXPECT_EQ(rule.DaylightName(), "");
+}
+
+TEST_F(LocalRule, LocalMinusOneSecondIsAValidMoment) {
+    UseZone("JST-9");
+    EXPECT_EQ(CTimeZoneRule::Local().ToSeconds(Fields(1970, 1, 1, 8, 59, 59)), -1);
+}
+
+TEST_F(LocalRule, TimesFarFromTodayFollowTheZoneOffset) {
+    UseZone("JST-9");
+    const auto local = CTimeZoneRule::Local();
+    const auto utc = CTimeZoneRule::Utc();
+    const int64_t edge = int64_t{1} << 55;
+    for (const int64_t t : {int64_t{-5'000'000'000}, int64_t{-2147483648LL}, int64_t{2147483648LL},
+                            int64_t{100'000'000'000}, edge - 1, edge, edge + 1, -edge - 1, -edge,
+                            -edge + 1, kMax - 32400, kMin, kMin + 1}) {
+        SCOPED_TRACE(t);
+        const CalendarTime l = local.ToCalendarTime(t);
+        if (t <= kMax - 32400)
+            ExpectSameClock(l, utc.ToCalendarTime(t + 32400));
+        EXPECT_EQ(l.utc_offset, 32400);
+        EXPECT_EQ(local.ToSeconds(l), t);
+    }
+    // The last moment of all still has a local calendar form.
+    const CalendarTime last = local.ToCalendarTime(kMax);
+    EXPECT_EQ(last.utc_offset, 32400);
+    EXPECT_EQ(local.ToSeconds(last), kMax);
+    // Nine hours before the first moment of all cannot be named in seconds.
+    EXPECT_EQ(local.ToSeconds(Fields(-292277022657, 1, 27, 8 + 9, 29, 51)), std::nullopt);
+    EXPECT_EQ(local.ToSeconds(Fields(-292277022657, 1, 27, 8 + 9, 29, 52)), kMin);
+}
+
+TEST_F(LocalRule, EnteredFieldsCarryOverLikeTheCalendar) {
+    UseZone("JST-9");
+    const auto rule = CTimeZoneRule::Local();
+    for (const auto& c : kOverflowCases) {
+        SCOPED_TRACE(c.name);
+        const auto seconds = rule.ToSeconds(c.entered);
+        ASSERT_TRUE(seconds.has_value());
+        EXPECT_EQ(seconds, rule.ToSeconds(c.expected));
+        ExpectSameClock(rule.ToCalendarTime(*seconds), c.expected);
+        EXPECT_EQ(*seconds, *CTimeZoneRule::Utc().ToSeconds(c.expected) - 32400);
+    }
+}
+
+TEST_F(LocalRule, DaylightSavingTimeIsReported) {
+    UseZone("EST5EDT,M3.2.0,M11.1.0");
+    const auto rule = CTimeZoneRule::Local();
+    const auto summer = rule.ToSeconds(Fields(2024, 7, 1, 12));
+    ASSERT_TRUE(summer.has_value());
+    EXPECT_EQ(*summer, *CTimeZoneRule::Utc().ToSeconds(Fields(2024, 7, 1, 16)));
+    EXPECT_TRUE(rule.ToCalendarTime(*summer).is_daylight);
+    EXPECT_EQ(rule.ToCalendarTime(*summer).utc_offset, -4 * 3600);
+
+    const auto winter = rule.ToSeconds(Fields(2024, 1, 15, 12));
+    ASSERT_TRUE(winter.has_value());
+    EXPECT_FALSE(rule.ToCalendarTime(*winter).is_daylight);
+    EXPECT_EQ(rule.ToCalendarTime(*winter).utc_offset, -5 * 3600);
+
+    EXPECT_EQ(rule.StandardName(), "EST");
+    EXPECT_EQ(rule.DaylightName(), "EDT");
+}
+
+TEST_F(LocalRule, DaylightSavingChangesStillGiveAMoment) {
+    UseZone("EST5EDT,M3.2.0,M11.1.0");
+    const auto rule = CTimeZoneRule::Local();
+    // 02:30 does not exist on 10 March 2024; 01:30 exists twice on 3 November.
+    const auto gap = rule.ToSeconds(Fields(2024, 3, 10, 2, 30));
+    ASSERT_TRUE(gap.has_value());
+    const auto before = *CTimeZoneRule::Utc().ToSeconds(Fields(2024, 3, 10, 6, 30));
+    EXPECT_TRUE(*gap == before || *gap == before + 3600) << *gap;
+    const auto twice = rule.ToSeconds(Fields(2024, 11, 3, 1, 30));
+    ASSERT_TRUE(twice.has_value());
+    const CalendarTime back = rule.ToCalendarTime(*twice);
+    EXPECT_EQ(back.hour, 1);
+    EXPECT_EQ(back.minute, 30);
+}
+
+TEST_F(LocalRule, FarFutureKeepsTheDaylightRule) {
+    UseZone("EST5EDT,M3.2.0,M11.1.0");
+    const auto rule = CTimeZoneRule::Local();
+    const auto t = rule.ToSeconds(Fields(3000, 7, 1, 12));
+    ASSERT_TRUE(t.has_value());
+    const CalendarTime c = rule.ToCalendarTime(*t);
+    EXPECT_TRUE(c.is_daylight);
+    ExpectSameClock(c, Fields(3000, 7, 1, 12));
+}
+
+TEST_F(LocalRule, UtcRuleIgnoresTheLocalZone) {
+    UseZone("JST-9");
+    const auto rule = CTimeZoneRule::Utc();
+    ExpectSameClock(rule.ToCalendarTime(0), Fields(1970, 1, 1));
+    EXPECT_EQ(rule.StandardName(), "UTC");
+    EXPECT_EQ(rule.DaylightName(), "");
+}
+
+TEST(TimeZoneRule, DisplaySwitchPicksTheRule) {
+    EXPECT_EQ(CTimeZoneRule::ForDisplay(true), CTimeZoneRule::Utc());
+    EXPECT_EQ(CTimeZoneRule::ForDisplay(false), CTimeZoneRule::Local());
+    EXPECT_TRUE(CTimeZoneRule::Utc().IsUtc());
+    EXPECT_NE(CTimeZoneRule::Utc(), CTimeZoneRule::Local());
+}
+
+TEST(TimeZoneRule, LocalRoundTripsInTheProcessZone) {
+    // Whatever zone the machine has: whole hours of a day in January of several years.
+    const auto rule = CTimeZoneRule::Local();
+    for (const int64_t year : {1900, 1969, 1970, 2000, 2038, 2100, 10000}) {
+        const auto t = rule.ToSeconds(Fields(year, 1, 15, 12));
+        ASSERT_TRUE(t.has_value());
+        ExpectSameClock(rule.ToCalendarTime(*t), Fields(year, 1, 15, 12));
+    }
+}
+
+TEST(TimeZoneRule, CurrentTimeIsTheSystemClock) {
+    const int64_t before = static_cast<int64_t>(std::time(nullptr));
+    const int64_t now = CurrentTime();
+    const int64_t after = static_cast<int64_t>(std::time(nullptr));
+    EXPECT_GE(now, before);
+    EXPECT_LE(now, after);
+}
+
+}  // namespace
