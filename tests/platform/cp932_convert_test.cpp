@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -201,6 +203,16 @@ struct WaveDashCase {
     char32_t typed;  // what a JIS-style input method produces
 };
 
+std::string Hex(int code) {
+    std::ostringstream os;
+    os << std::hex << std::uppercase << code;
+    return os.str();
+}
+
+void PrintTo(const WaveDashCase& c, std::ostream* os) {
+    *os << "0x" << Hex(c.code);
+}
+
 class Cp932WaveDashFamily : public ::testing::TestWithParam<WaveDashCase> {};
 
 std::string Utf8Of(char32_t c) {
@@ -240,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Cp932WaveDashFamily,
                                            WaveDashCase{0x8192, U'\uFFE1', U'\u00A3'},
                                            WaveDashCase{0x81CA, U'\uFFE2', U'\u00AC'},
                                            WaveDashCase{0x815C, U'\u2015', U'\u2014'}),
-                         [](const auto& info) { return "Code" + std::to_string(info.param.code); });
+                         [](const auto& info) { return "Code" + Hex(info.param.code); });
 
 TEST(Cp932Convert, YenSignAndOverlineBecomeTheirJapaneseSingleBytes) {
     EXPECT_EQ(TryUtf8ToCp932("\u00A5100"),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,17 @@ constexpr std::string_view kA = "\x82\xA0"sv;          // あ
 constexpr std::string_view kFullSlash = "\x81\x5E"sv;  // ／ (trail '^')
 constexpr std::string_view kFullAt = "\x81\x97"sv;     // ＠
 constexpr std::string_view kCircled1 = "\x87\x40"sv;   // ① (trail '@')
+// Test names show texts as hex bytes.
+void PrintHex(std::string_view text, std::ostream* os) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    *os << '[';
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        *os << (i ? " " : "") << kDigits[b >> 4] << kDigits[b & 15];
+    }
+    *os << ']';
+}
+
 constexpr std::string_view kKanjiLast = "\xFC\x4B"sv;  // last IBM extension character
 
 TEST(Cp932Classes, EveryByteHasTheDocumentedClasses) {
@@ -49,6 +61,11 @@ struct CharLengthCase {
     size_t pos;
     size_t expected;
 };
+
+void PrintTo(const CharLengthCase& c, std::ostream* os) {
+    PrintHex(c.text, os);
+    *os << " at " << c.pos;
+}
 
 class Cp932CharLength : public ::testing::TestWithParam<CharLengthCase> {};
 
@@ -131,6 +148,10 @@ struct ClassCase {
     std::string_view text;
     uint32_t expected;
 };
+
+void PrintTo(const ClassCase& c, std::ostream* os) {
+    PrintHex(c.text, os);
+}
 
 class Cp932CharacterClasses : public ::testing::TestWithParam<ClassCase> {};
 

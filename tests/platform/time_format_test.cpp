@@ -5,6 +5,7 @@
 #include <clocale>
 #include <ctime>
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "platform/cp932_convert.h"
@@ -42,6 +43,10 @@ struct FormatCase {
     const char* morning;
     const char* evening;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << '"' << c.format << '"';
+}
 
 class TimeFormatCodes : public ::testing::TestWithParam<FormatCase> {};
 

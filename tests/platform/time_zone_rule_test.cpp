@@ -6,6 +6,7 @@
 #include <ctime>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -30,6 +31,10 @@ struct UtcCase {
     int64_t year;
     int month, day, hour, minute, second, weekday, yearday;
 };
+
+void PrintTo(const UtcCase& c, std::ostream* os) {
+    *os << c.seconds;
+}
 
 class UtcCalendar : public ::testing::TestWithParam<UtcCase> {};
 
