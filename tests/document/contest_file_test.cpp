@@ -1,0 +1,647 @@
+#include "document/contest_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../cli/sample_contest.h"
+#include "model/contest.h"
+#include "platform/archive.h"
+#include "platform/progress_sink.h"
+#include "platform/safe_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using sample::J;
+
+std::string Hex(const char* text) {
+    std::string bytes;
+    for (const char* p = text; *p != '\0';) {
+        if (*p == ' ') {
+            ++p;
+            continue;
+        }
+        bytes.push_back(static_cast<char>(std::strtoul(std::string(p, 2).c_str(), nullptr, 16)));
+        p += 2;
+    }
+    return bytes;
+}
+
+const std::string kHeaderBytes =
+    Hex("83 4E 83 43 83 8B 83 7D 81 5B 83 4E 20 66 6F 72 20 57 69 6E 64 6F 77 73 20 4E 54 20 20 56 "
+        "65 72 73 69 6F 6E 20 34 2E 30 30 20 8C DD 8A B7 83 66 81 5B 83 5E 83 74 83 40 83 43 83 8B "
+        "20");
+const std::string kWritingText =
+    Hex("83 74 83 40 83 43 83 8B 82 C9 8F 91 82 AB 8D 9E 82 F1 82 C5 82 A2 82 DC 82 B7 81 42 82 B5 "
+        "82 CE 82 E7 82 AD 82 A8 91 D2 82 BF 82 AD 82 BE 82 B3 82 A2 81 44 81 44 81 44");
+const std::string kWrittenText =
+    Hex("83 74 83 40 83 43 83 8B 82 D6 82 CC 8F 91 82 AB 8D 9E 82 DD 82 F0 8A AE 97 B9 82 B5 82 DC "
+        "82 B5 82 BD 81 42");
+const std::string kReadingText =
+    Hex("83 74 83 40 83 43 83 8B 82 A9 82 E7 93 C7 82 DD 8D 9E 82 F1 82 C5 82 A2 82 DC 82 B7 81 42 "
+        "82 B5 82 CE 82 E7 82 AD 82 A8 91 D2 82 BF 82 AD 82 BE 82 B3 82 A2 81 44 81 44 81 44");
+
+// Records what the loader and saver tell the operator.
+class RecordingSink : public IProgressSink {
+public:
+    void SetStatusText(const std::string& text) override { statuses.push_back(text); }
+    void SetProgressText(int, const std::string&) override {}
+    void SetProgressRange(int, int) override {}
+    void SetProgressPos(int) override {}
+    void ShowProgress() override {}
+    void CloseProgress() override {}
+    void PumpEvents() override {}
+    void ShowNotice(const std::string& text, const std::string& caption) override {
+        notices.push_back(caption + "|" + text);
+    }
+    std::vector<std::string> statuses;
+    std::vector<std::string> notices;
+};
+
+contest_file::LoadResult LoadBytes(const std::string& bytes, CQuillmarkData_MainData& contest) {
+    CNullProgressSink sink;
+    return contest_file::LoadFromBytes(bytes, "/,.", contest, sink);
+}
+
+// --- A field-by-field writer of the contest record, to make files the model cannot. ---
+
+struct RawAttributes {
+    int32_t valid = 1, min = 0, max = -1, classes = -1;
+    std::string specials;
+};
+
+struct RawFormat {
+    int32_t valid = 1, count = 2, index = 0, multiplier_index = -1, min_total = 0, max_total = -1;
+    std::vector<RawAttributes> attributes{RawAttributes{1, 5, 6, 3, ""},
+                                          RawAttributes{1, 0, 1, 1, ""}};
+};
+
+struct RawItem {
+    int32_t valid = 1;
+    std::vector<std::string> parts;
+};
+
+struct RawEntry {
+    int32_t valid = 1;
+    int32_t time = 1700000000;
+    RawItem call{1, {"JA1ABC", "2"}};
+    RawItem sent{1, {"599", "10"}};
+    RawItem received{1, {"599", "11"}};
+    int32_t first = 1, points = 1;
+    std::string mode = "CW";
+    int32_t calling = 1, cards = 1;
+    std::string comment;
+};
+
+struct RawBand {
+    int32_t valid = 1;
+    double frequency = 7.0;
+    int32_t unit = 6;
+    std::string mode = "CW";
+    RawItem sent{1, {"599", "10"}};
+    int32_t calling = 1;
+    std::vector<RawEntry> entries{RawEntry{}};
+    // When set, these bytes replace the tag; body_follows says whether the body is written.
+    std::string tag;
+    bool body_follows = true;
+};
+
+struct RawContest {
+    std::string header = kHeaderBytes;
+    int32_t valid = 1;
+    std::string name = "TEST", code = "XMA", category = "ALL";
+    int32_t start = 1700000000, end = 1700086400;
+    RawItem own{1, {"JA1ZZZ", "1"}};
+    RawFormat call_sign_format;
+    RawFormat number_format = [] {
+        RawFormat f;
+        f.index = 1;  // has multiplier
+        f.multiplier_index = 1;
+        f.attributes = {RawAttributes{1, 2, 3, 1, ""}, RawAttributes{1, 2, 6, 1, ""}};
+        return f;
+    }();
+    std::vector<RawBand> bands{RawBand{}};
+    int32_t active = 0;
+    std::string trailer;
+};
+
+void Put(CArchive& ar, const RawItem& item) {
+    ar.WriteInt32(item.valid);
+    ar.WriteStringArray(item.parts);
+}
+
+void Put(CArchive& ar, const RawFormat& format, bool number) {
+    ar.WriteInt32(format.valid);
+    ar.WriteInt32(format.count);
+    ar.WriteInt32(format.index);
+    if (number) {
+        ar.WriteInt32(format.multiplier_index);
+    }
+    ar.WriteInt32(format.min_total);
+    ar.WriteInt32(format.max_total);
+    ar.WriteCount(format.attributes.size());
+    for (const RawAttributes& a : format.attributes) {
+        ar.WriteInt32(a.valid);
+        ar.WriteInt32(a.min);
+        ar.WriteInt32(a.max);
+        ar.WriteInt32(a.classes);
+        ar.WriteString(a.specials);
+    }
+}
+
+std::string Le16(uint16_t value) {
+    return std::string{static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+}
+
+const std::string kBandClass = "CQuillmarkData_SubMainData";
+const std::string kFirstBandTag = Le16(0xFFFF) + Le16(1) + Le16(26) + kBandClass;
+const std::string kLaterBandTag = Le16(0x8001);
+
+void PutBandBody(CArchive& ar, const RawBand& band) {
+    ar.WriteInt32(band.valid);
+    ar.WriteDouble(band.frequency);
+    ar.WriteInt32(band.unit);
+    ar.WriteString(band.mode);
+    Put(ar, band.sent);
+    ar.WriteInt32(band.calling);
+    ar.WriteCount(band.entries.size());
+    for (const RawEntry& e : band.entries) {
+        ar.WriteInt32(e.valid);
+        ar.WriteTime(e.time);
+        Put(ar, e.call);
+        Put(ar, e.sent);
+        Put(ar, e.received);
+        ar.WriteInt32(e.first);
+        ar.WriteInt32(e.points);
+        ar.WriteString(e.mode);
+        ar.WriteInt32(e.calling);
+        ar.WriteInt32(e.cards);
+        ar.WriteString(e.comment);
+    }
+}
+
+// Band tags are written by hand: the first band introduces the class, every later one
+// refers to class index 1 (unless a case puts its own bytes there).
+std::string Build(const RawContest& c) {
+    CArchive head;
+    head.WriteString(c.header);
+    head.WriteInt32(c.valid);
+    head.WriteString(c.name);
+    head.WriteString(c.code);
+    head.WriteString(c.category);
+    head.WriteInt32(c.start);
+    head.WriteInt32(c.end);
+    Put(head, c.own);
+    Put(head, c.call_sign_format, false);
+    Put(head, c.number_format, true);
+    head.WriteCount(c.bands.size());
+    std::string out = head.Buffer();
+    for (size_t b = 0; b < c.bands.size(); ++b) {
+        const RawBand& band = c.bands[b];
+        out += !band.tag.empty() ? band.tag : b == 0 ? kFirstBandTag : kLaterBandTag;
+        if (band.body_follows) {
+            CArchive body;
+            PutBandBody(body, band);
+            out += body.Buffer();
+        }
+    }
+    CArchive tail;
+    tail.WriteInt32(c.active);
+    return out + tail.Buffer() + c.trailer;
+}
+
+// --- The current format ---
+
+TEST(ContestFile, HeaderIsTheExactCp932Text) {
+    EXPECT_EQ(contest_file::CurrentHeader(), kHeaderBytes);
+    EXPECT_EQ(kHeaderBytes.size(), 61u);
+    const std::string image = contest_file::StoreContest(sample::MakeContest(1, 1));
+    EXPECT_EQ(image.substr(0, 62), std::string(1, '\x3D') + kHeaderBytes);
+}
+
+TEST(ContestFile, SaveThenLoadGivesAnEqualContest) {
+    for (const int bands : {0, 1, 2, 8}) {
+        const CQuillmarkData_MainData original = sample::MakeContest(bands, 25);
+        CQuillmarkData_MainData loaded;
+        const auto result = LoadBytes(contest_file::StoreContest(original), loaded);
+        ASSERT_TRUE(result.loaded) << result.error;
+        EXPECT_EQ(result.format, "4.00");
+        EXPECT_EQ(result.dropped_entries, 0);
+        EXPECT_FALSE(result.active_band_repaired);
+        EXPECT_TRUE(loaded == original) << bands << " bands";
+        EXPECT_EQ(loaded.GetActiveBandIndex(), original.GetActiveBandIndex());
+        EXPECT_EQ(loaded.GetTotalMultiplierCount(), original.GetTotalMultiplierCount());
+    }
+}
+
+TEST(ContestFile, LoadThenSaveIsByteIdentical) {
+    const std::string image = contest_file::StoreContest(sample::MakeContest(3, 40));
+    CQuillmarkData_MainData loaded;
+    ASSERT_TRUE(LoadBytes(image, loaded).loaded);
+    EXPECT_EQ(contest_file::StoreContest(loaded), image);
+}
+
+// Builds the same contest as the raw writer and compares byte for byte: the model's
+// records are exactly the documented layout.
+TEST(ContestFile, ModelWritesTheDocumentedLayout) {
+    CQuillmarkData_MainData contest;
+    ASSERT_TRUE(contest.SetContest("TEST", 1700000000, 1700086400, sample::CallSign("JA1ZZZ/1"),
+                                   sample::CallSignFormat(), sample::ContestNumberFormat()));
+    contest.SetCategoryCode("XMA");
+    contest.SetCategoryName("ALL");
+    for (const double frequency : {7.0, 14.0}) {
+        CQuillmarkData_BandItem item;
+        item.SetBand(frequency, 6);
+        CQuillmarkData_SubMainData* band = contest.GetBandAt(contest.AddBand(item));
+        band->SetMode("CW");
+        band->SetSentContestNumber(sample::Number("599/10"));
+        band->SetCallingMethod(true);
+        CQuillmarkData_LogDataItem entry;
+        entry.SetEntry(1700000000, sample::CallSign("JA1ABC/2"), sample::Number("599/10"),
+                       sample::Number("599/11"), 1);
+        entry.SetFirst(true);
+        entry.SetMode("CW");
+        entry.SetCallingMethod(true);
+        entry.SetCardFlag(1, true);
+        band->AddEntry(entry);
+    }
+    contest.SetActiveBandAt(1);
+
+    RawContest raw;
+    raw.call_sign_format.min_total = contest.GetCallSignType().GetMinTotalLength();
+    raw.call_sign_format.max_total = contest.GetCallSignType().GetMaxTotalLength();
+    raw.number_format.min_total = contest.GetContestNumberType().GetMinTotalLength();
+    raw.number_format.max_total = contest.GetContestNumberType().GetMaxTotalLength();
+    raw.bands.push_back(RawBand{});
+    raw.bands[1].frequency = 14.0;
+    raw.active = 1;
+    EXPECT_EQ(contest_file::StoreContest(contest), Build(raw));
+}
+
+TEST(ContestFile, NoBandsWritesCountZeroAndActiveMinusOne) {
+    const CQuillmarkData_MainData contest = sample::MakeContest(0, 0);
+    const std::string image = contest_file::StoreContest(contest);
+    EXPECT_EQ(image.substr(image.size() - 6), Hex("00 00 FF FF FF FF"));
+    CQuillmarkData_MainData loaded;
+    ASSERT_TRUE(LoadBytes(image, loaded).loaded);
+    EXPECT_EQ(loaded.GetBandCount(), 0);
+    EXPECT_EQ(loaded.GetActiveBandIndex(), -1);
+    EXPECT_TRUE(loaded == contest);
+}
+
+TEST(ContestFile, SecondBandIsTagged8001) {
+    const std::string image = contest_file::StoreContest(sample::MakeContest(2, 0));
+    const size_t first = image.find(kFirstBandTag);
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(image.find(kFirstBandTag, first + 1), std::string::npos);
+    // A band without entries: band item 16, mode "CW" 3 (odd band "SSB" 4), sent item 4 + 2 +
+    // 4 + 3, calling method 4, entry count 2.
+    const size_t body = 4 + 8 + 4 + 3 + (4 + 2 + 4 + 3) + 4 + 2;
+    EXPECT_EQ(image.substr(first + kFirstBandTag.size() + body, 2), kLaterBandTag);
+}
+
+TEST(ContestFile, StringOf255BytesHasTheLongPrefix) {
+    CQuillmarkData_MainData contest = sample::MakeContest(1, 1);
+    ASSERT_TRUE(contest.SetContestName(std::string(255, 'N')));
+    const std::string image = contest_file::StoreContest(contest);
+    EXPECT_EQ(image.substr(62 + 4, 3), Hex("FF FF 00"));
+    CQuillmarkData_MainData loaded;
+    ASSERT_TRUE(LoadBytes(image, loaded).loaded);
+    EXPECT_EQ(loaded.GetContestName(), std::string(255, 'N'));
+}
+
+TEST(ContestFile, EntryCountAtTheEscapeRoundTrips) {
+    const CQuillmarkData_MainData contest = sample::MakeContest(1, 0xFFFF);
+    const std::string image = contest_file::StoreContest(contest);
+    CQuillmarkData_MainData loaded;
+    ASSERT_TRUE(LoadBytes(image, loaded).loaded);
+    EXPECT_EQ(loaded.GetBandAt(0)->GetEntryCount(), 0xFFFF);
+    EXPECT_EQ(contest_file::StoreContest(loaded), image);
+}
+
+TEST(ContestFile, TimeOutsideThirtyTwoBitsCannotBeSaved) {
+    CQuillmarkData_MainData contest = sample::MakeContest(1, 1);
+    ASSERT_TRUE(contest.SetEndTime(int64_t{1} << 31));
+    EXPECT_THROW(contest_file::StoreContest(contest), CArchiveException);
+}
+
+// --- Headers ---
+
+TEST(ContestFile, HeaderWithoutTrailingBlankIsNotAKnownDataFile) {
+    RawContest raw;
+    raw.header = kHeaderBytes.substr(0, kHeaderBytes.size() - 1);
+    CQuillmarkData_MainData contest = sample::MakeContest(1, 1);
+    const auto result = LoadBytes(Build(raw), contest);
+    EXPECT_FALSE(result.loaded);
+    EXPECT_EQ(result.error, "not a known data file");
+    EXPECT_FALSE(contest.IsValid());
+    EXPECT_EQ(contest.GetBandCount(), 0);
+}
+
+TEST(ContestFile, ForeignFilesAreNotKnownDataFiles) {
+    for (const std::string& bytes :
+         {std::string("PK\x03\x04 a zip file"), std::string("\x80garbage"), std::string(1, '\xFF'),
+          std::string("\x05hello and more")}) {
+        CQuillmarkData_MainData contest;
+        const auto result = LoadBytes(bytes, contest);
+        EXPECT_FALSE(result.loaded);
+        EXPECT_EQ(result.error, "not a known data file") << bytes;
+    }
+}
+
+TEST(ContestFile, EmptyFileSaysSo) {
+    CQuillmarkData_MainData contest;
+    EXPECT_EQ(LoadBytes("", contest).error, "the file is empty");
+}
+
+TEST(ContestFile, TrailingBytesAfterTheContestAreIgnored) {
+    RawContest raw;
+    raw.trailer = "extra";
+    CQuillmarkData_MainData contest;
+    EXPECT_TRUE(LoadBytes(Build(raw), contest).loaded);
+}
+
+// --- Truncation and damage ---
+
+TEST(ContestFile, EveryTruncationEndsTooEarly) {
+    const std::string image = contest_file::StoreContest(sample::MakeContest(3, 4));
+    for (size_t length = 1; length < image.size(); ++length) {
+        CQuillmarkData_MainData contest;
+        const auto result = LoadBytes(image.substr(0, length), contest);
+        ASSERT_FALSE(result.loaded) << length;
+        EXPECT_EQ(result.error.rfind("ends too early", 0), 0u) << length << ": " << result.error;
+        EXPECT_FALSE(contest.IsValid());
+    }
+}
+
+// Whatever the damage, a load either fails with a reason or gives a contest that passes the
+// checks and saves and loads again unchanged.
+TEST(ContestFile, RandomByteDamageFailsCleanlyOrLoadsASoundContest) {
+    const std::string image = contest_file::StoreContest(sample::MakeContest(3, 6));
+    std::mt19937 random(20240601);
+    int loaded_count = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::string damaged = image;
+        const int flips = 1 + static_cast<int>(random() % 4);
+        for (int f = 0; f < flips; ++f) {
+            const size_t at = 62 + random() % (damaged.size() - 62);
+            damaged[at] = static_cast<char>(round % 3 == 0 ? damaged[at] ^ (1 << (random() % 8))
+                                                           : static_cast<int>(random() % 256));
+        }
+        CQuillmarkData_MainData contest;
+        const auto result = LoadBytes(damaged, contest);
+        if (!result.loaded) {
+            EXPECT_FALSE(result.error.empty());
+            EXPECT_FALSE(contest.IsValid());
+            continue;
+        }
+        ++loaded_count;
+        EXPECT_EQ(contest_file::CheckLoadedContest(contest), "");
+        CQuillmarkData_MainData again;
+        ASSERT_TRUE(LoadBytes(contest_file::StoreContest(contest), again).loaded);
+        EXPECT_TRUE(again == contest);
+    }
+    EXPECT_GT(loaded_count, 0);  // some flips hit texts and numbers that any value may take
+}
+
+// --- Checks after loading ---
+
+struct DamageCase {
+    const char* name;
+    std::function<void(RawContest&)> damage;
+    const char* error;  // empty: the file loads
+};
+
+class ContestFileDamage : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(ContestFileDamage, IsRefusedWithAReasonOrAccepted) {
+    const DamageCase& c = GetParam();
+    RawContest raw;
+    raw.bands.push_back(RawBand{});
+    raw.bands[1].frequency = 14.0;
+    c.damage(raw);
+    CQuillmarkData_MainData contest;
+    const auto result = LoadBytes(Build(raw), contest);
+    if (std::string(c.error).empty()) {
+        EXPECT_TRUE(result.loaded) << result.error;
+    } else {
+        EXPECT_FALSE(result.loaded);
+        EXPECT_NE(result.error.find(c.error), std::string::npos) << result.error;
+        EXPECT_FALSE(contest.IsValid());
+    }
+}
+
+std::vector<std::string> Parts(int n) {
+    return std::vector<std::string>(n, "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ContestFileDamage,
+    testing::Values(
+        DamageCase{"Sound", [](RawContest&) {}, ""},
+        DamageCase{"ContestNotValid", [](RawContest& c) { c.valid = 0; },
+                   "the contest record is not valid"},
+        DamageCase{"NullBand",
+                   [](RawContest& c) {
+                       c.bands[1].tag = Le16(0);
+                       c.bands[1].body_follows = false;
+                   },
+                   "unexpected class"},
+        DamageCase{"RepeatedBand",
+                   [](RawContest& c) {
+                       c.bands[1].tag = Le16(2);  // the first band object again
+                       c.bands[1].body_follows = false;
+                   },
+                   "bad object index"},
+        DamageCase{
+            "OtherClass",
+            [](RawContest& c) { c.bands[0].tag = Le16(0xFFFF) + Le16(1) + Le16(7) + "CObject"; },
+            "unexpected class"},
+        DamageCase{
+            "OtherSchema",
+            [](RawContest& c) { c.bands[0].tag = Le16(0xFFFF) + Le16(2) + Le16(26) + kBandClass; },
+            "unsupported schema"},
+        DamageCase{
+            "NaNFrequency",
+            [](RawContest& c) { c.bands[1].frequency = std::numeric_limits<double>::quiet_NaN(); },
+            "band 2: the frequency is not a number"},
+        DamageCase{
+            "InfiniteFrequency",
+            [](RawContest& c) { c.bands[0].frequency = std::numeric_limits<double>::infinity(); },
+            "band 1: the frequency is not a number"},
+        DamageCase{"UnknownUnit", [](RawContest& c) { c.bands[0].unit = 4; },
+                   "band 1: unknown frequency unit 4"},
+        DamageCase{"BandNotValid", [](RawContest& c) { c.bands[1].valid = 0; },
+                   "band 2: the band is not valid"},
+        DamageCase{"DuplicateBands",
+                   [](RawContest& c) {
+                       c.bands[1].frequency = 7000;
+                       c.bands[1].unit = 3;
+                   },
+                   "bands 1 and 2 are the same band"},
+        DamageCase{"ZeroFrequencyIsKept", [](RawContest& c) { c.bands[1].frequency = 0; }, ""},
+        DamageCase{"CallSignPartsDisagree",
+                   [](RawContest& c) { c.bands[1].entries[0].call.parts = Parts(3); },
+                   "band 2, entry 1: the call sign has 3 parts, its format 2"},
+        DamageCase{"ReceivedPartsDisagree",
+                   [](RawContest& c) { c.bands[0].entries[0].received.parts = Parts(1); },
+                   "band 1, entry 1: the received contest number has 1 parts"},
+        DamageCase{"SentPartsDisagree",
+                   [](RawContest& c) { c.bands[0].entries[0].sent.parts.clear(); },
+                   "the sent contest number has 0 parts"},
+        DamageCase{"EntryItemNotValid",
+                   [](RawContest& c) {
+                       c.bands[0].entries[0].call = RawItem{0, {}};
+                   },
+                   "the call sign is not valid"},
+        DamageCase{"EntryNotValid", [](RawContest& c) { c.bands[0].entries[0].valid = 0; },
+                   "band 1, entry 1: the entry is not valid"},
+        DamageCase{"BandSentPartsDisagree", [](RawContest& c) { c.bands[0].sent.parts = Parts(5); },
+                   "band 1: the sent contest number has 5 parts"},
+        DamageCase{"BandSentNotValidIsKept",
+                   [](RawContest& c) {
+                       c.bands[0].sent = RawItem{0, {}};
+                   },
+                   ""},
+        DamageCase{"OwnCallSignPartsDisagree", [](RawContest& c) { c.own.parts = Parts(1); },
+                   "the own call sign has 1 parts"},
+        DamageCase{"OwnCallSignNotValidIsKept",
+                   [](RawContest& c) {
+                       c.own = RawItem{0, {}};
+                   },
+                   ""},
+        DamageCase{"FormatAttributesMissing",
+                   [](RawContest& c) { c.call_sign_format.attributes.pop_back(); },
+                   "the call sign format has 2 parameters"},
+        DamageCase{"FormatNotValid", [](RawContest& c) { c.number_format.valid = 0; },
+                   "the contest number format is not valid"},
+        DamageCase{"FormatWithoutParameters",
+                   [](RawContest& c) {
+                       c.number_format.count = 0;
+                       c.number_format.attributes.clear();
+                   },
+                   "the contest number format has 0 parameters"},
+        DamageCase{"AttributesNotValid",
+                   [](RawContest& c) { c.call_sign_format.attributes[1].valid = 0; },
+                   "parameter 2 has no valid attributes"},
+        DamageCase{"MainParameterOutside", [](RawContest& c) { c.call_sign_format.index = 2; },
+                   "main parameter 2 is outside"},
+        DamageCase{"MultiplierFlagOdd", [](RawContest& c) { c.number_format.index = 2; },
+                   "multiplier flag is 2"},
+        DamageCase{"MultiplierOutside", [](RawContest& c) { c.number_format.multiplier_index = 2; },
+                   "multiplier parameter 2 is outside"},
+        DamageCase{"NoMultiplierAnyIndex",
+                   [](RawContest& c) {
+                       c.number_format.index = 0;
+                       c.number_format.multiplier_index = 9;
+                   },
+                   ""}),
+    [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+
+TEST(ContestFile, ActiveIndexOutOfRangeIsRepairedToNoActiveBand) {
+    for (const int32_t active : {2, 99, -2, std::numeric_limits<int32_t>::min()}) {
+        RawContest raw;
+        raw.bands.push_back(RawBand{});
+        raw.bands[1].frequency = 14.0;
+        raw.active = active;
+        CQuillmarkData_MainData contest;
+        const auto result = LoadBytes(Build(raw), contest);
+        ASSERT_TRUE(result.loaded) << result.error;
+        EXPECT_TRUE(result.active_band_repaired) << active;
+        EXPECT_EQ(contest.GetActiveBandIndex(), -1);
+        ASSERT_EQ(contest.GetBandCount(), 2);  // bands kept, in order
+        EXPECT_EQ(contest.GetBandAt(1)->GetBand().GetFrequency(), 14.0);
+    }
+}
+
+TEST(ContestFile, NoActiveBandWithBandsIsSound) {
+    RawContest raw;
+    raw.active = -1;
+    CQuillmarkData_MainData contest;
+    const auto result = LoadBytes(Build(raw), contest);
+    ASSERT_TRUE(result.loaded);
+    EXPECT_FALSE(result.active_band_repaired);
+}
+
+TEST(ContestFile, HugeEntryCountFailsBeforeAllocating) {
+    RawContest raw;
+    raw.bands[0].entries.clear();
+    std::string image = Build(raw);
+    // The entry count (two bytes before the active index) becomes 0xFFFF + 0x7FFFFFFF.
+    image = image.substr(0, image.size() - 6) + Le16(0xFFFF) + Hex("FF FF FF 7F") +
+            image.substr(image.size() - 4);
+    CQuillmarkData_MainData contest;
+    const auto result = LoadBytes(image, contest);
+    EXPECT_FALSE(result.loaded);
+    EXPECT_EQ(result.error.rfind("ends too early", 0), 0u) << result.error;
+}
+
+// --- Saving and loading files ---
+
+class ContestFileOnDisk : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qm_contest_file_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    fs::path dir_;
+};
+
+TEST_F(ContestFileOnDisk, SaveShowsTheStatusTextsAndLoadReadsItBack) {
+    const CQuillmarkData_MainData contest = sample::MakeContest(2, 10);
+    RecordingSink sink;
+    std::string reason;
+    ASSERT_TRUE(contest_file::Save(Path("log.qmk"), contest, sink, &reason)) << reason;
+    EXPECT_EQ(sink.statuses, (std::vector<std::string>{kWritingText, kWrittenText}));
+
+    RecordingSink load_sink;
+    CQuillmarkData_MainData loaded;
+    const auto result = contest_file::Load(Path("log.qmk"), "/,.", loaded, load_sink);
+    ASSERT_TRUE(result.loaded) << result.error;
+    EXPECT_TRUE(loaded == contest);
+    EXPECT_EQ(load_sink.statuses, std::vector<std::string>{kReadingText});
+    EXPECT_TRUE(load_sink.notices.empty());
+}
+
+TEST_F(ContestFileOnDisk, FailedSaveKeepsTheOldFileAndGivesNoCompletionText) {
+    const std::string old_image = contest_file::StoreContest(sample::MakeContest(1, 3));
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("log.qmk"), old_image));
+    CQuillmarkData_MainData contest = sample::MakeContest(1, 5);
+    ASSERT_TRUE(contest.SetStartTime(-(int64_t{1} << 40)));
+    RecordingSink sink;
+    std::string reason;
+    EXPECT_FALSE(contest_file::Save(Path("log.qmk"), contest, sink, &reason));
+    EXPECT_EQ(reason.rfind("cannot write: bad data", 0), 0u) << reason;
+    EXPECT_EQ(sink.statuses, std::vector<std::string>{kWritingText});
+    std::string bytes;
+    ASSERT_TRUE(safe_file::ReadWholeFile(Path("log.qmk"), bytes));
+    EXPECT_EQ(bytes, old_image);
+
+    EXPECT_FALSE(
+        contest_file::Save(Path("missing/log.qmk"), sample::MakeContest(1, 1), sink, &reason));
+    EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
+}
+
+TEST_F(ContestFileOnDisk, MissingFileFailsWithTheReason) {
+    CQuillmarkData_MainData contest = sample::MakeContest(1, 1);
+    CNullProgressSink sink;
+    const auto result = contest_file::Load(Path("none.qmk"), "/,.", contest, sink);
+    EXPECT_FALSE(result.loaded);
+    EXPECT_NE(result.error.find("No such file"), std::string::npos) << result.error;
+    EXPECT_FALSE(contest.IsValid());
+}
+
+}  // namespace
