@@ -1,23 +1,37 @@
 // quillmark-cli: command-line access to contest data files for scripting and support.
+// Each command lives in its own file; adding one means a file and a line in Commands().
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+
+int RunDump(const CommandLine& line);
+int RunConvert(const CommandLine& line);
 
 namespace {
 
-int Usage() {
-    std::fputs("usage: quillmark-cli <command> [options]\n", stderr);
-    return 2;
+const std::vector<CliCommand>& Commands() {
+    static const std::vector<CliCommand> commands = {
+        {"dump", "FILE [--rebuild]", 1, {"--rebuild"}, RunDump},
+        {"convert", "IN OUT", 2, {}, RunConvert},
+    };
+    return commands;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 2) {
-        return Usage();
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        std::fputs(UsageText(Commands()).c_str(), stdout);
+        return kExitOk;
     }
-    if (std::strcmp(argv[1], "--help") == 0) {
-        Usage();
-        return 0;
+    CommandLine line;
+    std::string error;
+    if (!ParseCommandLine(args, Commands(), line, &error)) {
+        std::fprintf(stderr, "quillmark-cli: %s\n%s", error.c_str(), UsageText(Commands()).c_str());
+        return kExitUsage;
     }
-    return Usage();
+    return line.command->run(line);
 }

@@ -1,0 +1,394 @@
+// Runs the built quillmark-cli on sample files and checks its output and exit statuses.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "document/contest_file.h"
+#include "platform/progress_sink.h"
+#include "platform/safe_file.h"
+#include "sample_contest.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qm_cli_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    std::string Read(const std::string& path) const {
+        std::string bytes;
+        EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes)) << path;
+        return bytes;
+    }
+
+    std::string SaveSample(const std::string& name, const CQuillmarkData_MainData& contest) {
+        CNullProgressSink sink;
+        std::string reason;
+        EXPECT_TRUE(contest_file::Save(Path(name), contest, sink, &reason)) << reason;
+        return Path(name);
+    }
+
+    // Runs the tool with args (no shell), capturing both output streams.
+    RunResult Run(const std::vector<std::string>& args) {
+        const std::string out_path = Path(".stdout");
+        const std::string err_path = Path(".stderr");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(out, 1);
+            ::dup2(err, 2);
+            std::vector<char*> argv;
+            std::string program = QUILLMARK_CLI;
+            argv.push_back(program.data());
+            std::vector<std::string> copies = args;
+            for (std::string& arg : copies) {
+                argv.push_back(arg.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(program.c_str(), argv.data());
+            ::_exit(127);
+        }
+        RunResult result;
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = Read(out_path);
+        result.err = Read(err_path);
+        return result;
+    }
+
+    fs::path dir_;
+};
+
+// One contest with one band and one entry, every text kind represented.
+CQuillmarkData_MainData TinyContest() {
+    CQuillmarkData_MainData contest;
+    contest.SetContest(sample::J("テスト"), 1700000000, 1700003600, sample::CallSign("JA1ZZZ/1"),
+                       sample::CallSignFormat(), sample::ContestNumberFormat());
+    contest.SetCategoryCode("XMA");
+    contest.SetCategoryName(sample::J("電信"));
+    CQuillmarkData_BandItem item;
+    item.SetBand(1.9, 6);
+    CQuillmarkData_SubMainData* band = contest.GetBandAt(contest.AddBand(item));
+    band->SetMode("CW");
+    band->SetSentContestNumber(sample::Number("599/10"));
+    band->SetCallingMethod(false);
+    CQuillmarkData_LogDataItem entry;
+    entry.SetEntry(1700000060, sample::CallSign("JA1ABC"), sample::Number("599/10"),
+                   sample::Number("579/1001"), 2);
+    entry.SetFirst(true);
+    entry.SetMode("CW");
+    entry.SetCallingMethod(true);
+    entry.SetCardFlag(1, true);
+    entry.SetCardFlag(4, true);
+    entry.SetComment(sample::J("「引用」\"x\"\\\t"));
+    band->AddEntry(entry);
+    contest.SetActiveBandAt(0);
+    return contest;
+}
+
+const char* const kTinyJson = R"({
+  "format": "4.00",
+  "contest": {
+    "valid": true,
+    "name": "テスト",
+    "category_code": "XMA",
+    "category_name": "電信",
+    "start": 1700000000,
+    "end": 1700003600,
+    "own_call_sign": {
+      "valid": true,
+      "parameters": [
+        "JA1ZZZ",
+        "1"
+      ]
+    },
+    "call_sign_format": {
+      "valid": true,
+      "count": 2,
+      "main_index": 0,
+      "min_total": MINCS,
+      "max_total": MAXCS,
+      "attributes": [
+        {
+          "valid": true,
+          "min": 5,
+          "max": 6,
+          "classes": 3,
+          "specials": ""
+        },
+        {
+          "valid": true,
+          "min": 0,
+          "max": 1,
+          "classes": 1,
+          "specials": ""
+        }
+      ]
+    },
+    "contest_number_format": {
+      "valid": true,
+      "count": 2,
+      "has_multiplier": 1,
+      "multiplier_index": 1,
+      "min_total": MINCN,
+      "max_total": MAXCN,
+      "attributes": [
+        {
+          "valid": true,
+          "min": 2,
+          "max": 3,
+          "classes": 1,
+          "specials": ""
+        },
+        {
+          "valid": true,
+          "min": 2,
+          "max": 6,
+          "classes": 1,
+          "specials": ""
+        }
+      ]
+    },
+    "active_band": 0,
+    "bands": [
+      {
+        "valid": true,
+        "frequency": 1.9,
+        "unit": 6,
+        "mode": "CW",
+        "sent": {
+          "valid": true,
+          "parameters": [
+            "599",
+            "10"
+          ]
+        },
+        "calling_method": 0,
+        "entries": [
+          {
+            "valid": true,
+            "time": 1700000060,
+            "call_sign": {
+              "valid": true,
+              "parameters": [
+                "JA1ABC",
+                ""
+              ]
+            },
+            "sent": {
+              "valid": true,
+              "parameters": [
+                "599",
+                "10"
+              ]
+            },
+            "received": {
+              "valid": true,
+              "parameters": [
+                "579",
+                "1001"
+              ]
+            },
+            "first": 1,
+            "points": 2,
+            "mode": "CW",
+            "calling_method": 1,
+            "card_flags": 5,
+            "comment": "「引用」\"x\"\\\t"
+          }
+        ]
+      }
+    ],
+    "totals": {
+      "entries": 1,
+      "multipliers": 1,
+      "points": 2
+    }
+  }
+}
+)";
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+TEST_F(Cli, DumpPrintsTheWholeContestAsJson) {
+    const CQuillmarkData_MainData contest = TinyContest();
+    const std::string file = SaveSample("tiny.qmk", contest);
+    const RunResult result = Run({"dump", file});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    std::string expected = kTinyJson;
+    expected =
+        Replace(expected, "MINCS", std::to_string(contest.GetCallSignType().GetMinTotalLength()));
+    expected =
+        Replace(expected, "MAXCS", std::to_string(contest.GetCallSignType().GetMaxTotalLength()));
+    expected = Replace(expected, "MINCN",
+                       std::to_string(contest.GetContestNumberType().GetMinTotalLength()));
+    expected = Replace(expected, "MAXCN",
+                       std::to_string(contest.GetContestNumberType().GetMaxTotalLength()));
+    EXPECT_EQ(result.out, expected);
+}
+
+std::vector<long long> Times(const std::string& json) {
+    std::vector<long long> times;
+    const std::regex time(R"re("time": (-?\d+))re");
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), time);
+         it != std::sregex_iterator(); ++it) {
+        times.push_back(std::stoll((*it)[1]));
+    }
+    return times;
+}
+
+int CountOf(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(Cli, DumpRebuildSortsByTimeAndAssignsFirstAgain) {
+    // Stored out of time order, and every First flag wrong.
+    CQuillmarkData_MainData contest = sample::MakeContest(1, 6, 2);
+    const std::string file = SaveSample("log.qmk", contest);
+
+    const RunResult plain = Run({"dump", file});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const std::vector<long long> stored = Times(plain.out);
+    ASSERT_EQ(stored.size(), 6u);
+    EXPECT_GT(stored[0], stored[1]);
+
+    const RunResult rebuilt = Run({"dump", file, "--rebuild"});
+    ASSERT_EQ(rebuilt.status, 0) << rebuilt.err;
+    std::vector<long long> sorted = stored;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(Times(rebuilt.out), sorted);
+    // Two multiplier values: exactly two First entries, and the totals agree.
+    EXPECT_EQ(CountOf(rebuilt.out, "\"first\": 1,"), 2);
+    EXPECT_NE(rebuilt.out.find("\"multipliers\": 2"), std::string::npos);
+}
+
+TEST_F(Cli, ConvertOfACurrentFileIsByteIdentical) {
+    const std::string in = SaveSample("in.qmk", sample::MakeContest(3, 20));
+    const RunResult result = Run({"convert", in, Path("out.qmk")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(Read(Path("out.qmk")), Read(in));
+}
+
+TEST_F(Cli, PunctuationIsAcceptedInBothForms) {
+    const std::string file = SaveSample("log.qmk", TinyContest());
+    EXPECT_EQ(Run({"dump", "--punctuation", "/", file}).status, 0);
+    EXPECT_EQ(Run({"dump", file, "--punctuation=-"}).status, 0);
+    EXPECT_EQ(Run({"convert", "--punctuation", " ", file, Path("o.qmk")}).status, 0);
+}
+
+TEST_F(Cli, DoubleDashAllowsFileNamesStartingWithADash) {
+    SaveSample("-log.qmk", TinyContest());
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir_);
+    const RunResult result = Run({"dump", "--", "-log.qmk"});
+    fs::current_path(previous);
+    EXPECT_EQ(result.status, 0) << result.err;
+}
+
+struct FileErrorCase {
+    const char* name;
+    std::string bytes;  // empty name: no file at all
+    const char* reason;
+};
+
+TEST_F(Cli, FileErrorsGiveOneLineNamingTheFileAndExitOne) {
+    const std::string image = contest_file::StoreContest(TinyContest());
+    const FileErrorCase cases[] = {
+        {"missing.qmk", "", "cannot open: No such file or directory"},
+        {"foreign.qmk", "\x05hello world", "not a known data file"},
+        {"empty.qmk", "", "the file is empty"},
+        {"short.qmk", image.substr(0, image.size() - 3), "ends too early"},
+    };
+    for (const FileErrorCase& c : cases) {
+        const std::string path = Path(c.name);
+        if (std::string(c.name) != "missing.qmk") {
+            ASSERT_TRUE(safe_file::WriteFileSafely(path, c.bytes));
+        }
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"dump", path},
+              std::vector<std::string>{"convert", path, Path("out.qmk")}}) {
+            const RunResult result = Run(args);
+            EXPECT_EQ(result.status, 1) << c.name;
+            EXPECT_EQ(result.out, "");
+            const std::string prefix = "quillmark-cli: " + path + ": " + c.reason;
+            EXPECT_EQ(result.err.rfind(prefix, 0), 0u) << result.err;
+            EXPECT_EQ(CountOf(result.err, "\n"), 1) << result.err;
+            EXPECT_FALSE(fs::exists(Path("out.qmk")));
+        }
+    }
+}
+
+TEST_F(Cli, ConvertToAnUnwritablePlaceNamesTheOutput) {
+    const std::string in = SaveSample("in.qmk", TinyContest());
+    const std::string out = Path("no/such/folder/out.qmk");
+    const RunResult result = Run({"convert", in, out});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err.rfind("quillmark-cli: " + out + ": ", 0), 0u) << result.err;
+    EXPECT_EQ(CountOf(result.err, "\n"), 1);
+}
+
+TEST_F(Cli, UsageErrorsExitTwoWithUsageText) {
+    const std::string file = SaveSample("log.qmk", TinyContest());
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate", file},
+        {"dump"},
+        {"dump", file, file},
+        {"dump", file, "--rebuld"},
+        {"dump", file, "--punctuation"},
+        {"dump", file, "--punctuation", ""},
+        {"dump", file, "--punctuation=/", "--punctuation=,"},
+        {"convert", file},
+        {"convert", file, Path("o.qmk"), "--rebuild"},
+    };
+    for (const auto& args : cases) {
+        const RunResult result = Run(args);
+        EXPECT_EQ(result.status, 2) << testing::PrintToString(args);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("usage: quillmark-cli dump FILE [--rebuild]"), std::string::npos)
+            << result.err;
+    }
+    EXPECT_FALSE(fs::exists(Path("o.qmk")));
+}
+
+TEST_F(Cli, HelpPrintsUsageAndSucceeds) {
+    const RunResult result = Run({"--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("quillmark-cli convert IN OUT [--punctuation MARKS]"),
+              std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+#include "default_punctuation.h"
+
+Cp932 DefaultPunctuationMarks() {
+    return "/,.";
+}
