@@ -41,21 +41,6 @@ TEST(Cp932Classes, EveryByteHasTheDocumentedClasses) {
     }
 }
 
-TEST(Cp932Classes, BoundaryBytesAreExcluded) {
-    EXPECT_FALSE(cp932::IsLeadByte(0x80));
-    EXPECT_FALSE(cp932::IsLeadByte(0xA0));
-    EXPECT_FALSE(cp932::IsLeadByte(0xFD));
-    EXPECT_FALSE(cp932::IsTrailByte(0x7F));
-    EXPECT_FALSE(cp932::IsTrailByte(0x3F));
-    EXPECT_FALSE(cp932::IsTrailByte(0xFD));
-    EXPECT_FALSE(cp932::IsHalfWidthKatakana(0xA0));
-    EXPECT_FALSE(cp932::IsHalfWidthKatakana(0xE0));
-    EXPECT_FALSE(cp932::IsHalfWidthLetter('@'));
-    EXPECT_FALSE(cp932::IsHalfWidthLetter('['));
-    EXPECT_FALSE(cp932::IsHalfWidthLetter('`'));
-    EXPECT_FALSE(cp932::IsHalfWidthLetter('{'));
-}
-
 struct CharLengthCase {
     std::string_view text;
     size_t pos;
