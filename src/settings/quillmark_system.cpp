@@ -1,7 +1,6 @@
 #include "settings/quillmark_system.h"
 
 #include <algorithm>
-#include <ctime>
 #include <string>
 
 #include "settings/input_text_replacement.h"
@@ -401,5 +400,5 @@ bool CQuillmarkSystem::SetCurrentPrintType(int value) {
 }
 
 int64_t CQuillmarkSystem::GetCurrentTime() {
-    return static_cast<int64_t>(std::time(nullptr));
+    return CurrentTime();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/cp932.h"
+#include "platform/time_zone_rule.h"
 #include "settings/settings_store.h"
 
 // The application's one settings object: it loads the user's settings from a settings
@@ -69,6 +70,11 @@ public:
     int GetIsDisplayUTC() const { return is_display_utc_; }
     void SetIsDisplayUTC(int value) { is_display_utc_ = value; }
     bool IsDisplayingUtc() const { return is_display_utc_ == 1; }
+    // The rule every date display, printout and export converts stored times with: UTC while
+    // IsDisplayUTC is 1, else the process's local zone. Ask again after the setting changes.
+    CTimeZoneRule GetDisplayTimeZoneRule() const {
+        return CTimeZoneRule::ForDisplay(IsDisplayingUtc());
+    }
     // The current calendar time, seconds since 1970 UTC.
     static int64_t GetCurrentTime();
 

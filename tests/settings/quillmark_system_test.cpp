@@ -485,6 +485,22 @@ TEST(QuillmarkSystemSave, RoundTripKeepsEverySetting) {
     EXPECT_EQ(loaded.GetStationParameter(), 100);
 }
 
+TEST(QuillmarkSystem, DisplayRuleFollowsTheUtcSetting) {
+    CQuillmarkSystem system;
+    EXPECT_FALSE(system.GetDisplayTimeZoneRule().IsUtc());
+    system.SetIsDisplayUTC(1);
+    EXPECT_TRUE(system.GetDisplayTimeZoneRule().IsUtc());
+    // 2000-01-01 00:00 UTC shows as midnight whatever the machine's zone.
+    const CalendarTime fields = system.GetDisplayTimeZoneRule().ToCalendarTime(946684800);
+    EXPECT_EQ(fields.hour, 0);
+    EXPECT_EQ(fields.day, 1);
+    // A value out of range is not taken as UTC before validation brings it to 0.
+    system.SetIsDisplayUTC(5);
+    EXPECT_FALSE(system.GetDisplayTimeZoneRule().IsUtc());
+    system.Validate(false);
+    EXPECT_EQ(system.GetIsDisplayUTC(), 0);
+}
+
 TEST(QuillmarkSystem, CurrentTimeIsNow) {
     const int64_t before = static_cast<int64_t>(std::time(nullptr));
     const int64_t now = CQuillmarkSystem::GetCurrentTime();
