@@ -84,15 +84,36 @@ bool CQuillmarkData_SubMainData::ReorderEntries(const std::vector<int>& order) {
     return true;
 }
 
+void CQuillmarkData_SubMainData::SortByTime() {
+    const auto by_time = [](const CQuillmarkData_LogDataItem& a,
+                            const CQuillmarkData_LogDataItem& b) {
+        return a.GetTime() < b.GetTime();
+    };
+    if (std::is_sorted(entries_.begin(), entries_.end(), by_time)) {
+        return;
+    }
+    // Ordering (time, original position) is the stable order: the same as inserting each
+    // entry before the first entry that is later. Sorting small keys and moving every entry
+    // once is much cheaper than moving the entries around during the sort.
+    std::vector<std::pair<int64_t, size_t>> keys;
+    keys.reserve(entries_.size());
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        keys.emplace_back(entries_[i].GetTime(), i);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<CQuillmarkData_LogDataItem> sorted;
+    sorted.reserve(entries_.size());
+    for (const auto& key : keys) {
+        sorted.push_back(std::move(entries_[key.second]));
+    }
+    entries_ = std::move(sorted);
+}
+
 void CQuillmarkData_SubMainData::Rebuild(const CQuillmarkData_MainData& contest, int flags) {
     if ((flags & (kRebuildSort | kRebuildFirst)) == 0) {
         return;
     }
-    // A stable sort gives the same order as inserting each entry before the first later one.
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const CQuillmarkData_LogDataItem& a, const CQuillmarkData_LogDataItem& b) {
-                         return a.GetTime() < b.GetTime();
-                     });
+    SortByTime();
 
     const int multiplier_index = contest.GetContestNumberType().MultiplierIndexOrNone();
     if ((flags & kRebuildFirst) == 0 || multiplier_index < 0) {

@@ -71,6 +71,9 @@ public:
     static constexpr size_t kMinRecordBytes = (4 + 8 + 4) + 1 + (4 + 2) + 4 + 2;
 
 private:
+    // Stable sort of the entries by time.
+    void SortByTime();
+
     CQuillmarkData_BandItem band_;
     Cp932 mode_;
     CQuillmarkData_ContestNumberItem sent_;
