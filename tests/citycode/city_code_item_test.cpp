@@ -80,12 +80,6 @@ TEST(CityCodeDataItem, GetFieldOutOfRangeIsEmpty) {
     EXPECT_EQ(item.GetField(3), "");
 }
 
-TEST(CityCodeDataItem, RefusedLineLeavesItemUnchanged) {
-    Item item;
-    EXPECT_FALSE(item.SetFromLine("1:a:b:c"));
-    EXPECT_TRUE(item.SetFromLine("1:a:b"));
-}
-
 TEST(CityCodeDataItem, EqualityComparesValidFlagAndFields) {
     Item a;
     Item b;

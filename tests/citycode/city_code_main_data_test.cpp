@@ -301,13 +301,6 @@ TEST(CityCodeMainData, ShippedFileHoldsEveryArea) {
     EXPECT_EQ(text(tokyo + 1), "100101:千代田区:ﾁﾖﾀﾞｸ");
 }
 
-TEST(CityCodeMainData, NewDatabaseIsEmptyAndIncludedInSearch) {
-    const CCityCodeData_MainData database;
-    EXPECT_EQ(database.GetItemCount(), 0);
-    EXPECT_TRUE(database.IsIncludedInSearch());
-    EXPECT_EQ(database.GetItemAt(0), nullptr);
-}
-
 TEST(CityCodeMainData, ItemOperationsRefuseInvalidItemsAndIndices) {
     CCityCodeData_MainData database;
     EXPECT_EQ(database.AddItem(Item()), -1);

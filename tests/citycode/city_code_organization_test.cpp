@@ -60,12 +60,6 @@ TEST_F(Organization, RemovingDatabasesShrinksTheTotal) {
     EXPECT_EQ(organization_.GetAt(0), nullptr);
 }
 
-TEST_F(Organization, DatabasesStayOwnedByTheirHolders) {
-    organization_.RemoveAll();
-    EXPECT_EQ(first_.GetItemCount(), 2);
-    EXPECT_EQ(second_.GetItemCount(), 3);
-}
-
 struct FindCase {
     const char* name;
     int start;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <functional>
 
 #include "settings/memory_settings_store.h"
@@ -499,13 +498,6 @@ TEST(QuillmarkSystem, DisplayRuleFollowsTheUtcSetting) {
     EXPECT_FALSE(system.GetDisplayTimeZoneRule().IsUtc());
     system.Validate(false);
     EXPECT_EQ(system.GetIsDisplayUTC(), 0);
-}
-
-TEST(QuillmarkSystem, CurrentTimeIsNow) {
-    const int64_t before = static_cast<int64_t>(std::time(nullptr));
-    const int64_t now = CQuillmarkSystem::GetCurrentTime();
-    EXPECT_GE(now, before);
-    EXPECT_LE(now, before + 5);
 }
 
 }  // namespace
