@@ -91,6 +91,8 @@ public:
     const CQuillmarkData_SubMainData* GetActiveBand() const;
     bool SetActiveBand(const CQuillmarkData_BandItem& band);
     bool SetActiveBandAt(int i);
+    // No band active any more (the bands stay).
+    void ClearActiveBand() { active_ = -1; }
 
     // Replace the band definition of one band object (its entries stay); fails when the
     // band is not found, the new band is not valid, or another band already matches it.

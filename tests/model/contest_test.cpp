@@ -108,6 +108,9 @@ TEST(BandList, ActiveBandBySelectionAndIndex) {
     EXPECT_TRUE(contest.SetActiveBand(Band(14000, 3)));
     EXPECT_EQ(contest.GetActiveBandIndex(), 1);
     EXPECT_EQ(contest.GetActiveBand(), contest.GetBandAt(1));
+    contest.ClearActiveBand();
+    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
+    EXPECT_EQ(contest.GetBandCount(), 2);
 }
 
 struct RemovalCase {
