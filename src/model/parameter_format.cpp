@@ -84,24 +84,24 @@ bool CQuillmarkData_ParameterType::HasConsistentAttributes() const {
     return count_ >= 0 && attributes_.size() == static_cast<size_t>(count_);
 }
 
-bool CQuillmarkData_ParameterType::SetCommon(int count,
-                                             const ParameterAttributesArray& attributes) {
-    ResetCommon();
+bool CQuillmarkData_ParameterType::HasConsistentTotals() const {
+    int32_t min_total = 0;
+    int32_t max_total = 0;
+    return HasConsistentAttributes() && DeriveTotals(attributes_, count_, min_total, max_total) &&
+           min_total == min_total_ && max_total == max_total_;
+}
+
+bool CQuillmarkData_ParameterType::DeriveTotals(const ParameterAttributesArray& attributes,
+                                                int count, int32_t& min_total, int32_t& max_total) {
     if (count < 1 || attributes.size() != static_cast<size_t>(count)) {
         return false;
     }
-    for (const auto& attribute : attributes) {
-        if (!attribute.IsValid()) {
-            return false;
-        }
-    }
-
     // Trailing parameters that may be empty need no delimiter before them.
     int needed = count;
     while (needed > 0 && attributes[static_cast<size_t>(needed - 1)].GetMinLength() == 0) {
         --needed;
     }
-    // Sums in 64 bits: a format whose totals do not fit the file's 32-bit fields is refused.
+    // Sums in 64 bits: totals that do not fit the file's 32-bit fields are refused.
     int64_t min_sum = 0;
     int64_t max_sum = 0;
     bool unlimited = false;
@@ -113,18 +113,35 @@ bool CQuillmarkData_ParameterType::SetCommon(int count,
             max_sum += attribute.GetMaxLength();
         }
     }
-    const int64_t min_total = needed == 0 ? 0 : min_sum + (needed - 1);
-    const int64_t max_total = unlimited ? -1 : max_sum + (count - 1);
+    const int64_t min64 = needed == 0 ? 0 : min_sum + (needed - 1);
+    const int64_t max64 = unlimited ? -1 : max_sum + (count - 1);
     constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
     constexpr int64_t kHigh = std::numeric_limits<int32_t>::max();
-    if (min_total < kLow || min_total > kHigh || max_total < kLow || max_total > kHigh) {
+    if (min64 < kLow || min64 > kHigh || max64 < kLow || max64 > kHigh) {
         return false;
     }
+    min_total = static_cast<int32_t>(min64);
+    max_total = static_cast<int32_t>(max64);
+    return true;
+}
 
+bool CQuillmarkData_ParameterType::SetCommon(int count,
+                                             const ParameterAttributesArray& attributes) {
+    ResetCommon();
+    for (const auto& attribute : attributes) {
+        if (!attribute.IsValid()) {
+            return false;
+        }
+    }
+    int32_t min_total = 0;
+    int32_t max_total = 0;
+    if (!DeriveTotals(attributes, count, min_total, max_total)) {
+        return false;
+    }
     count_ = count;
     attributes_ = attributes;
-    min_total_ = static_cast<int32_t>(min_total);
-    max_total_ = static_cast<int32_t>(max_total);
+    min_total_ = min_total;
+    max_total_ = max_total;
     valid_ = 1;
     return true;
 }

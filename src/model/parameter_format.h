@@ -67,6 +67,8 @@ public:
     // True when the attribute array holds exactly count entries (always so for a format
     // that was set; a damaged file may disagree).
     bool HasConsistentAttributes() const;
+    // True when, besides, the stored total lengths are the ones the attributes give.
+    bool HasConsistentTotals() const;
 
 protected:
     CQuillmarkData_ParameterType() = default;
@@ -82,6 +84,10 @@ protected:
     // attributes, derive the totals. Leaves the format reset on failure.
     bool SetCommon(int count, const ParameterAttributesArray& attributes);
     void ResetCommon() { *this = CQuillmarkData_ParameterType(); }
+    // The total lengths the attributes of count parameters give; FALSE when the sizes
+    // disagree or a total does not fit 32 bits.
+    static bool DeriveTotals(const ParameterAttributesArray& attributes, int count,
+                             int32_t& min_total, int32_t& max_total);
     void SerializeAttributes(CArchive& ar);
 
     int32_t valid_ = 0;

@@ -133,7 +133,8 @@ Cp932 CQuillmarkData_Item::GetPaddedTextFor(std::string_view delimiters,
     Cp932 text;
     if (!IsValid() || !format.IsValid() || delimiters.empty() ||
         static_cast<int64_t>(parts_.size()) != format.GetParameterCount() ||
-        format.GetMaxTotalLength() < 0 || !format.HasConsistentAttributes()) {
+        format.GetMaxTotalLength() < 0 || !format.HasConsistentTotals()) {
+        // A damaged file's total could ask for gigabytes of padding: trust only derived ones.
         return text;
     }
     const std::string_view separator = FirstDelimiter(delimiters);

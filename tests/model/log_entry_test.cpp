@@ -84,17 +84,6 @@ TEST_F(LogDataItemTest, ItemSettersRequireValidItems) {
     EXPECT_EQ(entry.GetCallSign(), other);
 }
 
-TEST_F(LogDataItemTest, FlagsAreStoredAsZeroOrOne) {
-    CQuillmarkData_LogDataItem entry;
-    ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
-    EXPECT_TRUE(entry.SetFirst(true));
-    EXPECT_TRUE(entry.SetCallingMethod(true));
-    EXPECT_EQ(entry.GetFirst(), 1);
-    EXPECT_EQ(entry.GetCallingMethod(), 1);
-    EXPECT_TRUE(entry.SetFirst(false));
-    EXPECT_EQ(entry.GetFirst(), 0);
-}
-
 struct CardCase {
     int32_t before;
     int32_t flag;
@@ -149,14 +138,6 @@ TEST_F(LogDataItemTest, EqualityCoversEveryField) {
         changes[i](changed);
         EXPECT_NE(changed, base) << "change " << i;
     }
-}
-
-TEST_F(LogDataItemTest, TimesBeyondThirtyTwoBitsAreKeptInMemory) {
-    CQuillmarkData_LogDataItem entry;
-    ASSERT_TRUE(entry.SetEntry(int64_t{1} << 40, call_, sent_, received_, 1));
-    EXPECT_EQ(entry.GetTime(), int64_t{1} << 40);
-    ASSERT_TRUE(entry.SetTime(-(int64_t{1} << 40)));
-    EXPECT_EQ(entry.GetTime(), -(int64_t{1} << 40));
 }
 
 TEST_F(LogDataItemTest, RecordIsWrittenFieldByField) {

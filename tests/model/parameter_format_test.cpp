@@ -36,21 +36,6 @@ TEST(ParameterAttributes, GettersOfAnInvalidObjectGiveMinusTwoAndEmpty) {
     EXPECT_EQ(attributes.GetSpecialCharacters(), "");
 }
 
-TEST(ParameterAttributes, ResetAllowsSettingAgain) {
-    CQuillmarkData_ParameterAttributes attributes = Attributes(1, 2);
-    attributes.DeleteContents();
-    EXPECT_FALSE(attributes.IsValid());
-    EXPECT_TRUE(attributes.SetAttributes(3, 4, 1, ""));
-}
-
-TEST(ParameterAttributes, EqualityComparesAllFiveFields) {
-    EXPECT_EQ(Attributes(1, 2, 3, "a"), Attributes(1, 2, 3, "a"));
-    EXPECT_NE(Attributes(1, 2, 3, "a"), Attributes(1, 2, 3, "b"));
-    EXPECT_NE(Attributes(1, 2, 3, "a"), Attributes(1, 2, 1, "a"));
-    EXPECT_NE(Attributes(1, 2, 3, "a"), Attributes(0, 2, 3, "a"));
-    EXPECT_NE(Attributes(1, 2, 3, "a"), CQuillmarkData_ParameterAttributes());
-}
-
 struct TotalsCase {
     const char* name;
     bool call_sign;  // else contest number
@@ -276,6 +261,27 @@ TEST(ParameterTypeArchive, HostileAttributeCountFailsBeforeAllocating) {
     const std::string bytes =
         Bytes().I32(1).I32(1).I32(0).I32(5).I32(6).U16(0xFFFF).I32(1000000000).str();
     EXPECT_THROW(model_test::Load<CQuillmarkData_CallSignType>(bytes), CArchiveException);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ParameterTypeArchive, StoredTotalsThatDisagreeWithTheAttributesAreNoticed) {
+    CQuillmarkData_CallSignType format;
+    ASSERT_TRUE(format.SetDefaultFormat(2, 0));
+    EXPECT_TRUE(format.HasConsistentTotals());
+    // The same record with a max total of 2^31 - 1 instead of 8.
+    std::string bytes = model_test::Store(format);
+    const std::string huge = Bytes().I32(0x7FFFFFFF).str();
+    bytes.replace(16, 4, huge);
+    const auto loaded = model_test::Load<CQuillmarkData_CallSignType>(bytes);
+    EXPECT_EQ(loaded.GetMaxTotalLength(), 0x7FFFFFFF);
+    EXPECT_TRUE(loaded.HasConsistentAttributes());
+    EXPECT_FALSE(loaded.HasConsistentTotals());
+    // No padding to two gigabytes.
+    const auto item = model_test::CallSign("JA1ABC", format);
+    EXPECT_EQ(item.GetPaddedText("/", loaded), "");
 }
 
 }  // namespace
