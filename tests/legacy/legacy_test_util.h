@@ -1,0 +1,126 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "legacy/old_file_converter.h"
+#include "model/contest.h"
+#include "platform/archive.h"
+#include "platform/cp932_convert.h"
+#include "platform/progress_sink.h"
+
+// Test names show the version rather than its bytes.
+inline void PrintTo(OldFileVersion version, std::ostream* out) {
+    static const char* const names[] = {"2.30", "3.00", "3.10", "3.30", "3.50"};
+    *out << names[static_cast<int>(version)];
+}
+
+// Helpers shared by the converter tests: a sink that records what the operator would see,
+// a one-call conversion of a file image, and the invariants every converted contest keeps.
+namespace legacy_test {
+
+inline constexpr std::string_view kDelimiters = "/,.";
+
+// Records every sink call as one readable line, texts in UTF-8.
+class RecordingSink : public IProgressSink {
+public:
+    void SetStatusText(const std::string& text) override {
+        events.push_back("status " + Cp932ToUtf8(text));
+    }
+    void SetProgressText(int index, const std::string& text) override {
+        events.push_back("text " + std::to_string(index) + " " + Cp932ToUtf8(text));
+    }
+    void SetProgressRange(int lower, int upper) override {
+        events.push_back("range " + std::to_string(lower) + " " + std::to_string(upper));
+    }
+    void SetProgressPos(int position) override {
+        events.push_back("pos " + std::to_string(position));
+    }
+    void ShowProgress() override { events.push_back("show"); }
+    void CloseProgress() override { events.push_back("close"); }
+    void PumpEvents() override { events.push_back("pump"); }
+    void ShowNotice(const std::string& text, const std::string& caption) override {
+        events.push_back("notice " + Cp932ToUtf8(caption) + ": " + Cp932ToUtf8(text));
+    }
+
+    std::vector<std::string> events;
+};
+
+struct Converted {
+    OldFileConversion result;
+    CQuillmarkData_MainData contest;
+    RecordingSink sink;
+};
+
+// Reads the header string from the file image and converts the rest, as the loader does.
+// Archive exceptions propagate.
+inline Converted Convert(const std::string& image, std::string_view delimiters = kDelimiters) {
+    Converted converted;
+    CArchive ar(image);
+    const Cp932 header = ar.ReadString();
+    converted.result = ConvertOldFile(ar, header, delimiters, converted.contest, converted.sink);
+    return converted;
+}
+
+inline ::testing::AssertionResult ItemFits(const CQuillmarkData_Item& item,
+                                           const CQuillmarkData_ParameterType& format,
+                                           const char* what) {
+    if (item.IsValid() && item.GetPartCount() != format.GetParameterCount()) {
+        return ::testing::AssertionFailure() << what << " has " << item.GetPartCount()
+                                             << " parts for " << format.GetParameterCount();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// What every successful conversion gives: a valid contest without category, sound formats,
+// exactly one valid band which is active, and only valid entries whose items fit the formats.
+inline ::testing::AssertionResult IsSoundConversion(const CQuillmarkData_MainData& contest) {
+    using ::testing::AssertionFailure;
+    if (!contest.IsValid()) {
+        return AssertionFailure() << "contest not valid";
+    }
+    if (!contest.GetCategoryCode().empty() || !contest.GetCategoryName().empty()) {
+        return AssertionFailure() << "contest has a category";
+    }
+    const auto& call_sign_type = contest.GetCallSignType();
+    const auto& number_type = contest.GetContestNumberType();
+    if (!call_sign_type.IsValid() || !call_sign_type.HasConsistentAttributes() ||
+        !number_type.IsValid() || !number_type.HasConsistentAttributes()) {
+        return AssertionFailure() << "formats not sound";
+    }
+    if (contest.GetBandCount() != 1 || contest.GetActiveBandIndex() != 0) {
+        return AssertionFailure() << contest.GetBandCount() << " bands, active "
+                                  << contest.GetActiveBandIndex();
+    }
+    const CQuillmarkData_SubMainData& band = *contest.GetBandAt(0);
+    if (!band.GetBand().IsValid()) {
+        return AssertionFailure() << "band not valid";
+    }
+    if (auto fits = ItemFits(contest.GetOwnCallSign(), call_sign_type, "own call sign"); !fits) {
+        return fits;
+    }
+    if (auto fits = ItemFits(band.GetSentContestNumber(), number_type, "sent number"); !fits) {
+        return fits;
+    }
+    for (const auto& entry : band.GetEntries()) {
+        if (!entry.IsValid() || !entry.GetCallSign().IsValid() ||
+            !entry.GetSentContestNumber().IsValid() ||
+            !entry.GetReceivedContestNumber().IsValid()) {
+            return AssertionFailure() << "entry not valid";
+        }
+        for (auto fits : {ItemFits(entry.GetCallSign(), call_sign_type, "call sign"),
+                          ItemFits(entry.GetSentContestNumber(), number_type, "sent"),
+                          ItemFits(entry.GetReceivedContestNumber(), number_type, "received")}) {
+            if (!fits) {
+                return fits;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace legacy_test

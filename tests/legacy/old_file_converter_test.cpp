@@ -1,0 +1,582 @@
+#include "legacy/old_file_converter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "legacy_test_util.h"
+#include "model/band.h"
+#include "model/band_data.h"
+#include "model/contest.h"
+#include "model/log_entry.h"
+#include "old_file_writer.h"
+#include "platform/archive.h"
+#include "platform/cp932_convert.h"
+
+namespace {
+
+using legacy_test::Convert;
+using legacy_test::Converted;
+using legacy_test::IsSoundConversion;
+using legacy_test::kDelimiters;
+using old_file_writer::kSampleStart;
+using old_file_writer::Parts;
+
+// A contest that a failed or refused conversion must leave exactly as it was.
+CQuillmarkData_MainData ExistingContest() {
+    CQuillmarkData_CallSignType call_sign_type;
+    call_sign_type.SetDefaultFormat(2, 0);
+    CQuillmarkData_ContestNumberType number_type;
+    number_type.SetDefaultFormat(2, 1);
+    CQuillmarkData_CallSignItem own;
+    own.SetText("JA9AAA", kDelimiters, call_sign_type);
+    CQuillmarkData_MainData contest;
+    contest.SetContest("existing", 1, 2, own, call_sign_type, number_type);
+    CQuillmarkData_BandItem band;
+    band.SetBand(14.0, 6);
+    contest.AddBand(band);
+    contest.SetActiveBandAt(0);
+    return contest;
+}
+
+std::vector<std::string> Texts(const std::vector<Cp932>& parts) {
+    std::vector<std::string> texts;
+    for (const Cp932& part : parts) {
+        texts.push_back(Cp932ToUtf8(part));
+    }
+    return texts;
+}
+
+CArchiveException::Cause FailureCause(const std::string& image,
+                                      std::string_view delimiters = kDelimiters) {
+    try {
+        Convert(image, delimiters);
+    } catch (const CArchiveException& e) {
+        return e.cause();
+    }
+    ADD_FAILURE() << "the conversion did not fail";
+    return CArchiveException::endOfFile;
+}
+
+// --- Headers ---
+
+TEST(RecognisedOldHeaders, AreTheFiveOldVersionsInOrder) {
+    const auto& headers = RecognisedOldHeaders();
+    ASSERT_EQ(headers.size(), 5u);
+    const char* const expected[][2] = {
+        {"クイルマーク for Windows  Version 2.30 互換データファイル ", "2.30"},
+        {"クイルマーク for Windows NT  Version 3.00 互換データファイル ", "3.00"},
+        {"クイルマーク for Windows NT  Version 3.10 互換データファイル ", "3.10"},
+        {"クイルマーク for Windows NT  Version 3.30 互換データファイル ", "3.30"},
+        {"クイルマーク for Windows NT  Version 3.50 互換データファイル ", "3.50"},
+    };
+    for (size_t i = 0; i < headers.size(); ++i) {
+        EXPECT_EQ(headers[i].header, Utf8ToCp932(expected[i][0]));
+        EXPECT_STREQ(headers[i].format, expected[i][1]);
+        EXPECT_EQ(FindOldHeader(headers[i].header), &headers[i]);
+    }
+}
+
+TEST(ConvertOldFile, UnknownHeadersAreRefusedWithoutReadingOrTouchingAnything) {
+    const std::string headers[] = {
+        Utf8ToCp932("クイルマーク for Windows NT  Version 4.00 互換データファイル "),
+        // Without the trailing blank, and with a single blank before Version.
+        Utf8ToCp932("クイルマーク for Windows NT  Version 3.10 互換データファイル"),
+        Utf8ToCp932("クイルマーク for Windows NT Version 3.10 互換データファイル "),
+        Utf8ToCp932("クイルマーク for Windows NT  Version 2.30 互換データファイル "),
+        "",
+    };
+    for (const std::string& header : headers) {
+        CArchive ar(old_file_writer::SampleFile(OldFileVersion::v310));
+        CQuillmarkData_MainData contest = ExistingContest();
+        legacy_test::RecordingSink sink;
+        const OldFileConversion result = ConvertOldFile(ar, header, kDelimiters, contest, sink);
+        EXPECT_FALSE(result.recognised) << Cp932ToUtf8(header);
+        EXPECT_TRUE(result.format.empty());
+        EXPECT_EQ(ar.Position(), 0u);
+        EXPECT_EQ(contest, ExistingContest());
+        EXPECT_TRUE(sink.events.empty());
+    }
+}
+
+// --- Progress ---
+
+TEST(ConvertOldFile, ShowsTheConversionProgressWithItsExactTexts) {
+    const Converted converted = Convert(old_file_writer::SampleFile(OldFileVersion::v310));
+    const std::vector<std::string> expected = {
+        "text 0 クイルマーク - 旧バージョンのデータファイルのコンバート",
+        "text 1 旧バージョンのデータファイルをコンバートしています。しばらくお待ちください．．．",
+        "text 2 ファイル種類 ： クイルマーク for Windows NT  Version 3.10 互換データファイル ",
+        "show",
+        "text 3 ファイルの読み込み中．．．",
+        "text 3 コンテスト情報の変換・設定中．．．",
+        "text 3 ログデータの変換・設定中．．．",
+        "range 0 4",
+        "pos 1",
+        "pos 2",
+        "pos 3",
+        "pos 4",
+        "pump",
+        "close",
+    };
+    EXPECT_EQ(converted.sink.events, expected);
+}
+
+TEST(ConvertOldFile, PendingEventsRunEverySixtyFourEntriesAndAfterTheLast) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v330);
+    contest.entries.resize(130, contest.entries[0]);
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    std::vector<int> pumped_after;
+    int position = 0;
+    for (const std::string& event : converted.sink.events) {
+        if (event.rfind("pos ", 0) == 0) {
+            position = std::stoi(event.substr(4));
+        } else if (event == "pump") {
+            pumped_after.push_back(position);
+        }
+    }
+    EXPECT_EQ(pumped_after, (std::vector<int>{64, 128, 130}));
+    EXPECT_EQ(position, 130);
+}
+
+TEST(ConvertOldFile, ProgressWindowClosesAndContestStaysWhenTheFileEndsEarly) {
+    const std::string image = old_file_writer::SampleFile(OldFileVersion::v350);
+    CArchive ar(image.substr(0, image.size() - 3));
+    const Cp932 header = ar.ReadString();
+    CQuillmarkData_MainData contest = ExistingContest();
+    legacy_test::RecordingSink sink;
+    EXPECT_THROW(ConvertOldFile(ar, header, kDelimiters, contest, sink), CArchiveException);
+    EXPECT_EQ(contest, ExistingContest());
+    ASSERT_FALSE(sink.events.empty());
+    EXPECT_EQ(sink.events.back(), "close");
+}
+
+TEST(ConvertOldFile, EmptyFileShowsAnEmptyRange) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+    contest.entries.clear();
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    EXPECT_TRUE(IsSoundConversion(converted.contest));
+    EXPECT_EQ(converted.contest.GetBandAt(0)->GetEntryCount(), 0);
+    const auto& events = converted.sink.events;
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[events.size() - 2], "range 0 0");
+    EXPECT_EQ(events.back(), "close");
+}
+
+// --- Samples of every version ---
+
+struct SampleExpectation {
+    OldFileVersion version;
+    const char* format;
+    double frequency;
+    int unit;
+    const char* mode;
+    int calling_method;
+    // Card flags of the kept entries in time order (JA1ABC, JR3GHI, JA2DEF).
+    int32_t card_flags[3];
+};
+
+void PrintTo(const SampleExpectation& expected, std::ostream* out) {
+    *out << expected.format;
+}
+
+class ConvertSample : public ::testing::TestWithParam<SampleExpectation> {};
+
+TEST_P(ConvertSample, GivesOneActiveBandWithTheFittingEntriesInTimeOrder) {
+    const SampleExpectation& expected = GetParam();
+    const Converted converted = Convert(old_file_writer::SampleFile(expected.version));
+    const CQuillmarkData_MainData& contest = converted.contest;
+
+    EXPECT_TRUE(converted.result.recognised);
+    EXPECT_EQ(converted.result.format, expected.format);
+    EXPECT_EQ(converted.result.dropped_entries, 1);
+    EXPECT_FALSE(converted.result.own_call_sign_lost);
+    EXPECT_FALSE(converted.result.own_sent_number_lost);
+    ASSERT_TRUE(IsSoundConversion(contest));
+
+    EXPECT_EQ(Cp932ToUtf8(contest.GetContestName()), "テストコンテスト");
+    EXPECT_EQ(contest.GetStartTime(), kSampleStart);
+    EXPECT_EQ(contest.GetEndTime(), kSampleStart + 24 * 3600);
+    EXPECT_EQ(contest.GetOwnCallSign().GetText(kDelimiters), "JA1ZZZ");
+
+    const CQuillmarkData_SubMainData& band = *contest.GetActiveBand();
+    EXPECT_EQ(band.GetBand().GetFrequency(), expected.frequency);
+    EXPECT_EQ(band.GetBand().GetUnit(), expected.unit);
+    EXPECT_EQ(band.GetMode(), expected.mode);
+    EXPECT_EQ(band.GetCallingMethod(), expected.calling_method);
+    EXPECT_EQ(band.GetSentContestNumber().GetParameter(1), "10");
+
+    ASSERT_EQ(band.GetEntryCount(), 3);
+    const char* const call_signs[] = {"JA1ABC", "JR3GHI/3", "JA2DEF"};
+    const int64_t times[] = {kSampleStart + 300, kSampleStart + 480, kSampleStart + 600};
+    const int32_t firsts[] = {1, 1, 0};
+    const int32_t points[] = {1, 1, 2};
+    for (int i = 0; i < 3; ++i) {
+        const CQuillmarkData_LogDataItem& entry = *band.GetEntryAt(i);
+        EXPECT_EQ(entry.GetCallSign().GetText(kDelimiters), call_signs[i]) << i;
+        EXPECT_EQ(entry.GetTime(), times[i]) << i;
+        EXPECT_EQ(entry.GetFirst(), firsts[i]) << i;
+        EXPECT_EQ(entry.GetPoints(), points[i]) << i;
+        EXPECT_EQ(entry.GetCardFlags(), expected.card_flags[i]) << i;
+        EXPECT_EQ(entry.GetSentContestNumber().GetParameter(0), "599") << i;
+        EXPECT_TRUE(entry.GetMode().empty()) << i;
+        EXPECT_EQ(entry.GetCallingMethod(), 1) << i;
+        EXPECT_TRUE(entry.GetComment().empty()) << i;
+    }
+    // The stored First entry of multiplier 25 was dropped; its next entry counts instead.
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), 2);
+    EXPECT_EQ(contest.GetTotalPoints(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, ConvertSample,
+    ::testing::Values(SampleExpectation{OldFileVersion::v230, "2.30", 21.0, 6, "", 1, {1, 1, 1}},
+                      SampleExpectation{OldFileVersion::v300, "3.00", 7.0, 6, "", 1, {2, 5, 7}},
+                      SampleExpectation{OldFileVersion::v310, "3.10", 7.0, 6, "", 1, {2, 7, 0}},
+                      SampleExpectation{OldFileVersion::v330, "3.30", 7000.0, 3, "", 1, {2, 7, 0}},
+                      SampleExpectation{OldFileVersion::v350, "3.50", 1.2, 9, "CW", 0, {2, 7, 0}}),
+    [](const ::testing::TestParamInfo<SampleExpectation>& info) {
+        std::string name = std::string("v") + info.param.format;
+        name.erase(name.find('.'), 1);
+        return name;
+    });
+
+TEST(ConvertOldFile, Version310And330CopyTheStoredFormatsFieldByField) {
+    for (const OldFileVersion version : {OldFileVersion::v310, OldFileVersion::v330}) {
+        old_file_writer::Contest contest = old_file_writer::SampleContest(version);
+        contest.call_sign_format = CQuillmarkData_CallSignType();
+        ParameterAttributesArray attributes(3);
+        attributes[0].SetAttributes(3, 8, 3, "");
+        attributes[1].SetAttributes(0, 2, 1, "");
+        attributes[2].SetAttributes(0, -1, 0xFFFFFFFFu, "P");
+        contest.call_sign_format.SetFormat(3, 1, attributes);
+        const Converted converted = Convert(old_file_writer::Write(contest));
+        EXPECT_EQ(converted.contest.GetCallSignType(), contest.call_sign_format);
+        EXPECT_EQ(converted.contest.GetContestNumberType(), contest.number_format);
+    }
+}
+
+TEST(ConvertOldFile, Version300ReplacesTheStoredFormatsWithTheDefaults) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v300);
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    CQuillmarkData_CallSignType call_sign_type;
+    call_sign_type.SetDefaultFormat(2, 0);
+    CQuillmarkData_ContestNumberType number_type;
+    number_type.SetDefaultFormat(4, 1);
+    EXPECT_NE(contest.number_format, number_type);
+    EXPECT_EQ(converted.contest.GetCallSignType(), call_sign_type);
+    EXPECT_EQ(converted.contest.GetContestNumberType(), number_type);
+}
+
+TEST(ConvertOldFile, Version300EntriesShorterThanTheDefaultFormatAreDroppedAndCounted) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v300);
+    // Two-part contest numbers, as a 3.00 contest with RST and area only stored them.
+    for (auto& entry : contest.entries) {
+        entry.received.parts.resize(2);
+    }
+    contest.own_sent = Parts({"599", "10"});
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    EXPECT_EQ(converted.result.dropped_entries, 4);
+    EXPECT_TRUE(converted.result.own_sent_number_lost);
+    ASSERT_TRUE(IsSoundConversion(converted.contest));
+    EXPECT_EQ(converted.contest.GetBandAt(0)->GetEntryCount(), 0);
+    EXPECT_FALSE(converted.contest.GetBandAt(0)->GetSentContestNumber().IsValid());
+}
+
+// --- Frequencies and unit codes ---
+
+struct UnitCase {
+    int32_t code;
+    double frequency;
+    int unit;
+};
+
+TEST(ConvertOldFile, UnitCodesMapToKiloMegaAndGigahertz) {
+    const UnitCase cases[] = {{1, 7000.0, 3}, {2, 7.0, 6}, {3, 1.2, 9}};
+    for (const OldFileVersion version : {OldFileVersion::v330, OldFileVersion::v350}) {
+        for (const UnitCase& c : cases) {
+            old_file_writer::Contest contest = old_file_writer::SampleContest(version);
+            contest.unit_code = c.code;
+            contest.frequency = c.frequency;
+            const Converted converted = Convert(old_file_writer::Write(contest));
+            const CQuillmarkData_BandItem& band = converted.contest.GetBandAt(0)->GetBand();
+            EXPECT_EQ(band.GetFrequency(), c.frequency) << c.code;
+            EXPECT_EQ(band.GetUnit(), c.unit) << c.code;
+        }
+    }
+}
+
+TEST(ConvertOldFile, Version310FrequencyIsInMegahertz) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+    contest.frequency = 7.0;
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    CQuillmarkData_BandItem seven;
+    seven.SetBand(7.0, 6);
+    EXPECT_EQ(converted.contest.GetBandAt(0)->GetBand(), seven);
+    EXPECT_EQ(converted.contest.GetBandAt(0)->GetBand().GetUnit(), 6);
+}
+
+TEST(ConvertOldFile, UnknownUnitCodesAreRefused) {
+    for (const int32_t code : {0, 4, 6, -1}) {
+        old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v330);
+        contest.unit_code = code;
+        EXPECT_EQ(FailureCause(old_file_writer::Write(contest)), CArchiveException::badData)
+            << code;
+    }
+}
+
+TEST(ConvertOldFile, UnusableFrequenciesAreRefused) {
+    const double values[] = {std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(), -7.0, 1e300, 1e9};
+    for (const double value : values) {
+        old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+        contest.frequency = value;
+        EXPECT_EQ(FailureCause(old_file_writer::Write(contest)), CArchiveException::badData)
+            << value;
+    }
+}
+
+TEST(ConvertOldFile, LargeButRealFrequenciesInKilohertzAreKept) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v330);
+    contest.unit_code = 1;
+    contest.frequency = 10'000'000.0;  // 10 GHz written in kHz
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    EXPECT_EQ(converted.contest.GetBandAt(0)->GetBand().GetFrequency(), 10'000'000.0);
+}
+
+// --- Own call sign and own sent number ---
+
+TEST(ConvertOldFile, OwnTextsThatNoLongerFitAreLeftEmpty) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+    contest.own_call_sign = Parts({"JA1", "1"});
+    contest.own_sent = Parts({"5X9", "10"});
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    EXPECT_TRUE(converted.result.own_call_sign_lost);
+    EXPECT_TRUE(converted.result.own_sent_number_lost);
+    EXPECT_FALSE(converted.contest.GetOwnCallSign().IsValid());
+    EXPECT_FALSE(converted.contest.GetBandAt(0)->GetSentContestNumber().IsValid());
+    EXPECT_TRUE(IsSoundConversion(converted.contest));
+    EXPECT_EQ(converted.result.dropped_entries, 1);
+}
+
+TEST(ConvertOldFile, OwnTextsThatWereNeverSetAreNotReportedLost) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+    contest.own_call_sign = old_file_writer::Item{0, {}};
+    contest.own_sent = old_file_writer::Item{0, {}};
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    EXPECT_FALSE(converted.result.own_call_sign_lost);
+    EXPECT_FALSE(converted.result.own_sent_number_lost);
+    EXPECT_FALSE(converted.contest.GetOwnCallSign().IsValid());
+}
+
+TEST(ConvertOldFile, TextsAreRevalidatedWithTheCurrentDelimiters) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+    // A part holding "." splits into an extra part once "." is a delimiter.
+    contest.entries[0].call_sign = Parts({"JA1ABC", "."});
+    const Converted with_point = Convert(old_file_writer::Write(contest), "/,.");
+    EXPECT_EQ(with_point.result.dropped_entries, 2);
+    const Converted without_point = Convert(old_file_writer::Write(contest), "/");
+    EXPECT_EQ(without_point.result.dropped_entries, 1);
+    EXPECT_EQ(without_point.contest.GetBandAt(0)->GetEntryAt(0)->GetCallSign().GetText(","),
+              "JA1ABC,.");
+}
+
+TEST(ConvertOldFile, EmptyDelimiterSetDropsEveryEntryButStillConverts) {
+    const Converted converted = Convert(old_file_writer::SampleFile(OldFileVersion::v350), "");
+    EXPECT_EQ(converted.result.dropped_entries, 4);
+    EXPECT_TRUE(converted.result.own_call_sign_lost);
+    EXPECT_TRUE(IsSoundConversion(converted.contest));
+}
+
+// --- First flags and order ---
+
+TEST(ConvertOldFile, FirstIsCopiedWhenTheFormatHasNoMultiplier) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+    contest.number_format = CQuillmarkData_ContestNumberType();
+    contest.number_format.SetDefaultFormat(2, -1);
+    contest.entries[0].first = 0;
+    contest.entries[2].first = 5;
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    const CQuillmarkData_SubMainData& band = *converted.contest.GetBandAt(0);
+    ASSERT_EQ(band.GetEntryCount(), 3);
+    EXPECT_EQ(band.GetEntryAt(0)->GetFirst(), 0);  // JA1ABC
+    EXPECT_EQ(band.GetEntryAt(1)->GetFirst(), 0);  // JR3GHI
+    EXPECT_EQ(band.GetEntryAt(2)->GetFirst(), 1);  // JA2DEF
+}
+
+TEST(ConvertOldFile, EntriesWithEqualTimesKeepTheirStoredOrder) {
+    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v330);
+    for (auto& entry : contest.entries) {
+        entry.time = kSampleStart;
+    }
+    const Converted converted = Convert(old_file_writer::Write(contest));
+    const CQuillmarkData_SubMainData& band = *converted.contest.GetBandAt(0);
+    ASSERT_EQ(band.GetEntryCount(), 3);
+    EXPECT_EQ(band.GetEntryAt(0)->GetCallSign().GetText(kDelimiters), "JA1ABC");
+    EXPECT_EQ(band.GetEntryAt(1)->GetCallSign().GetText(kDelimiters), "JA2DEF");
+    EXPECT_EQ(band.GetEntryAt(2)->GetCallSign().GetText(kDelimiters), "JR3GHI/3");
+}
+
+// --- Stored formats of 3.10 and later ---
+
+TEST(ConvertOldFile, DamagedStoredFormatsAreRefused) {
+    CArchive image;
+    // A call sign format record claiming two parameters but carrying one attributes record.
+    image.WriteInt32(1);
+    image.WriteInt32(2);
+    image.WriteInt32(0);
+    image.WriteInt32(5);
+    image.WriteInt32(8);
+    image.WriteCount(1);
+    CQuillmarkData_ParameterAttributes attributes =
+        CQuillmarkData_CallSignType::DefaultAttributes(0);
+    attributes.Serialize(image);
+    CArchive inconsistent(image.TakeBuffer());
+    old_file_writer::Contest damaged = old_file_writer::SampleContest(OldFileVersion::v350);
+    damaged.call_sign_format.Serialize(inconsistent);
+    EXPECT_EQ(damaged.call_sign_format.GetParameterCount(), 2);
+    EXPECT_EQ(FailureCause(old_file_writer::Write(damaged)), CArchiveException::badData);
+
+    old_file_writer::Contest not_valid = old_file_writer::SampleContest(OldFileVersion::v310);
+    not_valid.number_format = CQuillmarkData_ContestNumberType();
+    EXPECT_EQ(FailureCause(old_file_writer::Write(not_valid)), CArchiveException::badData);
+}
+
+// --- 2.30 specifics ---
+
+TEST(ConvertOldFile, Version230BuildsItsFormatsFromTheParameterCountAndLettersFlag) {
+    for (const uint16_t count : {2, 3, 4}) {
+        for (const uint16_t letters : {0, 1}) {
+            old_file_writer::File230 file = old_file_writer::Sample230();
+            file.number_parameter_count = count;
+            file.letters_flag = letters;
+            const Converted converted = Convert(old_file_writer::Write(file));
+            const auto& call_sign_type = converted.contest.GetCallSignType();
+            EXPECT_EQ(call_sign_type.GetParameterCount(), 2);
+            EXPECT_EQ(call_sign_type.GetMainParameterIndex(), 0);
+            EXPECT_EQ(call_sign_type.GetAttributes(0)->GetMinLength(), 5);
+            EXPECT_EQ(call_sign_type.GetAttributes(0)->GetMaxLength(), 6);
+            EXPECT_EQ(call_sign_type.GetAttributes(0)->GetCharacterClasses(), 3u);
+            EXPECT_EQ(call_sign_type.GetAttributes(1)->GetMaxLength(), 1);
+            EXPECT_EQ(call_sign_type.GetAttributes(1)->GetCharacterClasses(), 1u);
+
+            const auto& number_type = converted.contest.GetContestNumberType();
+            ASSERT_EQ(number_type.GetParameterCount(), count);
+            EXPECT_EQ(number_type.GetMultiplierParameterIndex(), 1);
+            const uint32_t classes = letters != 0 ? 3u : 1u;
+            const struct {
+                int min, max;
+                uint32_t classes;
+            } rules[] = {{2, 3, 1u}, {2, 6, classes}, {0, 3, classes}, {0, 6, 0xFFFFFFFFu}};
+            for (int i = 0; i < count; ++i) {
+                const auto* attributes = number_type.GetAttributes(i);
+                EXPECT_EQ(attributes->GetMinLength(), rules[i].min) << i;
+                EXPECT_EQ(attributes->GetMaxLength(), rules[i].max) << i;
+                EXPECT_EQ(attributes->GetCharacterClasses(), rules[i].classes) << i;
+                EXPECT_TRUE(attributes->GetSpecialCharacters().empty());
+            }
+        }
+    }
+}
+
+TEST(ConvertOldFile, Version230ParameterCountOutsideTwoToFourIsRefused) {
+    for (const uint16_t count : {0, 1, 5, 65535}) {
+        old_file_writer::File230 file = old_file_writer::Sample230();
+        file.number_parameter_count = count;
+        CArchive ar(old_file_writer::Write(file));
+        const Cp932 header = ar.ReadString();
+        CQuillmarkData_MainData contest = ExistingContest();
+        legacy_test::RecordingSink sink;
+        try {
+            ConvertOldFile(ar, header, kDelimiters, contest, sink);
+            ADD_FAILURE() << count << ": converted";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.cause(), CArchiveException::badData) << count;
+        }
+        EXPECT_EQ(contest, ExistingContest());
+    }
+}
+
+TEST(ConvertOldFile, Version230LettersFlagAdmitsLettersInTheMultiplier) {
+    old_file_writer::File230 file = old_file_writer::Sample230();
+    file.entries[0].received = {"599", "13H"};
+    EXPECT_EQ(Convert(old_file_writer::Write(file)).result.dropped_entries, 2);
+    file.letters_flag = 1;
+    EXPECT_EQ(Convert(old_file_writer::Write(file)).result.dropped_entries, 1);
+}
+
+TEST(ConvertOldFile, Version230CallSignsLoseBlanksAroundTheSlash) {
+    old_file_writer::File230 file = old_file_writer::Sample230();
+    file.own_call_sign = " JA1ZZZ / 2 ";
+    const Converted converted = Convert(old_file_writer::Write(file), ",/");
+    EXPECT_EQ(Texts(converted.contest.GetOwnCallSign().GetParts()),
+              (std::vector<std::string>{"JA1ZZZ", "2"}));
+    const CQuillmarkData_SubMainData& band = *converted.contest.GetBandAt(0);
+    EXPECT_EQ(Texts(band.GetEntryAt(1)->GetCallSign().GetParts()),
+              (std::vector<std::string>{"JR3GHI", "3"}));
+    EXPECT_EQ(Texts(band.GetEntryAt(1)->GetReceivedContestNumber().GetParts()),
+              (std::vector<std::string>{"599", "25"}));
+}
+
+TEST(ConvertOldFile, Version230OnlyTheFormatsPartsAreJoined) {
+    old_file_writer::File230 file = old_file_writer::Sample230();
+    file.entries[0].received = {"599", "13", "extra"};
+    file.own_sent = {"599"};
+    const Converted converted = Convert(old_file_writer::Write(file));
+    const CQuillmarkData_SubMainData& band = *converted.contest.GetBandAt(0);
+    EXPECT_EQ(Texts(band.GetEntryAt(0)->GetReceivedContestNumber().GetParts()),
+              (std::vector<std::string>{"599", "13"}));
+    // "599" alone lacks the second parameter's minimum of two digits.
+    EXPECT_TRUE(converted.result.own_sent_number_lost);
+}
+
+TEST(ConvertOldFile, Version230BlankFirstDelimiterDropsAndCountsEveryEntry) {
+    const Converted converted = Convert(old_file_writer::SampleFile(OldFileVersion::v230), " /");
+    EXPECT_EQ(converted.result.dropped_entries, 4);
+    EXPECT_TRUE(converted.result.own_sent_number_lost);
+    EXPECT_FALSE(converted.result.own_call_sign_lost);
+    EXPECT_TRUE(IsSoundConversion(converted.contest));
+}
+
+struct FrequencyTextCase {
+    const char* text;
+    double megahertz;
+};
+
+TEST(ConvertOldFile, Version230FrequencyTextIsReadAsMegahertz) {
+    const FrequencyTextCase cases[] = {{"7", 7.0}, {" 14.05", 14.05}, {"1.9MHz", 1.9}, {"", 0.0}};
+    for (const FrequencyTextCase& c : cases) {
+        old_file_writer::File230 file = old_file_writer::Sample230();
+        file.frequency_text = c.text;
+        const Converted converted = Convert(old_file_writer::Write(file));
+        const CQuillmarkData_BandItem& band = converted.contest.GetBandAt(0)->GetBand();
+        EXPECT_EQ(band.GetFrequency(), c.megahertz) << c.text;
+        EXPECT_EQ(band.GetUnit(), 6);
+    }
+}
+
+TEST(ConvertOldFile, Version230UnusableFrequencyTextIsRefused) {
+    for (const char* text : {"-7", "1e999", "1e20"}) {
+        old_file_writer::File230 file = old_file_writer::Sample230();
+        file.frequency_text = text;
+        EXPECT_EQ(FailureCause(old_file_writer::Write(file)), CArchiveException::badData) << text;
+    }
+}
+
+TEST(ConvertOldFile, Version230NewMultiplierIsFirstWhateverItsMarker) {
+    // The entry marked "not First" carries a multiplier no earlier entry has.
+    old_file_writer::File230 file = old_file_writer::Sample230();
+    file.entries[2].received = {"599", "44"};
+    const Converted converted = Convert(old_file_writer::Write(file));
+    const CQuillmarkData_SubMainData& band = *converted.contest.GetBandAt(0);
+    for (int i = 0; i < band.GetEntryCount(); ++i) {
+        EXPECT_EQ(band.GetEntryAt(i)->GetFirst(), 1) << i;
+    }
+    EXPECT_EQ(converted.contest.GetTotalMultiplierCount(), 3);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "legacy_test_util.h"
+#include "old_file_writer.h"
+
+// The sample files of every old version kept under tests/data/legacy (the file loader's
+// tests read them too), and the robustness of the conversion against damaged copies: cut
+// at every offset or with bytes flipped, a file either converts to a sound contest or fails
+// with an archive exception that leaves the caller's contest alone.
+namespace {
+
+using legacy_test::Convert;
+
+std::string SamplePath(OldFileVersion version) {
+    return std::string(QUILLMARK_TEST_DATA_DIR) + "/legacy/" +
+           old_file_writer::SampleFileName(version);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class OldFileSample : public ::testing::TestWithParam<OldFileVersion> {};
+
+// Set QUILLMARK_REGENERATE_LEGACY_SAMPLES=1 to rewrite the committed samples after the
+// writer's sample descriptions have changed on purpose.
+TEST_P(OldFileSample, Regenerate) {
+    const char* const regenerate = std::getenv("QUILLMARK_REGENERATE_LEGACY_SAMPLES");
+    if (regenerate == nullptr || std::string(regenerate) != "1") {
+        GTEST_SKIP() << "set QUILLMARK_REGENERATE_LEGACY_SAMPLES=1 to rewrite the samples";
+    }
+    std::ofstream out(SamplePath(GetParam()), std::ios::binary | std::ios::trunc);
+    out << old_file_writer::SampleFile(GetParam());
+    ASSERT_TRUE(out.good());
+}
+
+TEST_P(OldFileSample, CommittedFileEqualsTheWritersOutput) {
+    const std::string committed = ReadFile(SamplePath(GetParam()));
+    ASSERT_FALSE(committed.empty()) << SamplePath(GetParam());
+    EXPECT_EQ(committed, old_file_writer::SampleFile(GetParam()));
+}
+
+TEST_P(OldFileSample, CommittedFileConverts) {
+    const legacy_test::Converted converted = Convert(ReadFile(SamplePath(GetParam())));
+    EXPECT_TRUE(converted.result.recognised);
+    EXPECT_EQ(converted.result.dropped_entries, 1);
+    EXPECT_TRUE(legacy_test::IsSoundConversion(converted.contest));
+    EXPECT_EQ(converted.contest.GetBandAt(0)->GetEntryCount(), 3);
+}
+
+TEST_P(OldFileSample, DataAfterTheRecordsIsIgnored) {
+    const legacy_test::Converted converted =
+        Convert(old_file_writer::SampleFile(GetParam()) + std::string("\x01\x02\xFF", 3));
+    EXPECT_TRUE(legacy_test::IsSoundConversion(converted.contest));
+}
+
+// A contest the damaged conversions must not change when they fail.
+CQuillmarkData_MainData Sentinel() {
+    CQuillmarkData_MainData contest;
+    contest.SetContest("sentinel", 5, 6, CQuillmarkData_CallSignItem(),
+                       CQuillmarkData_CallSignType(), CQuillmarkData_ContestNumberType());
+    return contest;
+}
+
+// Converts a damaged image: a sound contest or an archive exception; anything else (another
+// exception, a crash, a sanitizer report) fails the test.
+::testing::AssertionResult ConvertsCleanly(const std::string& image) {
+    CQuillmarkData_MainData contest = Sentinel();
+    legacy_test::RecordingSink sink;
+    try {
+        CArchive ar(image);
+        const Cp932 header = ar.ReadString();
+        const OldFileConversion result =
+            ConvertOldFile(ar, header, legacy_test::kDelimiters, contest, sink);
+        if (!result.recognised) {
+            return contest == Sentinel() ? ::testing::AssertionSuccess()
+                                         : ::testing::AssertionFailure() << "refused but changed";
+        }
+        if (result.dropped_entries < 0) {
+            return ::testing::AssertionFailure() << "negative drop count";
+        }
+        return legacy_test::IsSoundConversion(contest);
+    } catch (const CArchiveException&) {
+        if (!(contest == Sentinel())) {
+            return ::testing::AssertionFailure() << "failed but changed the contest";
+        }
+        if (!sink.events.empty() && sink.events.back() != "close") {
+            return ::testing::AssertionFailure() << "progress window left open";
+        }
+        return ::testing::AssertionSuccess();
+    }
+}
+
+TEST_P(OldFileSample, CutAtEveryOffsetFailsCleanly) {
+    const std::string image = old_file_writer::SampleFile(GetParam());
+    for (size_t length = 0; length < image.size(); ++length) {
+        EXPECT_TRUE(ConvertsCleanly(image.substr(0, length))) << "length " << length;
+        // Only the complete file converts.
+        CQuillmarkData_MainData contest;
+        legacy_test::RecordingSink sink;
+        CArchive ar(image.substr(0, length));
+        bool converted = false;
+        try {
+            const Cp932 header = ar.ReadString();
+            converted =
+                ConvertOldFile(ar, header, legacy_test::kDelimiters, contest, sink).recognised;
+        } catch (const CArchiveException&) {
+        }
+        EXPECT_FALSE(converted) << "length " << length;
+    }
+}
+
+TEST_P(OldFileSample, FlippedBytesFailCleanly) {
+    const std::string image = old_file_writer::SampleFile(GetParam());
+    std::mt19937 random(20240601u + static_cast<unsigned>(GetParam()));
+    std::uniform_int_distribution<size_t> offset(0, image.size() - 1);
+    std::uniform_int_distribution<int> bit(0, 7);
+    std::uniform_int_distribution<int> flips(1, 4);
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = image;
+        const int count = flips(random);
+        for (int i = 0; i < count; ++i) {
+            damaged[offset(random)] ^= static_cast<char>(1 << bit(random));
+        }
+        ASSERT_TRUE(ConvertsCleanly(damaged)) << "round " << round;
+    }
+}
+
+TEST_P(OldFileSample, HostileCountsFailCleanly) {
+    // Every 16-bit value at every offset after the header: counts, lengths and tags of
+    // any size.
+    const std::string image = old_file_writer::SampleFile(GetParam());
+    for (size_t at = 0; at + 1 < image.size(); at += 3) {
+        for (const uint16_t value : {0xFFFFu, 0xFFFEu, 0x8000u, 0x7FFFu, 0x0100u}) {
+            std::string damaged = image;
+            damaged[at] = static_cast<char>(value & 0xFF);
+            damaged[at + 1] = static_cast<char>(value >> 8);
+            ASSERT_TRUE(ConvertsCleanly(damaged)) << "offset " << at << " value " << value;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, OldFileSample,
+                         ::testing::ValuesIn(old_file_writer::AllVersions()),
+                         [](const ::testing::TestParamInfo<OldFileVersion>& info) {
+                             const std::string name = old_file_writer::SampleFileName(info.param);
+                             return name.substr(0, name.find('.'));
+                         });
+
+}  // namespace

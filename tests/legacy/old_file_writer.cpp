@@ -1,0 +1,343 @@
+#include "old_file_writer.h"
+
+#include <stdexcept>
+
+#include "platform/archive.h"
+#include "platform/cp932_convert.h"
+
+namespace old_file_writer {
+namespace {
+
+void WriteItem(CArchive& ar, const Item& item) {
+    ar.WriteInt32(item.valid);
+    std::vector<std::string> parts;
+    for (const std::string& part : item.parts) {
+        parts.push_back(Utf8ToCp932(part));
+    }
+    ar.WriteStringArray(parts);
+}
+
+void WriteStrings(CArchive& ar, const std::vector<std::string>& utf8) {
+    std::vector<std::string> strings;
+    for (const std::string& text : utf8) {
+        strings.push_back(Utf8ToCp932(text));
+    }
+    ar.WriteStringArray(strings);
+}
+
+void WriteValues(CArchive& ar, const std::vector<uint32_t>& values) {
+    ar.WriteCount(values.size());
+    for (const uint32_t value : values) {
+        ar.WriteUInt32(value);
+    }
+}
+
+void WriteEntry(CArchive& ar, OldFileVersion version, const Entry& entry) {
+    ar.WriteInt32(entry.valid);
+    ar.WriteTime(entry.time);
+    WriteItem(ar, entry.call_sign);
+    WriteItem(ar, entry.sent);
+    WriteItem(ar, entry.received);
+    ar.WriteInt32(entry.first);
+    ar.WriteInt32(entry.points);
+    switch (version) {
+        case OldFileVersion::v300:
+            WriteValues(ar, entry.card_states);
+            break;
+        case OldFileVersion::v310:
+        case OldFileVersion::v330:
+            ar.WriteInt32(entry.card_flags);
+            ar.WriteString(Utf8ToCp932(entry.extra_text));
+            break;
+        case OldFileVersion::v350:
+            ar.WriteString(Utf8ToCp932(entry.extra_text));
+            ar.WriteInt32(entry.extra_value);
+            ar.WriteInt32(entry.card_flags);
+            ar.WriteString(Utf8ToCp932(entry.trailing_text));
+            break;
+        case OldFileVersion::v230:
+            throw std::logic_error("2.30 entries are written by Write(File230)");
+    }
+}
+
+bool HasUnitCode(OldFileVersion version) {
+    return version == OldFileVersion::v330 || version == OldFileVersion::v350;
+}
+
+}  // namespace
+
+Cp932 HeaderOf(OldFileVersion version) {
+    switch (version) {
+        case OldFileVersion::v230:
+            return Utf8ToCp932("クイルマーク for Windows  Version 2.30 互換データファイル ");
+        case OldFileVersion::v300:
+            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.00 互換データファイル ");
+        case OldFileVersion::v310:
+            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.10 互換データファイル ");
+        case OldFileVersion::v330:
+            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.30 互換データファイル ");
+        case OldFileVersion::v350:
+            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.50 互換データファイル ");
+    }
+    return {};
+}
+
+std::string SampleFileName(OldFileVersion version) {
+    switch (version) {
+        case OldFileVersion::v230:
+            return "v230.qmk";
+        case OldFileVersion::v300:
+            return "v300.qmk";
+        case OldFileVersion::v310:
+            return "v310.qmk";
+        case OldFileVersion::v330:
+            return "v330.qmk";
+        case OldFileVersion::v350:
+            return "v350.qmk";
+    }
+    return {};
+}
+
+const std::vector<OldFileVersion>& AllVersions() {
+    static const std::vector<OldFileVersion> versions = {OldFileVersion::v230, OldFileVersion::v300,
+                                                         OldFileVersion::v310, OldFileVersion::v330,
+                                                         OldFileVersion::v350};
+    return versions;
+}
+
+Item Parts(std::initializer_list<std::string_view> parts) {
+    Item item;
+    for (const std::string_view part : parts) {
+        item.parts.emplace_back(part);
+    }
+    return item;
+}
+
+std::string Write(const Contest& contest) {
+    const OldFileVersion version = contest.version;
+    if (version == OldFileVersion::v230) {
+        throw std::logic_error("2.30 files are written by Write(File230)");
+    }
+    CArchive ar;
+    ar.WriteString(HeaderOf(version));
+    ar.WriteInt32(contest.valid);
+    ar.WriteString(Utf8ToCp932(contest.name));
+    ar.WriteDouble(contest.frequency);
+    if (HasUnitCode(version)) {
+        ar.WriteInt32(contest.unit_code);
+    }
+    if (version == OldFileVersion::v350) {
+        ar.WriteString(Utf8ToCp932(contest.mode));
+    }
+    ar.WriteTime(contest.start);
+    ar.WriteTime(contest.end);
+    WriteItem(ar, contest.own_call_sign);
+    WriteItem(ar, contest.own_sent);
+    if (version == OldFileVersion::v350) {
+        ar.WriteInt32(contest.calling_method);
+    }
+    ar.WriteCount(contest.entries.size());
+    for (const Entry& entry : contest.entries) {
+        WriteEntry(ar, version, entry);
+    }
+    // The format records are byte-identical to the current ones.
+    CQuillmarkData_CallSignType call_sign_format = contest.call_sign_format;
+    CQuillmarkData_ContestNumberType number_format = contest.number_format;
+    call_sign_format.Serialize(ar);
+    number_format.Serialize(ar);
+    if (version == OldFileVersion::v300) {
+        WriteValues(ar, contest.trailing_values);
+    } else if (version == OldFileVersion::v310) {
+        ar.WriteInt32(contest.trailing_value);
+    }
+    if (version == OldFileVersion::v300 || version == OldFileVersion::v310) {
+        ar.WriteInt32(1);
+        ar.WriteTime(contest.start);
+        ar.WriteTime(contest.end);
+        ar.WriteInt32(180);
+        ar.WriteCount(contest.graph_times.size());
+        for (const int64_t time : contest.graph_times) {
+            ar.WriteTime(time);
+        }
+    }
+    return ar.TakeBuffer();
+}
+
+std::string Write(const File230& file) {
+    CArchive ar;
+    ar.WriteString(HeaderOf(OldFileVersion::v230));
+    ar.WriteCount(file.entries.size());
+    for (const Entry230& entry : file.entries) {
+        if (ar.WriteObjectTag(&entry, "CQmkdata", 1)) {
+            ar.WriteTime(entry.time);
+            ar.WriteString(Utf8ToCp932(entry.call_sign));
+            WriteStrings(ar, entry.sent);
+            WriteStrings(ar, entry.received);
+            ar.WriteString(Utf8ToCp932(entry.first_marker));
+            ar.WriteInt32(entry.points);
+            ar.WriteInt32(entry.extra_value);
+        }
+    }
+    WriteStrings(ar, {"unused"});
+    WriteStrings(ar, {});
+    WriteValues(ar, {0, 1});
+    ar.WriteString(Utf8ToCp932(file.name));
+    ar.WriteString(Utf8ToCp932(file.own_call_sign));
+    WriteStrings(ar, file.own_sent);
+    ar.WriteString(Utf8ToCp932(file.frequency_text));
+    ar.WriteTime(file.start);
+    ar.WriteTime(file.end);
+    ar.WriteInt32(0);
+    ar.WriteInt32(0);
+    ar.WriteInt32(0);
+    ar.WriteTime(file.start);
+    ar.WriteUInt16(file.number_parameter_count);
+    ar.WriteUInt16(file.letters_flag);
+    ar.WriteUInt16(0);
+    return ar.TakeBuffer();
+}
+
+CQuillmarkData_CallSignType SampleCallSignFormat() {
+    CQuillmarkData_CallSignType format;
+    format.SetDefaultFormat(2, 0);
+    return format;
+}
+
+CQuillmarkData_ContestNumberType SampleNumberFormat() {
+    CQuillmarkData_ContestNumberType format;
+    format.SetDefaultFormat(2, 1);
+    return format;
+}
+
+Contest SampleContest(OldFileVersion version) {
+    Contest contest;
+    contest.version = version;
+    contest.name = "テストコンテスト";
+    contest.start = kSampleStart;
+    contest.end = kSampleStart + 24 * 3600;
+    contest.own_call_sign = Parts({"JA1ZZZ"});
+    contest.call_sign_format = SampleCallSignFormat();
+    contest.number_format = SampleNumberFormat();
+    // 3.00 files are converted with the default formats (four contest-number parameters,
+    // the third three digits); their texts are written to fit those.
+    const bool v300 = version == OldFileVersion::v300;
+    const auto number = [&](std::string_view rst, std::string_view value) {
+        return v300 ? Parts({rst, value, "10K"}) : Parts({rst, value});
+    };
+    contest.own_sent = number("599", "10");
+
+    Entry first;
+    first.time = kSampleStart + 300;
+    first.call_sign = Parts({"JA1ABC"});
+    first.sent = number("599", "10");
+    first.received = number("599", "13");
+    first.first = 1;
+    first.card_states = {2};
+    first.card_flags = 2;
+    first.extra_text = "CW";
+
+    // Fails under every sample format: the area part is one digit at most (and under the
+    // 3.00 defaults the contest number is too short as well).
+    Entry failing;
+    failing.time = kSampleStart + 120;
+    failing.call_sign = Parts({"JH1XYZ", "12"});
+    failing.sent = number("599", "10");
+    failing.received = Parts({"579", "25"});
+    failing.first = 1;
+    failing.card_states = {4};
+    failing.card_flags = 4;
+
+    Entry repeat;
+    repeat.time = kSampleStart + 600;
+    repeat.call_sign = Parts({"JA2DEF"});
+    repeat.sent = number("599", "10");
+    repeat.received = number("599", "13");
+    repeat.points = 2;
+
+    // Not First as stored: the First entry of its multiplier is the failing one.
+    Entry second_value;
+    second_value.time = kSampleStart + 480;
+    second_value.call_sign = Parts({"JR3GHI", "3"});
+    second_value.sent = number("599", "10");
+    second_value.received = number("599", "25");
+    second_value.card_states = {5, 99};
+    second_value.card_flags = 7;
+    second_value.extra_value = 1;
+    second_value.trailing_text = "メモ";
+
+    contest.entries = {first, failing, repeat, second_value};
+
+    switch (version) {
+        case OldFileVersion::v300:
+            contest.frequency = 7.0;
+            contest.trailing_values = {1, 2, 3};
+            contest.graph_times = {first.time, repeat.time};
+            break;
+        case OldFileVersion::v310:
+            contest.frequency = 7.0;
+            contest.trailing_value = 5;
+            contest.graph_times = {first.time};
+            break;
+        case OldFileVersion::v330:
+            contest.frequency = 7000.0;
+            contest.unit_code = 1;
+            break;
+        case OldFileVersion::v350:
+            contest.frequency = 1.2;
+            contest.unit_code = 3;
+            contest.mode = "CW";
+            contest.calling_method = 0;
+            break;
+        case OldFileVersion::v230:
+            throw std::logic_error("the 2.30 sample is Sample230()");
+    }
+    return contest;
+}
+
+File230 Sample230() {
+    File230 file;
+    file.name = "テストコンテスト";
+    file.own_call_sign = "JA1ZZZ";
+    file.own_sent = {"599", "10"};
+    file.frequency_text = "21.0";
+    file.start = kSampleStart;
+    file.end = kSampleStart + 24 * 3600;
+
+    Entry230 first;
+    first.time = kSampleStart + 300;
+    first.call_sign = "JA1ABC";
+    first.sent = {"599", "10"};
+    first.received = {"599", "13"};
+    first.first_marker = "*";
+
+    Entry230 failing;
+    failing.time = kSampleStart + 120;
+    failing.call_sign = "JH1XYZ / 12";
+    failing.sent = {"599", "10"};
+    failing.received = {"579", "25"};
+    failing.first_marker = "*";
+
+    Entry230 repeat;
+    repeat.time = kSampleStart + 600;
+    repeat.call_sign = "JA2DEF";
+    repeat.sent = {"599", "10"};
+    repeat.received = {"599", "13"};
+    repeat.first_marker = "      ";
+    repeat.points = 2;
+
+    Entry230 second_value;
+    second_value.time = kSampleStart + 480;
+    second_value.call_sign = "JR3GHI / 3";
+    second_value.sent = {"599", "10"};
+    second_value.received = {" 599", "25 "};
+    second_value.first_marker = "";
+
+    file.entries = {first, failing, repeat, second_value};
+    return file;
+}
+
+std::string SampleFile(OldFileVersion version) {
+    return version == OldFileVersion::v230 ? Write(Sample230()) : Write(SampleContest(version));
+}
+
+}  // namespace old_file_writer

@@ -1,0 +1,138 @@
+#include "legacy/qmkdata.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "old_file_writer.h"
+#include "platform/archive.h"
+
+namespace {
+
+struct MarkerCase {
+    const char* marker;
+    bool first;
+};
+
+class CQmkdataFirstMarker : public ::testing::TestWithParam<MarkerCase> {};
+
+TEST_P(CQmkdataFirstMarker, OnlySixBlanksMeanNotFirst) {
+    CQmkdata entry;
+    entry.first_marker = GetParam().marker;
+    EXPECT_EQ(entry.IsFirst(), GetParam().first) << '"' << GetParam().marker << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Markers, CQmkdataFirstMarker,
+                         ::testing::Values(MarkerCase{"      ", false}, MarkerCase{"", true},
+                                           MarkerCase{"*", true}, MarkerCase{"     ", true},
+                                           MarkerCase{"       ", true},
+                                           MarkerCase{"First ", true}));
+
+// The 2.30 file of the writer without its header string.
+CArchive SequenceArchive(const old_file_writer::File230& file) {
+    CArchive ar(old_file_writer::Write(file));
+    ar.ReadString();
+    return ar;
+}
+
+TEST(Old230Sequence, ReadsEveryFieldInFileOrder) {
+    old_file_writer::File230 file = old_file_writer::Sample230();
+    file.number_parameter_count = 3;
+    file.letters_flag = 1;
+    CArchive ar = SequenceArchive(file);
+    Old230Sequence sequence;
+    sequence.Serialize(ar);
+    EXPECT_EQ(ar.Remaining(), 0u);
+
+    ASSERT_EQ(sequence.entries.size(), 4u);
+    const CQmkdata& entry = sequence.entries[1];
+    EXPECT_EQ(entry.time, old_file_writer::kSampleStart + 120);
+    EXPECT_EQ(entry.call_sign, "JH1XYZ / 12");
+    EXPECT_EQ(entry.received, (std::vector<Cp932>{"579", "25"}));
+    EXPECT_EQ(entry.first_marker, "*");
+    EXPECT_EQ(sequence.entries[2].points, 2);
+    EXPECT_EQ(sequence.own_call_sign, "JA1ZZZ");
+    EXPECT_EQ(sequence.own_sent, (std::vector<Cp932>{"599", "10"}));
+    EXPECT_EQ(sequence.frequency_text, "21.0");
+    EXPECT_EQ(sequence.start, old_file_writer::kSampleStart);
+    EXPECT_EQ(sequence.end, old_file_writer::kSampleStart + 24 * 3600);
+    EXPECT_EQ(sequence.number_parameter_count, 3);
+    EXPECT_EQ(sequence.letters_flag, 1);
+}
+
+// A 2.30 image whose entry array holds the given raw bytes after the count.
+std::string WithEntryArray(uint16_t count, const std::string& objects) {
+    CArchive ar;
+    ar.WriteUInt16(count);
+    return ar.TakeBuffer() + objects;
+}
+
+std::string EntryBody() {
+    CArchive ar;
+    ar.WriteTime(0);
+    ar.WriteString("JA1ABC");
+    ar.WriteStringArray({"599", "13"});
+    ar.WriteStringArray({"599", "13"});
+    ar.WriteString("");
+    ar.WriteInt32(1);
+    ar.WriteInt32(0);
+    return ar.TakeBuffer();
+}
+
+std::string NewClassTag(const std::string& name) {
+    CArchive ar;
+    ar.WriteUInt16(0xFFFF);
+    ar.WriteUInt16(1);
+    ar.WriteUInt16(static_cast<uint16_t>(name.size()));
+    return ar.TakeBuffer() + name;
+}
+
+std::string Tag(uint16_t tag) {
+    CArchive ar;
+    ar.WriteUInt16(tag);
+    return ar.TakeBuffer();
+}
+
+struct BadArrayCase {
+    const char* what;
+    std::string image;
+    CArchiveException::Cause cause;
+};
+
+TEST(Old230Sequence, EntryArrayAcceptsOnlyNewCQmkdataObjects) {
+    const std::string body = EntryBody();
+    const BadArrayCase cases[] = {
+        {"null entry", WithEntryArray(1, Tag(0) + std::string(40, '\0')),
+         CArchiveException::badClass},
+        {"other class", WithEntryArray(1, NewClassTag("CQmkData") + body),
+         CArchiveException::badClass},
+        // The same object twice (index 2 is the first object).
+        {"repeated entry", WithEntryArray(2, NewClassTag("CQmkdata") + body + Tag(2) + body),
+         CArchiveException::badIndex},
+        {"unknown reference", WithEntryArray(1, Tag(7) + body), CArchiveException::badIndex},
+        {"count beyond the data", WithEntryArray(500, NewClassTag("CQmkdata") + body),
+         CArchiveException::endOfFile},
+    };
+    for (const BadArrayCase& c : cases) {
+        CArchive ar(c.image);
+        Old230Sequence sequence;
+        try {
+            sequence.Serialize(ar);
+            ADD_FAILURE() << c.what << ": no exception";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.cause(), c.cause) << c.what << ": " << e.what();
+        }
+    }
+}
+
+TEST(Old230Sequence, LaterEntriesUseTheClassReference) {
+    const std::string body = EntryBody();
+    // Class index 1, objects 2 and 3: the second entry is tagged 0x8001.
+    CArchive ar(WithEntryArray(2, NewClassTag("CQmkdata") + body + Tag(0x8001) + body));
+    Old230Sequence sequence;
+    EXPECT_THROW(sequence.Serialize(ar), CArchiveException);  // the rest of the file is absent
+    EXPECT_EQ(sequence.entries.size(), 2u);
+    EXPECT_EQ(sequence.entries[1].call_sign, "JA1ABC");
+}
+
+}  // namespace
