@@ -1,0 +1,110 @@
+#include "platform/document_base.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records what it is told; can remove itself or another listener when updated.
+struct Recorder : IDocumentListener {
+    void OnUpdate(CDocumentBase& document, int hint) override {
+        hints.push_back(hint);
+        if (remove_on_update != nullptr) {
+            document.RemoveListener(remove_on_update);
+        }
+    }
+    void OnPathNameChanged(CDocumentBase& document, bool add_to_recent) override {
+        paths.push_back(document.GetPathName() + (add_to_recent ? " +recent" : ""));
+    }
+    void OnModifiedChanged(CDocumentBase& document) override {
+        modified.push_back(document.IsModified());
+    }
+    std::vector<int> hints;
+    std::vector<std::string> paths;
+    std::vector<bool> modified;
+    IDocumentListener* remove_on_update = nullptr;
+};
+
+TEST(DocumentBase, StartsUnnamedAndUnmodified) {
+    const CDocumentBase document;
+    EXPECT_EQ(document.GetPathName(), "");
+    EXPECT_EQ(document.GetTitle(), "");
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST(DocumentBase, TitleIsTheFileNameWithoutFolder) {
+    CDocumentBase document;
+    document.SetPathName("/home/op/logs/contest.qmk");
+    EXPECT_EQ(document.GetTitle(), "contest.qmk");
+    document.SetPathName("plain.qmk");
+    EXPECT_EQ(document.GetTitle(), "plain.qmk");
+}
+
+TEST(DocumentBase, PathChangesAreToldWithTheRecentListWish) {
+    CDocumentBase document;
+    Recorder recorder;
+    document.AddListener(&recorder);
+    document.SetPathName("/a.qmk");
+    document.SetPathName("/b.qmk", false);
+    document.ClearPathName();
+    document.ClearPathName();
+    EXPECT_EQ(recorder.paths, (std::vector<std::string>{"/a.qmk +recent", "/b.qmk", ""}));
+}
+
+TEST(DocumentBase, ModifiedChangesAreToldOnlyWhenTheFlagChanges) {
+    CDocumentBase document;
+    Recorder recorder;
+    document.AddListener(&recorder);
+    document.SetModifiedFlag();
+    document.SetModifiedFlag(true);
+    document.SetModifiedFlag(false);
+    document.SetModifiedFlag(false);
+    EXPECT_EQ(recorder.modified, (std::vector<bool>{true, false}));
+}
+
+TEST(DocumentBase, UpdateReachesEveryListenerButTheSender) {
+    CDocumentBase document;
+    Recorder a;
+    Recorder b;
+    document.AddListener(&a);
+    document.AddListener(&b);
+    document.AddListener(&a);  // registered once only
+    EXPECT_EQ(document.GetListenerCount(), 2);
+    document.UpdateAllViews(-2, &a);
+    document.UpdateAllViews(5);
+    EXPECT_EQ(a.hints, std::vector<int>{5});
+    EXPECT_EQ(b.hints, (std::vector<int>{-2, 5}));
+}
+
+TEST(DocumentBase, ListenerRemovedDuringAnUpdateIsNotCalledAfterwards) {
+    CDocumentBase document;
+    Recorder first;
+    Recorder second;
+    first.remove_on_update = &second;
+    document.AddListener(&first);
+    document.AddListener(&second);
+    document.UpdateAllViews(-1);
+    EXPECT_EQ(first.hints, std::vector<int>{-1});
+    EXPECT_TRUE(second.hints.empty());
+    EXPECT_EQ(document.GetListenerCount(), 1);
+}
+
+TEST(DocumentBase, ListenerMayRemoveItselfWhileBeingTold) {
+    CDocumentBase document;
+    Recorder self;
+    Recorder other;
+    self.remove_on_update = &self;
+    document.AddListener(&self);
+    document.AddListener(&other);
+    document.UpdateAllViews(-3);
+    document.UpdateAllViews(-1);
+    EXPECT_EQ(self.hints, std::vector<int>{-3});
+    EXPECT_EQ(other.hints, (std::vector<int>{-3, -1}));
+    document.RemoveListener(nullptr);
+    document.AddListener(nullptr);
+    EXPECT_EQ(document.GetListenerCount(), 1);
+}
+
+}  // namespace
