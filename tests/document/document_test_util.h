@@ -1,0 +1,130 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "model/band.h"
+#include "model/contest.h"
+#include "model/log_entry.h"
+#include "model/parameter_format.h"
+#include "model/parameter_item.h"
+#include "platform/cp932_convert.h"
+
+// Builders shared by the document tests.
+namespace doc_test {
+
+inline constexpr std::string_view kDelimiters = "/,.";
+
+// Japanese literals are written in UTF-8 here and compared in CP932.
+inline Cp932 J(std::string_view utf8) {
+    return Utf8ToCp932(utf8);
+}
+
+// Seconds since 1970 of a UTC calendar moment.
+inline int64_t Utc(int year, int month, int day, int hour, int minute, int second = 0) {
+    // Days from civil (proleptic Gregorian).
+    const int y = year - (month <= 2 ? 1 : 0);
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const int64_t days = int64_t{era} * 146097 + static_cast<int64_t>(doe) - 719468;
+    return days * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+inline CQuillmarkData_ParameterAttributes Attributes(int min_length, int max_length,
+                                                     uint32_t classes = 0xFFFFFFFFu) {
+    CQuillmarkData_ParameterAttributes attributes;
+    attributes.SetAttributes(min_length, max_length, classes, "");
+    return attributes;
+}
+
+// Call sign "CALL/N": parameter 0 of 3-6 characters (the main one), parameter 1 of 0-1.
+inline CQuillmarkData_CallSignType CallSignFormat() {
+    CQuillmarkData_CallSignType format;
+    format.SetFormat(2, 0, {Attributes(3, 6), Attributes(0, 1)});
+    return format;
+}
+
+// Contest number "RST/NUMBER": 2-3 and 2-6 characters; the multiplier is parameter 1 unless
+// multiplier is outside 0 … 1.
+inline CQuillmarkData_ContestNumberType NumberFormat(int multiplier = 1) {
+    CQuillmarkData_ContestNumberType format;
+    format.SetFormat(2, multiplier, {Attributes(2, 3), Attributes(2, 6)});
+    return format;
+}
+
+inline CQuillmarkData_CallSignItem CallSign(std::string_view text,
+                                            const CQuillmarkData_CallSignType& format) {
+    CQuillmarkData_CallSignItem item;
+    item.SetText(text, kDelimiters, format);
+    return item;
+}
+
+inline CQuillmarkData_ContestNumberItem Number(std::string_view text,
+                                               const CQuillmarkData_ContestNumberType& format) {
+    CQuillmarkData_ContestNumberItem item;
+    item.SetText(text, kDelimiters, format);
+    return item;
+}
+
+inline CQuillmarkData_BandItem Band(double frequency, int unit) {
+    CQuillmarkData_BandItem band;
+    band.SetBand(frequency, unit);
+    return band;
+}
+
+inline CQuillmarkData_MainData Contest(const CQuillmarkData_CallSignType& call_format,
+                                       const CQuillmarkData_ContestNumberType& number_format,
+                                       std::string_view own = "JA1ZZZ") {
+    CQuillmarkData_MainData contest;
+    contest.SetContest("TEST", Utc(2021, 6, 5, 0, 0), Utc(2021, 6, 6, 0, 0),
+                       CallSign(own, call_format), call_format, number_format);
+    return contest;
+}
+
+inline CQuillmarkData_MainData Contest(int multiplier = 1) {
+    return Contest(CallSignFormat(), NumberFormat(multiplier));
+}
+
+// An entry against the contest's formats.
+inline CQuillmarkData_LogDataItem Entry(const CQuillmarkData_MainData& contest, int64_t time,
+                                        std::string_view call, std::string_view sent,
+                                        std::string_view received, int points = 1,
+                                        std::string_view mode = "CW") {
+    CQuillmarkData_LogDataItem entry;
+    entry.SetEntry(time, CallSign(call, contest.GetCallSignType()),
+                   Number(sent, contest.GetContestNumberType()),
+                   Number(received, contest.GetContestNumberType()), points);
+    entry.SetMode(mode);
+    return entry;
+}
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "qm_document_XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::string& Path() const { return path_; }
+    std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
+
+private:
+    std::string path_;
+};
+
+}  // namespace doc_test
