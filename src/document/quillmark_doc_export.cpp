@@ -39,7 +39,7 @@ bool CQuillmarkDoc::ExportLogDataAsText() {
 
     text_export::Options options;
     options.under_decimal_point = settings_.GetUnderDecimalPoint();
-    options.rule = CTimeZoneRule::ForDisplay(settings_.IsDisplayingUtc());
+    options.rule = settings_.GetDisplayTimeZoneRule();
     operator_.SetWaitCursor(true);
     const text_export::WriteResult result = text_export::WriteFile(*path, contest_, options);
     operator_.SetWaitCursor(false);

@@ -16,6 +16,15 @@ bool CommandLine::Has(const std::string& name) const {
     return std::find(switches.begin(), switches.end(), name) != switches.end();
 }
 
+const std::string* CommandLine::Value(const std::string& name) const {
+    for (auto it = values.rbegin(); it != values.rend(); ++it) {
+        if (it->first == name) {
+            return &it->second;
+        }
+    }
+    return nullptr;
+}
+
 bool ParseCommandLine(const std::vector<std::string>& args, const std::vector<CliCommand>& commands,
                       CommandLine& parsed, std::string* error) {
     auto fail = [&](const std::string& text) {
@@ -62,6 +71,21 @@ bool ParseCommandLine(const std::vector<std::string>& args, const std::vector<Cl
             continue;
         }
         const auto& allowed = command->switches;
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (std::find(allowed.begin(), allowed.end(), name + "=") != allowed.end()) {
+            if (equals != std::string::npos) {
+                parsed.values.emplace_back(name, arg.substr(equals + 1));
+            } else if (i + 1 < args.size()) {
+                parsed.values.emplace_back(name, args[++i]);
+            } else {
+                return fail(name + " needs a value");
+            }
+            if (!parsed.Has(name)) {
+                parsed.switches.push_back(name);
+            }
+            continue;
+        }
         if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end()) {
             return fail("unknown option '" + arg + "' for " + command->name);
         }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/cp932.h"
 
 // One command of quillmark-cli: its name, what its usage line shows after the name, how many
 // file arguments it takes, the switches it accepts beside --punctuation, and the function
-// that runs it. main.cpp keeps the table; each command lives in its own file.
+// that runs it. main.cpp keeps the table; each command lives in its own file. A switch
+// listed with a trailing '=' ("--under-decimal-point=") takes a value, given as the next
+// argument or after '='.
 struct CommandLine;
 struct CliCommand {
     const char* name;
@@ -23,8 +26,12 @@ struct CommandLine {
     std::vector<std::string> arguments;
     std::vector<std::string> switches;  // those given, e.g. "--rebuild"
     Cp932 punctuation_marks;            // the delimiter set, CP932
+    // Values of the switches that take one, by switch name without '=' (the last one given).
+    std::vector<std::pair<std::string, std::string>> values;
 
     bool Has(const std::string& name) const;
+    // The value given with a switch, or null when it was not given.
+    const std::string* Value(const std::string& name) const;
 };
 
 // Exit statuses.

@@ -8,6 +8,8 @@
 
 int RunDump(const CommandLine& line);
 int RunConvert(const CommandLine& line);
+int RunExport(const CommandLine& line);
+int RunCityCodes(const CommandLine& line);
 
 namespace {
 
@@ -15,6 +17,9 @@ const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         {"dump", "FILE [--rebuild]", 1, {"--rebuild"}, RunDump},
         {"convert", "IN OUT", 2, {}, RunConvert},
+        {"export", "FILE OUT [--under-decimal-point N] [--utc]", 2,
+         {"--under-decimal-point=", "--utc"}, RunExport},
+        {"citycodes", "FILE", 1, {}, RunCityCodes},
     };
     return commands;
 }
