@@ -1,0 +1,229 @@
+#include "ui/qt_operator.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <functional>
+
+#include "document/log_data_confirm_dialog.h"
+#include "document/progress_dialog.h"
+#include "platform/cp932_convert.h"
+#include "ui/main_frame.h"
+
+namespace {
+
+int argc = 1;
+char arg0[] = "ui_tests";
+char* argv[] = {arg0, nullptr};
+
+void EnsureApp() {
+    if (QApplication::instance() == nullptr) {
+        static QApplication app(argc, argv);
+    }
+}
+
+Cp932 J(const char* utf8) {
+    return Utf8ToCp932(utf8);
+}
+
+// Runs check on the modal window as soon as the event loop shows it.
+void WhenModal(std::function<void(QWidget*)> check) {
+    QTimer::singleShot(0, [check = std::move(check)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        check(modal);
+    });
+}
+
+QDialog* FindWindowTitled(const QString& title) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (dialog != nullptr && dialog->windowTitle() == title && dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+// Constructed before any widget member of a fixture.
+struct AppGuard {
+    AppGuard() { EnsureApp(); }
+};
+
+class QtOperator : public testing::Test {
+protected:
+    AppGuard app_;
+    CMainFrame frame_;
+    CQtOperator operator_{&frame_};
+};
+
+TEST_F(QtOperator, MessageBoxHasTitleTextIconJapaneseButtonsAndDefault) {
+    WhenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("クイルマーク - 手動入力モード"));
+        EXPECT_EQ(box->text(), QStringLiteral("開始しますか？"));
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        ASSERT_EQ(box->buttons().size(), 2);
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+        EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        box->button(QMessageBox::Yes)->click();
+    });
+    const int result = operator_.ShowMessage(
+        J("開始しますか？"), J("クイルマーク - 手動入力モード"),
+        message_box::kYesNo | message_box::kIconQuestion | message_box::kDefaultButton2);
+    EXPECT_EQ(result, message_box::kIdYes);
+}
+
+TEST_F(QtOperator, EscapeOnYesNoGivesTheDefaultAndOnOkCancelGivesCancel) {
+    auto press_escape = [](QWidget* modal) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(modal, &escape);
+    };
+    WhenModal(press_escape);
+    EXPECT_EQ(operator_.ShowMessage("q", "c", message_box::kYesNo | message_box::kDefaultButton2),
+              message_box::kIdNo);
+    WhenModal(press_escape);
+    EXPECT_EQ(operator_.ShowMessage("q", "c", message_box::kOkCancel), message_box::kIdCancel);
+}
+
+TEST_F(QtOperator, ExclamationIsAWarningWithOneOkButton) {
+    WhenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        ASSERT_EQ(box->buttons().size(), 1);
+        box->buttons().front()->click();
+    });
+    EXPECT_EQ(operator_.ShowMessage("x", "c", message_box::kOk | message_box::kIconExclamation),
+              message_box::kIdOk);
+}
+
+TEST_F(QtOperator, StatusTextGoesToTheMainWindowStatusBar) {
+    operator_.SetStatusText(J("ログデータのテキスト出力を完了しました。"));
+    EXPECT_EQ(frame_.statusBar()->currentMessage(),
+              QStringLiteral("ログデータのテキスト出力を完了しました。"));
+}
+
+TEST_F(QtOperator, ProgressWindowShowsTheStateAndItsCancelButtonCancels) {
+    frame_.show();
+    CProgressDialog progress(operator_);
+    progress.SetProgressText(0, J("クイルマーク - 並べ替え"));
+    progress.SetProgressText(1, J("並べ替えています。"));
+    progress.SetProgressRange(0, 200);
+    progress.SetProgressPos(50);
+    progress.EnableCancel(true);
+    progress.Show();
+
+    QDialog* window = FindWindowTitled(QStringLiteral("クイルマーク - 並べ替え"));
+    ASSERT_NE(window, nullptr);
+    QStringList texts;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("並べ替えています。")))
+        << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("25 % 完了"))) << texts.join('|').toStdString();
+    auto* bar = window->findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->maximum(), 200);
+    EXPECT_EQ(bar->value(), 50);
+
+    progress.SetProgressPos(100);
+    EXPECT_EQ(bar->value(), 100);
+    texts.clear();
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("50 % 完了")));
+
+    auto* cancel = window->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    EXPECT_TRUE(cancel->isEnabled());
+    EXPECT_FALSE(progress.IsCancelled());
+    cancel->click();
+    EXPECT_TRUE(progress.IsCancelled());
+
+    progress.EnableCancel(false);
+    EXPECT_FALSE(cancel->isVisible());
+
+    const QPointer<QDialog> watched(window);
+    progress.Close();
+    EXPECT_TRUE(watched.isNull());
+    frame_.close();
+}
+
+TEST_F(QtOperator, NameFiltersKeepPatternsQtCanRead) {
+    EXPECT_EQ(CQtOperator::NameFilters(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||")),
+              (QStringList{QStringLiteral("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"),
+                           QStringLiteral("すべてのﾌｧｲﾙ (*.*)")}));
+    EXPECT_EQ(CQtOperator::NameFilters("Logs|*.a;*.b||"),
+              QStringList{QStringLiteral("Logs (*.a *.b)")});
+}
+
+TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath) {
+    const QString chosen = QDir::tempPath() + QStringLiteral("/quillmark_qt_operator_test.log");
+    WhenModal([&chosen](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("クイルマーク - ログデータのテキスト出力"));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("log"));
+        EXPECT_EQ(dialog->nameFilters().size(), 2);
+        dialog->selectFile(chosen);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+    });
+    FileNameRequest request;
+    request.save = true;
+    request.title = J("クイルマーク - ログデータのテキスト出力");
+    request.filter = J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||");
+    request.default_name = "JA1ZZZ";
+    request.default_extension = "log";
+    const auto path = operator_.AskFileName(request);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, chosen.toStdString());
+
+    WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(operator_.AskFileName(request), std::nullopt);
+}
+
+TEST_F(QtOperator, DialogsRunThroughTheRegisteredWindowOrAreCancelled) {
+    CLogDataConfirmDialog dialog;
+    EXPECT_EQ(operator_.RunDialog(dialog, 0), message_box::kIdCancel);
+    int seen_mask = -1;
+    operator_.RegisterDialog("CLogDataConfirmDialog",
+                             [&seen_mask](QWidget*, CDialogState& state, int mask) {
+                                 seen_mask = mask;
+                                 static_cast<CLogDataConfirmDialog&>(state).SetPoints(9);
+                                 return message_box::kIdOk;
+                             });
+    EXPECT_EQ(operator_.RunDialog(dialog, 6), message_box::kIdOk);
+    EXPECT_EQ(seen_mask, 6);
+    EXPECT_EQ(dialog.GetPoints(), 9);
+}
+
+TEST_F(QtOperator, WaitCursorNests) {
+    operator_.SetWaitCursor(true);
+    operator_.SetWaitCursor(true);
+    operator_.SetWaitCursor(false);
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    operator_.SetWaitCursor(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    operator_.SetWaitCursor(false);  // one too many does not underflow
+    operator_.SetWaitCursor(true);
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    operator_.SetWaitCursor(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
