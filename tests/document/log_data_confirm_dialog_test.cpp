@@ -118,16 +118,4 @@ TEST(LogDataConfirmDialog, WindowTitleNamesTheProgramAndTheCaption) {
     EXPECT_EQ(dialog.GetWindowTitle(), J("クイルマーク - ログデータ入力の確認"));
 }
 
-TEST(LogDataConfirmDialog, DoModalRunsThroughTheOperator) {
-    CScriptedOperator op;
-    CLogDataConfirmDialog dialog;
-    op.AnswerDialog(message_box::kIdOk);
-    op.AnswerDialog(message_box::kIdCancel);
-    EXPECT_EQ(dialog.DoModal(op), 1);
-    EXPECT_EQ(dialog.DoModal(op), 2);
-    ASSERT_EQ(op.Dialogs().size(), 2u);
-    EXPECT_EQ(op.Dialogs()[0].name, "CLogDataConfirmDialog");
-    EXPECT_EQ(op.Dialogs()[0].mask, 0);
-}
-
 }  // namespace

@@ -155,13 +155,4 @@ TEST_F(TextExportCommand, WriteErrorIsReportedAndTheCommandEndsCancelled) {
     EXPECT_EQ(operator_.LastStatusText(), J("ログデータのテキスト出力を中止しました。"));
 }
 
-TEST_F(TextExportCommand, DoesNotChangeTheDocument) {
-    SetUpLog();
-    const CQuillmarkData_MainData before = doc_.GetContest();
-    operator_.AnswerFileName(folder_ / "out.log");
-    ASSERT_TRUE(doc_.ExportLogDataAsText());
-    EXPECT_TRUE(doc_.GetContest() == before);
-    EXPECT_FALSE(doc_.IsModified());
-}
-
 }  // namespace

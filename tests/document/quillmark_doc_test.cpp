@@ -73,8 +73,10 @@ TEST_F(Document, OwnsSixSeriesOfTheRightKindsInOrder) {
     EXPECT_FALSE(doc_.GetContest().IsValid());
 }
 
-TEST_F(Document, RebuildGraphDataNeedsAValidContest) {
+TEST_F(Document, RebuildsNeedAValidContest) {
     EXPECT_EQ(doc_.RebuildGraphData(), 0);
+    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 0);
+    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 0);
     for (int i = 0; i < 6; ++i) {
         EXPECT_FALSE(doc_.GetGraphSeries(i)->IsValid());
     }
@@ -197,11 +199,6 @@ TEST_F(Document, FullRebuildAlsoSetsUpTheGraphSeries) {
     ASSERT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 1);
     EXPECT_TRUE(doc_.GetGraphSeries(0)->IsValid());
     EXPECT_TRUE(doc_.GetGraphSeries(3)->IsValid());
-}
-
-TEST_F(Document, RebuildLogDataNeedsAValidContest) {
-    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 0);
-    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 0);
 }
 
 // --- Lookups. ---
