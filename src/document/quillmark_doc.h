@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/graph_setting_dialog.h"
 #include "document/log_data_search_dialog.h"
@@ -103,6 +104,36 @@ public:
     // --- Operations. ---
     // Writes every entry of every band into a fixed-column text file the operator names.
     bool ExportLogDataAsText();
+
+    // --- Logging contacts (quillmark_doc_input.cpp). ---
+    // One whole input run, one contact per cycle, until the operator cancels on the call
+    // sign page. 0 when the run did not start.
+    int InputLogData(bool manual);
+
+    // --- Contest setup (quillmark_doc_contest.cpp). ---
+    int SetupNewContest();
+    int ChangeContest();
+
+    // --- Bands (quillmark_doc_band.cpp). ---
+    int AddNewBand();
+    int ChangeBandSettings();
+    int DeleteExistingBand(const CQuillmarkData_BandItem& band);
+    int ActivateBand(const CQuillmarkData_BandItem& band);
+
+    // --- Editing (quillmark_doc_edit.cpp); indices address the active band's entries. ---
+    int DeleteLogData(int index);
+    int ChangeLogData(int index);
+    int ChangeSentContestNumbers(const std::vector<int>& indices);
+    int ChangePoints(const std::vector<int>& indices);
+    int ChangeModes(const std::vector<int>& indices);
+    int ChangeCallingMethods(const std::vector<int>& indices);
+    int ChangeCardData(const std::vector<int>& indices);
+
+    // --- Cleaning and import (quillmark_doc_clean.cpp). ---
+    int CleanLogData();
+    int ImportLogData();
+
+    // --- Sorting and searching (quillmark_doc_sort.cpp, quillmark_doc_search.cpp). ---
 
 private:
     std::string AutomaticSaveFolder() const;
