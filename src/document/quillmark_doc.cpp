@@ -123,6 +123,10 @@ int CQuillmarkDoc::RebuildGraphData() {
 }
 
 bool CQuillmarkDoc::OnOpenDocument(const std::string& path) {
+    if (struct stat info {}; ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+                             info.st_size == 0) {
+        return OpenEmptyFileAsNewContest(path);
+    }
     DeleteContents();
     CProgressDialog progress(operator_);
     const contest_file::LoadResult result =

@@ -13,6 +13,8 @@
 
 class CCityCodeData_MainDataOrganization;
 class CQuillmarkSystem;
+class ICityCodeResultSink;
+class IOpenDocuments;
 class IOperator;
 
 // The document of one contest log: it owns the contest, the six graph series the graph view
@@ -113,6 +115,11 @@ public:
     // --- Contest setup (quillmark_doc_contest.cpp). ---
     int SetupNewContest();
     int ChangeContest();
+    // The new-document step: an empty document, then SetupNewContest; true when the
+    // operator finished the wizard (the document is then modified).
+    bool OnNewDocument();
+    // Opening a file of 0 bytes: a new contest that is saved into that file at once.
+    bool OpenEmptyFileAsNewContest(const std::string& path);
 
     // --- Bands (quillmark_doc_band.cpp). ---
     int AddNewBand();
@@ -131,9 +138,26 @@ public:
 
     // --- Cleaning and import (quillmark_doc_clean.cpp). ---
     int CleanLogData();
-    int ImportLogData();
+    // Offers the logs of the same contest among the open documents (this one is skipped).
+    int ImportLogData(const IOpenDocuments& open_documents);
 
     // --- Sorting and searching (quillmark_doc_sort.cpp, quillmark_doc_search.cpp). ---
+    // Orders the log list's rows (entry indices of the active band, in display order) by key
+    // 1 to 12 into sorted, with the progress window; rows that compare equal keep their
+    // display order. False when there is no contest, no active band (with a message) or no
+    // row, and when the operator cancels (sorted then holds rows unchanged).
+    bool SortLogDisplay(int key, const std::vector<int>& rows, std::vector<int>& sorted);
+    // <0 when entry a of the active band sorts before entry b under key, >0 after, 0 equal
+    // (also for indices out of range, an unknown key and no active band).
+    int CompareLogData(int a, int b, int key) const;
+    // Runs the log search dialog until a search finds something or the operator cancels.
+    // found receives the indices of the entries found, in stored order (empty after
+    // Cancel). False when the search cannot start.
+    bool SearchLogData(std::vector<int>& found);
+    // Runs the city code search dialog until a search finds something (the records go into a
+    // new city code document that results opens) or the operator cancels. False when the
+    // search cannot start.
+    bool SearchCityCodeDatabase(ICityCodeResultSink& results);
 
 private:
     std::string AutomaticSaveFolder() const;
