@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
 #include <numeric>
 #include <utility>
 #include <vector>
 
+#include "legacy/old_file_converter.h"
 #include "model/contest.h"
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"
@@ -34,6 +34,9 @@ constexpr const char* kConvertCaption = "クイルマーク - 旧バージョン
 
 constexpr const char* kNotADataFile = "not a known data file";
 
+// The largest count, position and length the setup wizard accepts.
+constexpr int32_t kMaxSetting = 30000;
+
 std::string Where(int band, int entry = -1) {
     std::string text = "band " + std::to_string(band + 1);
     if (entry >= 0) {
@@ -46,16 +49,30 @@ std::string CheckFormat(const CQuillmarkData_ParameterType& format, const char* 
     if (!format.IsValid()) {
         return std::string("the ") + name + " format is not valid";
     }
-    if (format.GetParameterCount() < 1 || !format.HasConsistentAttributes()) {
-        return std::string("the ") + name + " format has " +
-               std::to_string(format.GetParameterCount()) +
+    const int count = format.GetParameterCount();
+    if (count < 1 || count > kMaxSetting || !format.HasConsistentAttributes()) {
+        return std::string("the ") + name + " format has " + std::to_string(count) +
                " parameters but a different number of attribute records";
     }
-    for (int i = 0; i < format.GetParameterCount(); ++i) {
-        if (!format.GetAttributes(i)->IsValid()) {
-            return std::string("the ") + name + " format's parameter " + std::to_string(i + 1) +
-                   " has no valid attributes";
+    for (int i = 0; i < count; ++i) {
+        const CQuillmarkData_ParameterAttributes& attributes = *format.GetAttributes(i);
+        const std::string which =
+            std::string("the ") + name + " format's parameter " + std::to_string(i + 1);
+        if (!attributes.IsValid()) {
+            return which + " has no valid attributes";
         }
+        // The setup wizard keeps lengths within these bounds; a larger one would only make
+        // padded texts and printed columns absurdly wide.
+        const int32_t min = attributes.GetMinLength();
+        const int32_t max = attributes.GetMaxLength();
+        if (min < 0 || min > kMaxSetting || max < -1 || max > kMaxSetting ||
+            (max != -1 && max < min)) {
+            return which + " has the length range " + std::to_string(min) + " to " +
+                   std::to_string(max);
+        }
+    }
+    if (!format.HasConsistentTotals()) {
+        return std::string("the ") + name + " format's total lengths disagree with its parameters";
     }
     return {};
 }
@@ -138,33 +155,44 @@ std::string CheckDistinctBands(const CQuillmarkData_MainData& contest) {
     return {};
 }
 
-// No setter clears the active band while bands exist; taking the bands out, clearing the
-// empty list and putting them back in the same order does.
-void ClearActiveBand(CQuillmarkData_MainData& contest) {
-    std::vector<std::unique_ptr<CQuillmarkData_SubMainData>> bands;
-    while (contest.GetBandCount() > 0) {
-        bands.push_back(contest.DetachBandAt(0));
-    }
-    contest.DeleteAllBands();
-    for (auto& band : bands) {
-        contest.AddBandObject(std::move(band));
-    }
-}
-
 // A header that could not even be read is "ends too early" only when the bytes present
 // start like the current header; anything else is simply not a data file.
 std::string HeaderReadError(const std::string& bytes, const CArchiveException& error) {
-    CArchive expected;
-    expected.WriteString(CurrentHeader());
-    const std::string& image = expected.Buffer();
     if (bytes.empty()) {
         return "the file is empty";
     }
-    if (bytes.size() < image.size() &&
-        image.compare(0, bytes.size(), bytes) == 0) {
-        return error.what();
+    std::vector<Cp932> headers{CurrentHeader()};
+    for (const OldFileHeader& old : RecognisedOldHeaders()) {
+        headers.push_back(old.header);
+    }
+    for (const Cp932& header : headers) {
+        CArchive expected;
+        expected.WriteString(header);
+        const std::string& image = expected.Buffer();
+        if (bytes.size() < image.size() && image.compare(0, bytes.size(), bytes) == 0) {
+            return error.what();
+        }
     }
     return kNotADataFile;
+}
+
+// What a conversion could not carry over, for the operator; empty when nothing was lost.
+Cp932 ConversionNotice(const LoadResult& result) {
+    std::string text;
+    if (result.dropped_entries > 0) {
+        text += "現在の形式に合わないため変換できなかったログデータが " +
+                std::to_string(result.dropped_entries) +
+                " 件ありました。これらのログデータは読み込まれていません。";
+    }
+    if (result.own_call_sign_lost) {
+        text += std::string(text.empty() ? "" : "\n") +
+                "自局のコールサインが現在の形式に合わないため、空欄にしました。";
+    }
+    if (result.own_sent_number_lost) {
+        text += std::string(text.empty() ? "" : "\n") +
+                "自局の送信コンテストナンバーが現在の形式に合わないため、空欄にしました。";
+    }
+    return Utf8ToCp932(text);
 }
 
 LoadResult Fail(CQuillmarkData_MainData& contest, LoadResult result, std::string error) {
@@ -259,7 +287,7 @@ std::string CheckLoadedContest(CQuillmarkData_MainData& contest, bool* repaired_
     // operator has to pick the active band again.
     const int active = contest.GetActiveBandIndex();
     if (active < -1 || active >= contest.GetBandCount()) {
-        ClearActiveBand(contest);
+        contest.ClearActiveBand();
         if (repaired_active != nullptr) {
             *repaired_active = true;
         }
@@ -286,8 +314,23 @@ LoadResult LoadFromBytes(std::string bytes, std::string_view punctuation_marks,
             // Bytes after the contest are ignored, as the old program ignored them.
             loaded.Serialize(ar);
         } else {
-            (void)punctuation_marks;
-            return Fail(contest, result, kNotADataFile);
+            const OldFileHeader* old = FindOldHeader(header);
+            if (old == nullptr) {
+                return Fail(contest, result, kNotADataFile);
+            }
+            result.format = old->format;
+            const OldFileConversion conversion =
+                ConvertOldFile(ar, header, punctuation_marks, loaded, sink);
+            if (!conversion.recognised) {
+                return Fail(contest, result, kNotADataFile);
+            }
+            result.dropped_entries = conversion.dropped_entries;
+            result.own_call_sign_lost = conversion.own_call_sign_lost;
+            result.own_sent_number_lost = conversion.own_sent_number_lost;
+            // Entries that were dropped may have carried a First flag; time order and First
+            // are assigned afresh so the multiplier count is right.
+            loaded.RebuildAll(CQuillmarkData_SubMainData::kRebuildSort |
+                              CQuillmarkData_SubMainData::kRebuildFirst);
         }
     } catch (const CArchiveException& e) {
         return Fail(contest, result, e.what());
@@ -298,11 +341,8 @@ LoadResult LoadFromBytes(std::string bytes, std::string_view punctuation_marks,
     }
     contest = std::move(loaded);
     result.loaded = true;
-    if (result.dropped_entries > 0) {
-        sink.ShowNotice(Utf8ToCp932("現在の形式に合わないため変換できなかったログデータが " +
-                                    std::to_string(result.dropped_entries) +
-                                    " 件ありました。これらのログデータは読み込まれていません。"),
-                        Text(kConvertCaption));
+    if (const Cp932 notice = ConversionNotice(result); !notice.empty()) {
+        sink.ShowNotice(notice, Text(kConvertCaption));
     }
     return result;
 }

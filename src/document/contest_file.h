@@ -39,6 +39,10 @@ struct LoadResult {
     std::string format;
     // Entries of an older file that no longer fit the formats and were left out.
     int dropped_entries = 0;
+    // An older file's own call sign or own sent contest number no longer fit its format and
+    // was left empty.
+    bool own_call_sign_lost = false;
+    bool own_sent_number_lost = false;
     // True when the stored active band index was out of range and no band was made active.
     bool active_band_repaired = false;
     // Why the load failed (English), e.g. "not a known data file" or "ends too early: ...".
@@ -48,7 +52,8 @@ struct LoadResult {
 // Loads a file image into contest. punctuation_marks is the delimiter set older files are
 // converted with. On success the contest holds the file's contest (bands of converted files
 // rebuilt: time order and First flags); on failure it is left empty (not valid, no bands).
-// Status text and, for a conversion that lost entries, a notice go to sink.
+// Status text, the converter's progress window and, for a conversion that lost entries or
+// the own call sign or sent number, a notice go to sink.
 LoadResult LoadFromBytes(std::string bytes, std::string_view punctuation_marks,
                          CQuillmarkData_MainData& contest, IProgressSink& sink);
 

@@ -391,4 +391,42 @@ TEST_F(Cli, HelpPrintsUsageAndSucceeds) {
               std::string::npos);
 }
 
+std::string LegacySample(const std::string& version) {
+    return std::string(QUILLMARK_TEST_DATA_DIR) + "/legacy/v" + version + ".qmk";
+}
+
+TEST_F(Cli, DumpOfAnOldFileNamesItsFormatAndWarnsAboutLostEntries) {
+    for (const std::string version : {"230", "300", "310", "330", "350"}) {
+        const std::string format = version.substr(0, 1) + "." + version.substr(1);
+        const RunResult result = Run({"dump", LegacySample(version)});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out.rfind("{\n  \"format\": \"" + format + "\",\n", 0), 0u) << version;
+        EXPECT_EQ(CountOf(result.out, "\"active_band\": 0,"), 1);
+        EXPECT_EQ(result.err, "quillmark-cli: " + LegacySample(version) +
+                                  ": warning: 1 entry of the " + format +
+                                  " file could not be converted and was left out\n");
+    }
+}
+
+TEST_F(Cli, ConvertWritesAnOldFileInTheCurrentFormat) {
+    const RunResult converted = Run({"convert", LegacySample("350"), Path("new.qmk")});
+    ASSERT_EQ(converted.status, 0) << converted.err;
+    const RunResult old_dump = Run({"dump", LegacySample("350")});
+    const RunResult new_dump = Run({"dump", Path("new.qmk")});
+    ASSERT_EQ(new_dump.status, 0) << new_dump.err;
+    EXPECT_EQ(new_dump.err, "");
+    // The same contest, now read from a 4.00 file.
+    EXPECT_EQ(Replace(old_dump.out, "\"format\": \"3.50\"", "\"format\": \"4.00\""), new_dump.out);
+}
+
+TEST_F(Cli, PunctuationDecidesWhatAnOldFileKeeps) {
+    const RunResult result = Run({"dump", "--punctuation", " /", LegacySample("230")});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(CountOf(result.out, "\"time\":"), 0);
+    EXPECT_NE(result.err.find("warning: 4 entries of the 2.30 file could not be converted and "
+                              "were left out"),
+              std::string::npos)
+        << result.err;
+}
+
 }  // namespace

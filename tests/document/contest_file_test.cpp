@@ -81,7 +81,8 @@ struct RawAttributes {
 };
 
 struct RawFormat {
-    int32_t valid = 1, count = 2, index = 0, multiplier_index = -1, min_total = 0, max_total = -1;
+    // Totals as the default call sign attributes below give them.
+    int32_t valid = 1, count = 2, index = 0, multiplier_index = -1, min_total = 5, max_total = 8;
     std::vector<RawAttributes> attributes{RawAttributes{1, 5, 6, 3, ""},
                                           RawAttributes{1, 0, 1, 1, ""}};
 };
@@ -127,6 +128,8 @@ struct RawContest {
         RawFormat f;
         f.index = 1;  // has multiplier
         f.multiplier_index = 1;
+        f.min_total = 5;
+        f.max_total = 10;
         f.attributes = {RawAttributes{1, 2, 3, 1, ""}, RawAttributes{1, 2, 6, 1, ""}};
         return f;
     }();
@@ -534,6 +537,26 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"AttributesNotValid",
                    [](RawContest& c) { c.call_sign_format.attributes[1].valid = 0; },
                    "parameter 2 has no valid attributes"},
+        DamageCase{"LengthBeyondWhatSetupAllows",
+                   [](RawContest& c) { c.call_sign_format.attributes[0].max = 30001; },
+                   "parameter 1 has the length range 5 to 30001"},
+        DamageCase{"HugeLengthThatWouldPadGigabytes",
+                   [](RawContest& c) { c.number_format.attributes[1].max = 0x7FFFFFFF; },
+                   "parameter 2 has the length range"},
+        DamageCase{"NegativeMinimumLength",
+                   [](RawContest& c) { c.call_sign_format.attributes[1].min = -1; },
+                   "parameter 2 has the length range -1 to 1"},
+        DamageCase{"MaximumBelowMinimum",
+                   [](RawContest& c) { c.call_sign_format.attributes[0].max = 4; },
+                   "parameter 1 has the length range 5 to 4"},
+        DamageCase{"UnlimitedMaximumIsSound",
+                   [](RawContest& c) {
+                       c.call_sign_format.attributes[1].max = -1;
+                       c.call_sign_format.max_total = -1;
+                   },
+                   ""},
+        DamageCase{"TotalsDisagree", [](RawContest& c) { c.call_sign_format.max_total = 100; },
+                   "the call sign format's total lengths disagree"},
         DamageCase{"MainParameterOutside", [](RawContest& c) { c.call_sign_format.index = 2; },
                    "main parameter 2 is outside"},
         DamageCase{"MultiplierFlagOdd", [](RawContest& c) { c.number_format.index = 2; },
@@ -642,6 +665,148 @@ TEST_F(ContestFileOnDisk, MissingFileFailsWithTheReason) {
     EXPECT_FALSE(result.loaded);
     EXPECT_NE(result.error.find("No such file"), std::string::npos) << result.error;
     EXPECT_FALSE(contest.IsValid());
+}
+
+// The fuzzing seeds double as golden files: the writer must keep producing them byte for
+// byte. QUILLMARK_REGENERATE_SEEDS=1 rewrites them after an intended format change.
+TEST(ContestFile, SeedFilesMatchTheWriter) {
+    struct Seed {
+        const char* name;
+        CQuillmarkData_MainData contest;
+    };
+    const Seed seeds[] = {{"v400_no_bands.qmk", sample::MakeContest(0, 0)},
+                          {"v400_two_bands.qmk", sample::MakeContest(2, 3)},
+                          {"v400_eight_bands.qmk", sample::MakeContest(8, 4, 3)}};
+    const bool regenerate = std::getenv("QUILLMARK_REGENERATE_SEEDS") != nullptr;
+    for (const Seed& seed : seeds) {
+        const std::string path = std::string(QUILLMARK_SOURCE_DIR) + "/fuzz/seeds/" + seed.name;
+        const std::string image = contest_file::StoreContest(seed.contest);
+        if (regenerate) {
+            ASSERT_TRUE(safe_file::WriteFileSafely(path, image)) << path;
+        }
+        std::string stored;
+        ASSERT_TRUE(safe_file::ReadWholeFile(path, stored)) << path;
+        EXPECT_EQ(stored, image) << seed.name;
+        CQuillmarkData_MainData loaded;
+        EXPECT_TRUE(LoadBytes(stored, loaded).loaded) << seed.name;
+    }
+}
+
+// --- Older versions ---
+
+struct OldSample {
+    const char* file;
+    const char* format;
+};
+
+const OldSample kOldSamples[] = {{"v230.qmk", "2.30"},
+                                 {"v300.qmk", "3.00"},
+                                 {"v310.qmk", "3.10"},
+                                 {"v330.qmk", "3.30"},
+                                 {"v350.qmk", "3.50"}};
+
+std::string ReadSample(const char* name) {
+    std::string bytes;
+    EXPECT_TRUE(
+        safe_file::ReadWholeFile(std::string(QUILLMARK_TEST_DATA_DIR) + "/legacy/" + name, bytes))
+        << name;
+    return bytes;
+}
+
+class ContestFileOldVersion : public testing::TestWithParam<OldSample> {};
+
+TEST_P(ContestFileOldVersion, ConvertsToOneActiveBandRebuiltAndTellsWhatWasLost) {
+    const OldSample& c = GetParam();
+    RecordingSink sink;
+    CQuillmarkData_MainData contest;
+    const auto result = contest_file::LoadFromBytes(ReadSample(c.file), "/,.", contest, sink);
+    ASSERT_TRUE(result.loaded) << result.error;
+    EXPECT_EQ(result.format, c.format);
+    EXPECT_EQ(result.dropped_entries, 1);  // each sample holds one entry that no longer fits
+    ASSERT_EQ(contest.GetBandCount(), 1);
+    EXPECT_EQ(contest.GetActiveBandIndex(), 0);
+
+    // Already in time order with First flags assigned afresh: rebuilding changes nothing.
+    CQuillmarkData_MainData rebuilt = contest;
+    rebuilt.RebuildAll(CQuillmarkData_SubMainData::kRebuildSort |
+                       CQuillmarkData_SubMainData::kRebuildFirst);
+    EXPECT_TRUE(rebuilt == contest);
+
+    ASSERT_EQ(sink.statuses.size(), 1u);
+    EXPECT_EQ(sink.statuses[0], kReadingText);
+    ASSERT_EQ(sink.notices.size(), 1u);
+    EXPECT_EQ(
+        sink.notices[0].rfind(J("クイルマーク - 旧バージョンのデータファイルのコンバート|"), 0),
+        0u);
+    EXPECT_NE(sink.notices[0].find(J("ログデータが 1 件ありました。")), std::string::npos);
+
+    // The next save writes the current format, which loads back equal.
+    const std::string image = contest_file::StoreContest(contest);
+    EXPECT_EQ(image.substr(1, kHeaderBytes.size()), kHeaderBytes);
+    CQuillmarkData_MainData again;
+    const auto reloaded = LoadBytes(image, again);
+    ASSERT_TRUE(reloaded.loaded);
+    EXPECT_EQ(reloaded.format, "4.00");
+    EXPECT_TRUE(again == contest);
+}
+
+TEST_P(ContestFileOldVersion, EveryTruncationFailsCleanly) {
+    const std::string image = ReadSample(GetParam().file);
+    for (size_t length = 0; length < image.size(); ++length) {
+        CQuillmarkData_MainData contest = sample::MakeContest(1, 1);
+        const auto result = LoadBytes(image.substr(0, length), contest);
+        ASSERT_FALSE(result.loaded) << length;
+        EXPECT_FALSE(result.error.empty());
+        EXPECT_FALSE(contest.IsValid());
+    }
+}
+
+TEST_P(ContestFileOldVersion, RandomByteDamageFailsCleanlyOrLoadsASoundContest) {
+    const std::string image = ReadSample(GetParam().file);
+    std::mt19937 random(7 + static_cast<unsigned>(image.size()));
+    for (int round = 0; round < 1500; ++round) {
+        std::string damaged = image;
+        const int flips = 1 + static_cast<int>(random() % 3);
+        for (int f = 0; f < flips; ++f) {
+            const size_t at = random() % damaged.size();
+            damaged[at] = static_cast<char>(damaged[at] ^ (1 + random() % 255));
+        }
+        CQuillmarkData_MainData contest;
+        const auto result = LoadBytes(damaged, contest);
+        if (!result.loaded) {
+            EXPECT_FALSE(result.error.empty());
+            continue;
+        }
+        EXPECT_EQ(contest_file::CheckLoadedContest(contest), "");
+        CQuillmarkData_MainData again;
+        ASSERT_TRUE(LoadBytes(contest_file::StoreContest(contest), again).loaded);
+        EXPECT_TRUE(again == contest);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, ContestFileOldVersion, testing::ValuesIn(kOldSamples),
+                         [](const testing::TestParamInfo<OldSample>& info) {
+                             return "v" + std::string(info.param.file).substr(1, 3);
+                         });
+
+TEST(ContestFile, OldHeaderCutShortEndsTooEarly) {
+    const std::string image = ReadSample("v350.qmk");
+    CQuillmarkData_MainData contest;
+    const auto result = LoadBytes(image.substr(0, 20), contest);
+    EXPECT_EQ(result.error.rfind("ends too early", 0), 0u) << result.error;
+}
+
+// A blank as the first delimiter cannot join the parts of a 2.30 contest number (blanks are
+// removed first), so every entry is lost; the operator is told how many.
+TEST(ContestFile, DelimiterSetDecidesWhatAnOldFileKeeps) {
+    RecordingSink sink;
+    CQuillmarkData_MainData contest;
+    const auto result = contest_file::LoadFromBytes(ReadSample("v230.qmk"), " /", contest, sink);
+    ASSERT_TRUE(result.loaded) << result.error;
+    EXPECT_EQ(contest.GetBandAt(0)->GetEntryCount(), 0);
+    EXPECT_EQ(result.dropped_entries, 4);
+    ASSERT_EQ(sink.notices.size(), 1u);
+    EXPECT_NE(sink.notices[0].find(J("ログデータが 4 件ありました。")), std::string::npos);
 }
 
 }  // namespace

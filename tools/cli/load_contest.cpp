@@ -15,9 +15,17 @@ contest_file::LoadResult LoadContestForCommand(const std::string& path,
         return result;
     }
     if (result.dropped_entries > 0) {
-        ReportWarning(path, std::to_string(result.dropped_entries) +
-                                (result.dropped_entries == 1 ? " entry" : " entries") + " of the " +
-                                result.format + " file could not be converted and were left out");
+        const bool one = result.dropped_entries == 1;
+        ReportWarning(path, std::to_string(result.dropped_entries) + (one ? " entry" : " entries") +
+                                " of the " + result.format + " file could not be converted and " +
+                                (one ? "was" : "were") + " left out");
+    }
+    if (result.own_call_sign_lost) {
+        ReportWarning(path, "the own call sign does not fit its format and was left empty");
+    }
+    if (result.own_sent_number_lost) {
+        ReportWarning(path,
+                      "the own sent contest number does not fit its format and was left empty");
     }
     if (result.active_band_repaired) {
         ReportWarning(path, "the active band index was out of range; no band is active");
