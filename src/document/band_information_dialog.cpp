@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/log_data_input_pages.h"
 #include "document/operator.h"
 #include "platform/cp932_convert.h"
 
@@ -11,29 +12,13 @@ constexpr int kUnits[] = {3, 6, 9};
 
 }  // namespace
 
-const std::vector<Cp932>& ElectricWaveTypeChoices() {
-    static const std::vector<Cp932> choices = {Utf8ToCp932("（指定しない）"),
-                                               "CW",
-                                               "AM(DSB)",
-                                               "AM(SSB)",
-                                               "FM",
-                                               "A1",
-                                               "A2",
-                                               "A3",
-                                               "A3A",
-                                               "A3H",
-                                               "A3J",
-                                               "A5",
-                                               "A5C",
-                                               "A9",
-                                               "A9C",
-                                               "F1",
-                                               "F2",
-                                               "F3",
-                                               "F4",
-                                               "F5",
-                                               "F9"};
-    return choices;
+const std::vector<Cp932>& CBandInformationDialog::GetModeList() {
+    return CLogDataInput_ElectricWaveType::GetModeList();
+}
+
+const Cp932& CBandInformationDialog::NoModeText() {
+    // "（指定しない）", the first entry of the mode list.
+    return CLogDataInput_ElectricWaveType::GetModeList().front();
 }
 
 Cp932 CBandInformationDialog::GetWindowTitle() {
@@ -63,11 +48,11 @@ CQuillmarkData_BandItem CBandInformationDialog::GetBand() const {
 }
 
 void CBandInformationDialog::SetMode(std::string_view mode) {
-    mode_ = mode.empty() ? ElectricWaveTypeChoices().front() : Cp932(mode);
+    mode_ = mode.empty() ? NoModeText() : Cp932(mode);
 }
 
 Cp932 CBandInformationDialog::GetMode() const {
-    return mode_ == ElectricWaveTypeChoices().front() ? Cp932() : mode_;
+    return mode_ == NoModeText() ? Cp932() : mode_;
 }
 
 void CBandInformationDialog::LoadSentContestNumberText(std::string_view delimiters) {

@@ -11,15 +11,11 @@
 
 class IOperator;
 
-// The modes an operator can pick for a band or an entry, in the order the lists show them;
-// the first, "（指定しない）", stands for the empty mode.
-const std::vector<Cp932>& ElectricWaveTypeChoices();
-
 // The state of the dialog in which the operator gives one band's frequency and the defaults
 // of new entries on it (mode, own sent contest number, calling method). The document fills
 // it for adding and changing a band and reads it back after OK; OnOK holds the checks the
 // widget runs when the operator presses OK. Works with the contest number format it is given
-// and the band and item classes of the model.
+// and the band and item classes of the model; its mode list is the log entry wizard's.
 class CBandInformationDialog : public CDialogState {
 public:
     static constexpr int kUnitIndexKilo = 0;
@@ -50,6 +46,8 @@ public:
     // finite number or a unit index outside 0 … 2).
     CQuillmarkData_BandItem GetBand() const;
 
+    // The choices of the mode list, "（指定しない）" first (those of the log entry wizard).
+    static const std::vector<Cp932>& GetModeList();
     // An empty mode selects "（指定しない）". A mode that is not in the list (one kept from an
     // older file) stays selected as it is, so that changing other settings does not lose it.
     void SetMode(std::string_view mode);
@@ -91,10 +89,12 @@ public:
     int DoModal(IOperator& op);
 
 private:
+    static const Cp932& NoModeText();
+
     Cp932 guidance_;
     double frequency_ = 7.0;
     int unit_index_ = kUnitIndexMega;
-    Cp932 mode_ = ElectricWaveTypeChoices().front();
+    Cp932 mode_ = NoModeText();
     Cp932 sent_text_;
     CQuillmarkData_ContestNumberItem sent_;
     CQuillmarkData_ContestNumberType format_;

@@ -66,15 +66,6 @@ TEST(BandInformationDialog, ModeFromAnOlderFileSurvivesTheDialog) {
     EXPECT_EQ(dialog.GetMode(), "SSB");
 }
 
-TEST(BandInformationDialog, ModeListStartsWithNoneAndHoldsTheTwentyModes) {
-    const auto& modes = ElectricWaveTypeChoices();
-    ASSERT_EQ(modes.size(), 21u);
-    EXPECT_EQ(modes.front(), J("（指定しない）"));
-    EXPECT_EQ(modes[1], "CW");
-    EXPECT_EQ(modes[3], "AM(SSB)");
-    EXPECT_EQ(modes.back(), "F9");
-}
-
 TEST(BandInformationDialog, CallingMethodRadioReadsBack) {
     CBandInformationDialog dialog;
     dialog.SetCallingMethod(0);
