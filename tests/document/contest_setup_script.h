@@ -20,10 +20,10 @@ struct MainInformation {
     CContestTypePage_MainInformation_1::DateTimeFields end = {2021, 4, 30, 21, 0, 0};
 };
 
-// Walks the shown wizard from its first page to Finish; every Next must pass.
+// Walks the shown wizard from the page it shows to Finish; every Next must pass.
 inline void FinishWizard(CContestTypeSheet& sheet, const MainInformation& input) {
-    for (int page = 0; page < CContestTypeSheet::kPageMainInformation1; ++page) {
-        ASSERT_TRUE(sheet.Next()) << page;
+    while (sheet.GetActivePageIndex() < CContestTypeSheet::kPageMainInformation1) {
+        ASSERT_TRUE(sheet.Next()) << sheet.GetActivePageIndex();
     }
     auto& main = sheet.GetMainInformation1Page();
     main.SetContestNameText(input.name);
