@@ -297,16 +297,6 @@ TEST(Archive, ForLoadingAndTakeBufferMoveTheBytes) {
     EXPECT_EQ(in.ReadString(), "abc");
 }
 
-TEST(Archive, PositionAdvancesWithReads) {
-    CArchive in(Le32(5) + Bytes({2}) + "xy");
-    EXPECT_EQ(in.Position(), 0u);
-    in.ReadInt32();
-    EXPECT_EQ(in.Position(), 4u);
-    EXPECT_EQ(in.Remaining(), 3u);
-    in.ReadString();
-    EXPECT_EQ(in.Position(), 7u);
-}
-
 TEST(Archive, WrongDirectionIsAProgrammingError) {
     CArchive out;
     EXPECT_THROW(out.ReadInt32(), std::logic_error);
@@ -459,12 +449,6 @@ TEST(Archive, ExceptionTextNamesTheCause) {
     } catch (const CArchiveException& e) {
         EXPECT_NE(std::string(e.what()).find("ends too early"), std::string::npos) << e.what();
     }
-}
-
-TEST(Archive, FailedReadLeavesPositionUsableForDiagnostics) {
-    CArchive in(Bytes({9}) + "abc");
-    EXPECT_THROW(in.ReadString(), CArchiveException);
-    EXPECT_LE(in.Position(), 4u);
 }
 
 }  // namespace
