@@ -32,18 +32,6 @@ TEST_F(LogDataSearchDialogTest, StartsWithAnEmptyRangeEndingOneSecondBeforeNow) 
     EXPECT_TRUE(dialog_.IsRangeValid()) << "equal ends are a valid range";
 }
 
-TEST_F(LogDataSearchDialogTest, StartsWithEverySwitchOffAndTheDefaults) {
-    for (int c = 0; c < D::kCriterionCount; ++c) {
-        EXPECT_EQ(dialog_.GetSwitch(c), D::kOff) << c;
-    }
-    EXPECT_EQ(dialog_.GetPointsFrom(), 1);
-    EXPECT_EQ(dialog_.GetPointsTo(), 1);
-    EXPECT_EQ(dialog_.GetCallSignParameterNumber(), 1);
-    EXPECT_EQ(dialog_.GetCallSignParameterIndex(), -1) << "box off";
-    EXPECT_TRUE(dialog_.GetModeText().empty());
-    EXPECT_TRUE(dialog_.IsCallingMethodCQ());
-}
-
 TEST_F(LogDataSearchDialogTest, ModeListInOrder) {
     const auto& modes = D::ModeList();
     ASSERT_EQ(modes.size(), 21u);
@@ -57,23 +45,6 @@ TEST_F(LogDataSearchDialogTest, ModeListInOrder) {
     EXPECT_FALSE(dialog_.SetModeIndex(21));
     EXPECT_FALSE(dialog_.SetModeIndex(-1));
     EXPECT_EQ(dialog_.GetModeIndex(), 0);
-}
-
-TEST_F(LogDataSearchDialogTest, SwitchesTakeThreeStates) {
-    EXPECT_TRUE(dialog_.SetSwitch(D::kComment, D::kMustNotMatch));
-    EXPECT_EQ(dialog_.GetSwitch(D::kComment), D::kMustNotMatch);
-    EXPECT_FALSE(dialog_.SetSwitch(D::kComment, 3));
-    EXPECT_FALSE(dialog_.SetSwitch(D::kCriterionCount, 1));
-    EXPECT_FALSE(dialog_.SetSwitch(-1, 1));
-    EXPECT_EQ(dialog_.GetSwitch(D::kComment), D::kMustNotMatch);
-}
-
-TEST_F(LogDataSearchDialogTest, OpeningShowsTheStoredRange) {
-    dialog_.SetRange(kNow - 100, kNow);
-    dialog_.SetEnteredRange(1, 2);
-    dialog_.OnInitDialog();
-    EXPECT_EQ(dialog_.GetEnteredFrom(), kNow - 100);
-    EXPECT_EQ(dialog_.GetEnteredTo(), kNow);
 }
 
 TEST_F(LogDataSearchDialogTest, NothingSwitchedOnAsksForACriterion) {
