@@ -425,14 +425,4 @@ TEST_F(LogDataInputSheet, DateSetterRefusesTimesAFileCannotHold) {
     EXPECT_TRUE(sheet_.GetDatePage().SetDate(-1));
 }
 
-TEST_F(LogDataInputSheet, PageCaptionsAndTemplates) {
-    EXPECT_EQ(sheet_.GetCaption(), J("クイルマーク - ログデータの入力"));
-    EXPECT_EQ(sheet_.GetDatePage().GetCaption(), J("クイルマーク - 交信日時の入力"));
-    EXPECT_EQ(sheet_.GetContestNumberPage().GetCaption(),
-              J("クイルマーク - コンテストナンバーの入力"));
-    EXPECT_EQ(sheet_.GetCQPage().GetCaption(), J("クイルマーク - 呼び出しの方法の選択"));
-    EXPECT_EQ(sheet_.GetCQPage().GetTemplateId(), 190);
-    EXPECT_EQ(sheet_.GetCommentsPage().GetTemplateId(), 160);
-}
-
 }  // namespace

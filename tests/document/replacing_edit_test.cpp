@@ -35,35 +35,6 @@ TEST(ReplacingEdit, CommaTypedAtTheEndBecomesASlashAndTheCaretStaysAtTheEnd) {
     EXPECT_EQ(shown_caret, 7u);
 }
 
-struct Case {
-    const char* text;
-    size_t caret;
-    const char* expected;
-    size_t expected_caret;
-};
-
-class ReplacingEditPairs : public testing::TestWithParam<Case> {};
-
-// The two default pairs with "/" as the first delimiter.
-TEST_P(ReplacingEditPairs, ReplaceEverySourceCharacterAndShiftTheCaret) {
-    CReplacingEdit edit;
-    edit.AddPair(" ", "/");
-    edit.AddPair("=+", "59/");
-    edit.SetReplacing(1);
-    Cp932 text = GetParam().text;
-    size_t caret = GetParam().caret;
-    edit.OnTextChanged(text, caret);
-    EXPECT_EQ(text, GetParam().expected);
-    EXPECT_EQ(caret, GetParam().expected_caret);
-}
-
-INSTANTIATE_TEST_SUITE_P(Defaults, ReplacingEditPairs,
-                         testing::Values(Case{"=", 1, "59/", 3}, Case{"+13", 3, "59/13", 5},
-                                         Case{"=+", 2, "59/59/", 6}, Case{"599 13", 6, "599/13", 6},
-                                         // Caret before the replacement does not move.
-                                         Case{"599 13=", 2, "599/1359/", 2},
-                                         Case{"NOCHANGE", 3, "NOCHANGE", 3}));
-
 TEST(ReplacingEdit, DoesNothingWhenSwitchedOff) {
     CReplacingEdit edit;
     edit.AddPair(" ", "/");
@@ -90,28 +61,6 @@ TEST(ReplacingEdit, TheChangeOfShowingTheTextReplacesNothing) {
     // And afterwards the edit replaces again.
     Cp932 later = "E F";
     EXPECT_TRUE(edit.OnTextChanged(later, caret));
-}
-
-TEST(ReplacingEdit, SelfFeedingPairEndsAndTheOthersStillApply) {
-    CReplacingEdit edit;
-    edit.AddPair("a", "aa");
-    edit.AddPair(" ", "/");
-    edit.SetReplacing(1);
-    Cp932 text = "a b";
-    size_t caret = 3;
-    EXPECT_TRUE(edit.OnTextChanged(text, caret));
-    EXPECT_EQ(text, "a/b");
-}
-
-TEST(ReplacingEdit, DoubleByteCharacterWhoseTrailByteIsASourceIsKept) {
-    // "ソ" is 0x83 0x5C; its trail byte is the backslash.
-    CReplacingEdit edit;
-    edit.AddPair("\\", "/");
-    edit.SetReplacing(1);
-    Cp932 text = "\x83\x5C\\";
-    size_t caret = text.size();
-    EXPECT_TRUE(edit.OnTextChanged(text, caret));
-    EXPECT_EQ(text, "\x83\x5C/");
 }
 
 TEST(ReplacingEdit, TakesThePairsAndTheSwitchFromTheSettings) {
