@@ -4,10 +4,21 @@
 #include "document/progress_dialog.h"
 #include "platform/cp932_convert.h"
 
+#include <stdexcept>
+
+void CScriptedOperator::NoteUnscripted() {
+    // An operation that loops until the operator says stop would otherwise run forever (and
+    // record without bound) when a test forgets an answer: fail the test instead.
+    if (++unscripted_ > kMaxUnscripted) {
+        throw std::runtime_error(
+            "scripted operator: too many unscripted questions; the script is missing answers");
+    }
+}
+
 int CScriptedOperator::ShowMessage(const Cp932& text, const Cp932& caption, int style) {
     int answer = 0;
     if (message_answers_.empty()) {
-        ++unscripted_;
+        NoteUnscripted();
         answer = message_box::DefaultResultOf(style);
     } else {
         answer = message_answers_.front();
@@ -74,7 +85,7 @@ std::optional<std::string> CScriptedOperator::AskFileName(const FileNameRequest&
     file_requests_.push_back(request);
     Record(Event::Kind::file_request, request.title);
     if (file_answers_.empty()) {
-        ++unscripted_;
+        NoteUnscripted();
         return std::nullopt;
     }
     std::optional<std::string> answer = std::move(file_answers_.front());
@@ -85,7 +96,7 @@ std::optional<std::string> CScriptedOperator::AskFileName(const FileNameRequest&
 int CScriptedOperator::RunDialog(CDialogState& dialog, int mask) {
     int result = message_box::kIdCancel;
     if (dialog_answers_.empty()) {
-        ++unscripted_;
+        NoteUnscripted();
     } else {
         DialogAnswer answer = std::move(dialog_answers_.front());
         dialog_answers_.pop_front();

@@ -119,6 +119,9 @@ private:
         DialogFiller fill;
     };
 
+    // Unscripted questions allowed before the operator gives up with an exception.
+    static constexpr int kMaxUnscripted = 1000;
+    void NoteUnscripted();
     void Record(Event::Kind kind, Cp932 text, Cp932 caption = {}, int value = 0, int result = 0);
     void RecordLines(const CProgressDialog& progress);
 

@@ -60,6 +60,8 @@ protected:
             const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             ::dup2(out, 1);
             ::dup2(err, 2);
+            // The tool reads the operator's settings; keep the tests apart from the user's.
+            ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
             std::vector<char*> argv;
             std::string program = QUILLMARK_CLI;
             argv.push_back(program.data());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "document/log_data_confirm_dialog.h"
 #include "document/scripted_operator.h"
 #include "document_test_util.h"
@@ -112,3 +114,14 @@ TEST(ScriptedOperator, AnswersInOrderAndFillsDialogs) {
 }
 
 }  // namespace
+
+TEST(ScriptedOperator, EndlessUnscriptedQuestionsFailInsteadOfRunningForever) {
+    CScriptedOperator op;
+    EXPECT_THROW(
+        {
+            for (;;) {
+                op.ShowMessage("?", "?", message_box::kYesNo | message_box::kDefaultButton2);
+            }
+        },
+        std::runtime_error);
+}

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "default_punctuation.h"
+#include "user_settings.h"
 #include "platform/cp932_convert.h"
 
 namespace {

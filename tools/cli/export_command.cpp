@@ -11,23 +11,9 @@
 #include "model/contest.h"
 #include "platform/cp932_convert.h"
 #include "settings/quillmark_system.h"
-
-#ifdef QUILLMARK_HAVE_QT
-#include "ui/settings_store_qt.h"
-#endif
+#include "user_settings.h"
 
 namespace {
-
-// The operator's settings when the program's store is at hand, else the defaults.
-CQuillmarkSystem UserSettings() {
-    CQuillmarkSystem settings;
-#ifdef QUILLMARK_HAVE_QT
-    const CQtSettingsStore store;
-    settings.Load(store);
-    settings.Validate(false);
-#endif
-    return settings;
-}
 
 bool ParseDecimals(const std::string& text, int* decimals) {
     int value = 0;

@@ -1,5 +1,0 @@
-#include "default_punctuation.h"
-
-Cp932 DefaultPunctuationMarks() {
-    return "/,.";
-}
