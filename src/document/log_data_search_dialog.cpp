@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "document/log_data_input_pages.h"
 #include "document/operator.h"
 #include "platform/cp932_convert.h"
 
@@ -29,28 +30,8 @@ int CountOf(const CQuillmarkData_ParameterType& format) {
 }  // namespace
 
 const std::vector<Cp932>& CLogDataSearchDialog::ModeList() {
-    static const std::vector<Cp932> modes = {J("（指定しない）"),
-                                             "CW",
-                                             "AM(DSB)",
-                                             "AM(SSB)",
-                                             "FM",
-                                             "A1",
-                                             "A2",
-                                             "A3",
-                                             "A3A",
-                                             "A3H",
-                                             "A3J",
-                                             "A5",
-                                             "A5C",
-                                             "A9",
-                                             "A9C",
-                                             "F1",
-                                             "F2",
-                                             "F3",
-                                             "F4",
-                                             "F5",
-                                             "F9"};
-    return modes;
+    // The same choices as the log entry wizard's mode page.
+    return CLogDataInput_ElectricWaveType::GetModeList();
 }
 
 CLogDataSearchDialog::CLogDataSearchDialog() : CLogDataSearchDialog(std::time(nullptr)) {}
