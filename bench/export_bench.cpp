@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_contest.h"
 #include "document/text_export.h"
 #include "model/band_data.h"
 #include "model/contest.h"
@@ -17,40 +18,22 @@ namespace {
 
 constexpr int kEntries = 100000;
 constexpr double kBands[] = {1.9, 3.5, 7, 14, 21, 28};
-constexpr std::string_view kDelimiters = "/,.";
-
-CQuillmarkData_ParameterAttributes Attributes(int min_length, int max_length) {
-    CQuillmarkData_ParameterAttributes attributes;
-    attributes.SetAttributes(min_length, max_length, 0xFFFFFFFFu, "");
-    return attributes;
-}
-
 // Six bands of a domestic contest, entries spread over them, every tenth one First.
 CQuillmarkData_MainData MakeContest() {
-    CQuillmarkData_CallSignType call_format;
-    call_format.SetFormat(2, 0, {Attributes(3, 6), Attributes(0, 1)});
-    CQuillmarkData_ContestNumberType number_format;
-    number_format.SetFormat(2, 1, {Attributes(2, 3), Attributes(2, 6)});
-    CQuillmarkData_CallSignItem own;
-    own.SetText("JA1ZZZ", kDelimiters, call_format);
-    CQuillmarkData_MainData contest;
-    const int64_t start = 1622851200;  // 2021-06-05 00:00 UTC
-    contest.SetContest("BENCH", start, start + 86400, own, call_format, number_format);
-    for (double band : kBands) {
-        CQuillmarkData_BandItem item;
-        item.SetBand(band, 6);
-        contest.AddBand(item);
-    }
+    CQuillmarkData_MainData contest = MakeBenchContest({std::begin(kBands), std::end(kBands)});
+    const CQuillmarkData_CallSignType& call_format = contest.GetCallSignType();
+    const CQuillmarkData_ContestNumberType& number_format = contest.GetContestNumberType();
+    const int64_t start = kBenchStart;
     const Cp932 mode = Utf8ToCp932("電信");
     for (int i = 0; i < kEntries; ++i) {
         CQuillmarkData_CallSignItem call;
         call.SetText("JA" + std::to_string(i % 10) + "A" + std::to_string(10 + i % 90) +
                          (i % 3 == 0 ? "/1" : ""),
-                     kDelimiters, call_format);
+                     kBenchDelimiters, call_format);
         CQuillmarkData_ContestNumberItem sent;
-        sent.SetText("599/100", kDelimiters, number_format);
+        sent.SetText("599/100", kBenchDelimiters, number_format);
         CQuillmarkData_ContestNumberItem received;
-        received.SetText("599/" + std::to_string(10 + i % 5000), kDelimiters, number_format);
+        received.SetText("599/" + std::to_string(10 + i % 5000), kBenchDelimiters, number_format);
         CQuillmarkData_LogDataItem entry;
         entry.SetEntry(start + i, call, sent, received, 1 + i % 3);
         entry.SetMode(i % 2 == 0 ? std::string_view(mode) : std::string_view("SSB"));

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_contest.h"
 #include "citycode/city_code_organization.h"
 #include "document/log_data_input_sheet.h"
 #include "document/operator.h"
@@ -20,31 +21,14 @@
 
 namespace {
 
-constexpr std::string_view kDelimiters = "/,.";
 constexpr int kMultipliers = 50;
 
-CQuillmarkData_ParameterAttributes Attributes(int min_length, int max_length) {
-    CQuillmarkData_ParameterAttributes attributes;
-    attributes.SetAttributes(min_length, max_length, 0xFFFFFFFFu, "");
-    return attributes;
-}
-
 CQuillmarkData_MainData MakeContest() {
-    CQuillmarkData_CallSignType call_format;
-    call_format.SetFormat(2, 0, {Attributes(3, 6), Attributes(0, 1)});
-    CQuillmarkData_ContestNumberType number_format;
-    number_format.SetFormat(2, 1, {Attributes(2, 3), Attributes(2, 6)});
-    CQuillmarkData_CallSignItem own;
-    own.SetText("JA1ZZZ", kDelimiters, call_format);
-    CQuillmarkData_MainData contest;
-    const int64_t start = 1622851200;  // 2021-06-05 00:00 UTC
-    contest.SetContest("BENCH", start, start + 86400, own, call_format, number_format);
-    CQuillmarkData_BandItem band;
-    band.SetBand(7, 6);
-    contest.AddBand(band);
+    CQuillmarkData_MainData contest = MakeBenchContest({7});
     contest.SetActiveBandAt(0);
+    const CQuillmarkData_ContestNumberType& number_format = contest.GetContestNumberType();
     CQuillmarkData_ContestNumberItem sent;
-    sent.SetText("599/100", kDelimiters, number_format);
+    sent.SetText("599/100", kBenchDelimiters, number_format);
     contest.GetBandAt(0)->SetSentContestNumber(sent);
     contest.GetBandAt(0)->SetMode("CW");
     return contest;

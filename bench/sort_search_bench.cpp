@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_contest.h"
 #include "citycode/city_code_organization.h"
 #include "document/log_data_search_dialog.h"
 #include "document/quillmark_doc.h"
@@ -22,30 +23,14 @@ namespace {
 
 constexpr int kEntries = 20000;
 constexpr int kCityCodes = 100000;
-constexpr std::string_view kDelimiters = "/,.";
-
-CQuillmarkData_ParameterAttributes Attributes(int min_length, int max_length) {
-    CQuillmarkData_ParameterAttributes attributes;
-    attributes.SetAttributes(min_length, max_length, 0xFFFFFFFFu, "");
-    return attributes;
-}
-
 // One band of 20,000 contacts; call signs repeat so that sorting meets many equal keys,
 // about one in eight is First, and one multiplier in ten is no city code.
 CQuillmarkData_MainData MakeContest() {
-    CQuillmarkData_CallSignType call_format;
-    call_format.SetFormat(2, 0, {Attributes(3, 6), Attributes(0, 1)});
-    CQuillmarkData_ContestNumberType number_format;
-    number_format.SetFormat(2, 1, {Attributes(2, 3), Attributes(2, 7)});
-    CQuillmarkData_CallSignItem own;
-    own.SetText("JA1ZZZ", kDelimiters, call_format);
-    CQuillmarkData_MainData contest;
-    const int64_t start = 1622851200;  // 2021-06-05 00:00 UTC
-    contest.SetContest("BENCH", start, start + 86400, own, call_format, number_format);
-    CQuillmarkData_BandItem band;
-    band.SetBand(7, 6);
-    contest.AddBand(band);
-    contest.SetActiveBand(band);
+    CQuillmarkData_MainData contest = MakeBenchContest({7}, 7);
+    contest.SetActiveBandAt(0);
+    const CQuillmarkData_CallSignType& call_format = contest.GetCallSignType();
+    const CQuillmarkData_ContestNumberType& number_format = contest.GetContestNumberType();
+    const int64_t start = kBenchStart;
     std::mt19937 random(42);
     for (int i = 0; i < kEntries; ++i) {
         const int station = static_cast<int>(random() % 6000);
@@ -53,12 +38,12 @@ CQuillmarkData_MainData MakeContest() {
         call.SetText("J" + std::string(1, static_cast<char>('A' + station % 26)) +
                          std::to_string(station % 10) + std::to_string(100 + station / 10) +
                          (station % 4 == 0 ? "/1" : ""),
-                     kDelimiters, call_format);
+                     kBenchDelimiters, call_format);
         CQuillmarkData_ContestNumberItem sent;
-        sent.SetText("599/" + std::to_string(100 + i), kDelimiters, number_format);
+        sent.SetText("599/" + std::to_string(100 + i), kBenchDelimiters, number_format);
         const int code = static_cast<int>(random() % (kCityCodes + kCityCodes / 10));
         CQuillmarkData_ContestNumberItem received;
-        received.SetText("599/" + std::to_string(1000000 + code), kDelimiters, number_format);
+        received.SetText("599/" + std::to_string(1000000 + code), kBenchDelimiters, number_format);
         CQuillmarkData_LogDataItem entry;
         entry.SetEntry(start + i * 4, call, sent, received, 1 + i % 3);
         entry.SetFirst(random() % 8 == 0);
