@@ -8,6 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 if [ "${1:-}" = "--sanitize" ]; then
   export QUILLMARK_BUILD_DIR="${QUILLMARK_BUILD_DIR:-$root/build-asan}"
   "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON -DQUILLMARK_BENCHMARKS=OFF
+  export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 else
   "$root/scripts/build.sh"
 fi
