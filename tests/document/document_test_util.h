@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "../model/model_test_util.h"
 #include "model/band.h"
 #include "model/contest.h"
 #include "model/log_entry.h"
@@ -17,7 +18,11 @@
 // Builders shared by the document tests.
 namespace doc_test {
 
-inline constexpr std::string_view kDelimiters = "/,.";
+// The item and band builders are the model tests' own.
+using model_test::Band;
+using model_test::CallSign;
+using model_test::kDelimiters;
+using model_test::Number;
 
 // Japanese literals are written in UTF-8 here and compared in CP932.
 inline Cp932 J(std::string_view utf8) {
@@ -56,26 +61,6 @@ inline CQuillmarkData_ContestNumberType NumberFormat(int multiplier = 1) {
     CQuillmarkData_ContestNumberType format;
     format.SetFormat(2, multiplier, {Attributes(2, 3), Attributes(2, 6)});
     return format;
-}
-
-inline CQuillmarkData_CallSignItem CallSign(std::string_view text,
-                                            const CQuillmarkData_CallSignType& format) {
-    CQuillmarkData_CallSignItem item;
-    item.SetText(text, kDelimiters, format);
-    return item;
-}
-
-inline CQuillmarkData_ContestNumberItem Number(std::string_view text,
-                                               const CQuillmarkData_ContestNumberType& format) {
-    CQuillmarkData_ContestNumberItem item;
-    item.SetText(text, kDelimiters, format);
-    return item;
-}
-
-inline CQuillmarkData_BandItem Band(double frequency, int unit) {
-    CQuillmarkData_BandItem band;
-    band.SetBand(frequency, unit);
-    return band;
 }
 
 inline CQuillmarkData_MainData Contest(const CQuillmarkData_CallSignType& call_format,
