@@ -186,7 +186,7 @@ Cp932 ConversionNotice(const LoadResult& result) {
     }
     if (result.own_call_sign_lost) {
         text += std::string(text.empty() ? "" : "\n") +
-                "自局のコールサインが現在の形式に合わないため、空欄にしました。";
+                "自局の呼出符号が現在の形式に合わないため、空欄にしました。";
     }
     if (result.own_sent_number_lost) {
         text += std::string(text.empty() ? "" : "\n") +
