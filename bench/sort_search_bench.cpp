@@ -12,9 +12,9 @@
 
 #include "bench_contest.h"
 #include "citycode/city_code_organization.h"
-#include "document/log_data_search_dialog.h"
+#include "dialogs/log_data_search_dialog.h"
 #include "document/quillmark_doc.h"
-#include "document/scripted_operator.h"
+#include "dialogs/scripted_operator.h"
 #include "model/band_data.h"
 #include "model/contest.h"
 #include "settings/quillmark_system.h"

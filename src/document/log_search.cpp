@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "citycode/city_code_organization.h"
-#include "document/log_data_search_dialog.h"
+#include "dialogs/log_data_search_dialog.h"
 #include "model/log_entry.h"
 
 namespace log_search {

@@ -4,9 +4,9 @@
 
 #include "citycode/city_code_organization.h"
 #include "document/contest_file.h"
-#include "document/operator.h"
+#include "dialogs/operator.h"
 #include "document/program_folders.h"
-#include "document/progress_dialog.h"
+#include "dialogs/progress_dialog.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"
 #include "settings/quillmark_system.h"

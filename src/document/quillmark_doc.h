@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "document/graph_setting_dialog.h"
-#include "document/log_data_search_dialog.h"
+#include "dialogs/graph_setting_dialog.h"
+#include "dialogs/log_data_search_dialog.h"
 #include "model/contest.h"
 #include "model/graph_series.h"
 #include "platform/document_base.h"

@@ -1,9 +1,9 @@
 // The band operations of the contest log document: adding a band, changing the active band's
 // definition and defaults, deleting a band and choosing the active band.
 
-#include "document/band_information_dialog.h"
-#include "document/operator.h"
-#include "document/progress_dialog.h"
+#include "dialogs/band_information_dialog.h"
+#include "dialogs/operator.h"
+#include "dialogs/progress_dialog.h"
 #include "document/quillmark_doc.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"

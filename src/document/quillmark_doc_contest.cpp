@@ -1,9 +1,9 @@
 // Setting up a new contest and changing the description of the existing one, both through
 // the contest setup wizard.
 
-#include "document/contest_type_sheet.h"
-#include "document/operator.h"
-#include "document/progress_dialog.h"
+#include "dialogs/contest_type_sheet.h"
+#include "dialogs/operator.h"
+#include "dialogs/progress_dialog.h"
 #include "document/quillmark_doc.h"
 #include "platform/cp932_convert.h"
 

@@ -1,8 +1,8 @@
 // The text export command of the contest log document.
 #include <optional>
 
-#include "document/operator.h"
-#include "document/progress_dialog.h"
+#include "dialogs/operator.h"
+#include "dialogs/progress_dialog.h"
 #include "document/quillmark_doc.h"
 #include "document/text_export.h"
 #include "platform/cp932_convert.h"

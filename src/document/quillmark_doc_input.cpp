@@ -1,10 +1,10 @@
 #include <string>
 
 #include "citycode/city_code_organization.h"
-#include "document/log_data_confirm_dialog.h"
-#include "document/log_data_input_sheet.h"
-#include "document/operator.h"
-#include "document/progress_dialog.h"
+#include "dialogs/log_data_confirm_dialog.h"
+#include "dialogs/log_data_input_sheet.h"
+#include "dialogs/operator.h"
+#include "dialogs/progress_dialog.h"
 #include "document/quillmark_doc.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"

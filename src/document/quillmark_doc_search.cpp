@@ -5,10 +5,10 @@
 
 #include "citycode/city_code_organization.h"
 #include "document/city_code_result_sink.h"
-#include "document/city_code_search_dialog.h"
+#include "dialogs/city_code_search_dialog.h"
 #include "document/log_search.h"
-#include "document/operator.h"
-#include "document/progress_dialog.h"
+#include "dialogs/operator.h"
+#include "dialogs/progress_dialog.h"
 #include "document/quillmark_doc.h"
 #include "document/work_pacer.h"
 #include "model/band_data.h"

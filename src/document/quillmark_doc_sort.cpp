@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "document/log_sort.h"
-#include "document/operator.h"
-#include "document/progress_dialog.h"
+#include "dialogs/operator.h"
+#include "dialogs/progress_dialog.h"
 #include "document/quillmark_doc.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"

@@ -14,8 +14,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "document/dialog_state.h"
-#include "document/progress_dialog.h"
+#include "dialogs/dialog_state.h"
+#include "dialogs/progress_dialog.h"
 #include "platform/cp932_convert.h"
 
 namespace {

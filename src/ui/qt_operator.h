@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "document/operator.h"
+#include "dialogs/operator.h"
 
 class QMainWindow;
 class QWidget;

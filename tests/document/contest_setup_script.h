@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "document/contest_type_sheet.h"
-#include "document/scripted_operator.h"
+#include "dialogs/contest_type_sheet.h"
+#include "dialogs/scripted_operator.h"
 
 // The operator's part in the contest setup wizard, for the document tests: what to type on
 // the main information page, then Next through every page and Finish.

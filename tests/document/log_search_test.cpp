@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "citycode/city_code_organization.h"
-#include "document/log_data_search_dialog.h"
+#include "dialogs/log_data_search_dialog.h"
 #include "document_test_util.h"
 #include "model/log_entry.h"
 

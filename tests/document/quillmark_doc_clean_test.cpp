@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "citycode/city_code_organization.h"
-#include "document/import_dialog.h"
+#include "dialogs/import_dialog.h"
 #include "document/open_documents.h"
 #include "document/quillmark_doc.h"
-#include "document/scripted_operator.h"
+#include "dialogs/scripted_operator.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"

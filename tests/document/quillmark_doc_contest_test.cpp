@@ -7,9 +7,9 @@
 
 #include "citycode/city_code_organization.h"
 #include "contest_setup_script.h"
-#include "document/contest_type_sheet.h"
+#include "dialogs/contest_type_sheet.h"
 #include "document/quillmark_doc.h"
-#include "document/scripted_operator.h"
+#include "dialogs/scripted_operator.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"

@@ -4,10 +4,10 @@
 #include <map>
 #include <vector>
 
-#include "document/log_data_confirm_dialog.h"
-#include "document/log_data_input_sheet.h"
+#include "dialogs/log_data_confirm_dialog.h"
+#include "dialogs/log_data_input_sheet.h"
 #include "document/quillmark_doc.h"
-#include "document/scripted_operator.h"
+#include "dialogs/scripted_operator.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "citycode/city_code_organization.h"
-#include "document/log_data_confirm_dialog.h"
-#include "document/log_data_input_sheet.h"
+#include "dialogs/log_data_confirm_dialog.h"
+#include "dialogs/log_data_input_sheet.h"
 #include "document/quillmark_doc.h"
-#include "document/scripted_operator.h"
+#include "dialogs/scripted_operator.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "platform/safe_file.h"

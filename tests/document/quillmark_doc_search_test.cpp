@@ -6,10 +6,10 @@
 
 #include "citycode/city_code_organization.h"
 #include "document/city_code_result_sink.h"
-#include "document/city_code_search_dialog.h"
-#include "document/log_data_search_dialog.h"
+#include "dialogs/city_code_search_dialog.h"
+#include "dialogs/log_data_search_dialog.h"
 #include "document/quillmark_doc.h"
-#include "document/scripted_operator.h"
+#include "dialogs/scripted_operator.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"

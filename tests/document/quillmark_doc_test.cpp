@@ -12,7 +12,7 @@
 
 #include "citycode/city_code_organization.h"
 #include "document/contest_file.h"
-#include "document/scripted_operator.h"
+#include "dialogs/scripted_operator.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "platform/progress_sink.h"

@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "document/log_data_confirm_dialog.h"
-#include "document/progress_dialog.h"
+#include "dialogs/log_data_confirm_dialog.h"
+#include "dialogs/progress_dialog.h"
 #include "platform/cp932_convert.h"
 #include "ui/main_frame.h"
 

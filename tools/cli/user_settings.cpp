@@ -1,7 +1,7 @@
 #include "user_settings.h"
 
 #ifdef QUILLMARK_HAVE_QT
-#include "ui/settings_store_qt.h"
+#include "settings/qt/settings_store_qt.h"
 #endif
 
 CQuillmarkSystem UserSettings() {

@@ -1,0 +1,72 @@
+#include "dialogs/city_code_search_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "dialogs/scripted_operator.h"
+#include "../document/document_test_util.h"
+
+namespace {
+
+using namespace doc_test;
+using Field = CCityCodeSearchDialog::Field;
+
+TEST(CityCodeSearchDialog, StartsWithEverythingOffAndEmpty) {
+    const CCityCodeSearchDialog dialog;
+    EXPECT_FALSE(dialog.IsCodeOn() || dialog.IsNameOn() || dialog.IsReadingOn() ||
+                 dialog.IsWorkedMultipliersOn());
+    EXPECT_TRUE(dialog.GetCode().empty() && dialog.GetName().empty() &&
+                dialog.GetReading().empty());
+    EXPECT_EQ(dialog.OnSearchStart().message, J("検索条件を指定してください。"));
+}
+
+TEST(CityCodeSearchDialog, ChecksInOrder) {
+    const struct {
+        const char* name;
+        void (*setup)(CCityCodeSearchDialog& dialog);
+        const char* message;
+        Field focus;
+    } cases[] = {
+        {"empty code", [](CCityCodeSearchDialog& d) { d.SetCode(true, ""); },
+         "コードの入力に誤りがあります。", Field::code},
+        {"empty name", [](CCityCodeSearchDialog& d) { d.SetName(true, ""); },
+         "都市名の入力に誤りがあります。", Field::name},
+        {"empty reading", [](CCityCodeSearchDialog& d) { d.SetReading(true, ""); },
+         "都市名の読みの入力に誤りがあります。", Field::reading},
+        {"code before name",
+         [](CCityCodeSearchDialog& d) {
+             d.SetName(true, "");
+             d.SetCode(true, "");
+         },
+         "コードの入力に誤りがあります。", Field::code},
+        {"a text of a box that is off is not checked",
+         [](CCityCodeSearchDialog& d) {
+             d.SetCode(false, "");
+             d.SetReading(true, "x");
+         },
+         "", Field::none},
+        {"worked multipliers alone", [](CCityCodeSearchDialog& d) { d.SetWorkedMultipliers(true); },
+         "", Field::none},
+    };
+    for (const auto& c : cases) {
+        CCityCodeSearchDialog dialog;
+        c.setup(dialog);
+        const auto result = dialog.OnSearchStart();
+        EXPECT_EQ(result.message, J(c.message)) << c.name;
+        EXPECT_EQ(result.focus, c.focus) << c.name;
+    }
+}
+
+TEST(CityCodeSearchDialog, FailedCheckIsShownAsAWarning) {
+    CScriptedOperator op;
+    CCityCodeSearchDialog dialog;
+    dialog.SetName(true, "");
+    EXPECT_FALSE(dialog.OnSearchStart(op));
+    ASSERT_EQ(op.Messages().size(), 1u);
+    EXPECT_EQ(op.Messages()[0].text, J("都市名の入力に誤りがあります。"));
+    EXPECT_EQ(op.Messages()[0].caption, J("クイルマーク - 警告"));
+    EXPECT_EQ(op.Messages()[0].style, message_box::kOk | message_box::kIconExclamation);
+    dialog.SetName(true, J("札幌"));
+    EXPECT_TRUE(dialog.OnSearchStart(op));
+}
+
+}  // namespace

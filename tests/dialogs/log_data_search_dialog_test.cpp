@@ -1,0 +1,264 @@
+#include "dialogs/log_data_search_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "dialogs/scripted_operator.h"
+#include "../document/document_test_util.h"
+
+namespace {
+
+using namespace doc_test;
+using D = CLogDataSearchDialog;
+using Field = D::Field;
+
+const int64_t kNow = Utc(2021, 6, 5, 12, 0);
+
+class LogDataSearchDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dialog_.SetCallSignType(CallSignFormat());     // 2 parameters
+        dialog_.SetContestNumberType(NumberFormat());  // 2 parameters
+        dialog_.SetPunctuationMarks("/,.");
+    }
+
+    D dialog_{kNow};
+};
+
+TEST_F(LogDataSearchDialogTest, StartsWithAnEmptyRangeEndingOneSecondBeforeNow) {
+    EXPECT_EQ(dialog_.GetFrom(), kNow);
+    EXPECT_EQ(dialog_.GetTo(), kNow - 1);
+    EXPECT_FALSE(dialog_.IsRangeValid());
+    dialog_.SetRange(kNow, kNow);
+    EXPECT_TRUE(dialog_.IsRangeValid()) << "equal ends are a valid range";
+}
+
+TEST_F(LogDataSearchDialogTest, ModeListInOrder) {
+    const auto& modes = D::ModeList();
+    ASSERT_EQ(modes.size(), 21u);
+    EXPECT_EQ(modes[0], J("（指定しない）"));
+    EXPECT_EQ(modes[2], "AM(DSB)");
+    EXPECT_EQ(modes[20], "F9");
+    EXPECT_TRUE(dialog_.SetModeIndex(4));
+    EXPECT_EQ(dialog_.GetModeText(), "FM");
+    EXPECT_TRUE(dialog_.SetModeIndex(0));
+    EXPECT_TRUE(dialog_.GetModeText().empty()) << "（指定しない） is the empty mode";
+    EXPECT_FALSE(dialog_.SetModeIndex(21));
+    EXPECT_FALSE(dialog_.SetModeIndex(-1));
+    EXPECT_EQ(dialog_.GetModeIndex(), 0);
+}
+
+TEST_F(LogDataSearchDialogTest, NothingSwitchedOnAsksForACriterion) {
+    const auto result = dialog_.OnSearchStart();
+    EXPECT_EQ(result.message, J("検索条件を指定してください。"));
+}
+
+TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAsACriterion) {
+    for (int c = 0; c < D::kCriterionCount; ++c) {
+        D dialog(kNow);
+        dialog.SetEnteredRange(kNow, kNow);
+        dialog.SetEnteredCallSign("JA1");
+        dialog.SetEnteredSentContestNumber("599");
+        dialog.SetEnteredReceivedContestNumber("599");
+        dialog.SetComment("x");
+        dialog.SetSwitch(c, D::kMustNotMatch);
+        EXPECT_TRUE(dialog.OnSearchStart().ok()) << c;
+    }
+}
+
+TEST_F(LogDataSearchDialogTest, DateRangeIsStoredOnlyWhenItsSwitchIsOnAndItIsInOrder) {
+    dialog_.SetSwitch(D::kFirst, D::kMustMatch);
+    dialog_.SetEnteredRange(kNow - 60, kNow);
+    ASSERT_TRUE(dialog_.OnSearchStart().ok());
+    EXPECT_EQ(dialog_.GetFrom(), kNow) << "switch off: the range stays as stored";
+
+    dialog_.SetSwitch(D::kDateTime, D::kMustMatch);
+    ASSERT_TRUE(dialog_.OnSearchStart().ok());
+    EXPECT_EQ(dialog_.GetFrom(), kNow - 60);
+    EXPECT_EQ(dialog_.GetTo(), kNow);
+
+    dialog_.SetEnteredRange(kNow + 1, kNow);
+    const auto result = dialog_.OnSearchStart();
+    EXPECT_EQ(result.message, J("条件の入力に誤りがあります。"));
+    EXPECT_EQ(dialog_.GetFrom(), kNow - 60) << "a refused range is not stored";
+
+    dialog_.SetEnteredRange(kNow, kNow);
+    EXPECT_TRUE(dialog_.OnSearchStart().ok()) << "equal ends are accepted";
+}
+
+TEST_F(LogDataSearchDialogTest, PointsRangeIsCheckedAndStored) {
+    dialog_.SetSwitch(D::kPoints, D::kMustMatch);
+    const struct {
+        int from;
+        int to;
+        bool ok;
+    } cases[] = {{1, 1, true},  {1, 30000, true},  {5, 4, false},
+                 {0, 4, false}, {1, 30001, false}, {-3, -1, false}};
+    for (const auto& c : cases) {
+        dialog_.SetEnteredPoints(c.from, c.to);
+        const auto result = dialog_.OnSearchStart();
+        EXPECT_EQ(result.ok(), c.ok) << c.from << "-" << c.to;
+        if (c.ok) {
+            EXPECT_EQ(dialog_.GetPointsFrom(), c.from);
+            EXPECT_EQ(dialog_.GetPointsTo(), c.to);
+        } else {
+            EXPECT_EQ(result.message, J("条件の入力に誤りがあります。"));
+        }
+    }
+}
+
+TEST_F(LogDataSearchDialogTest, TextsAreStoredWithThePunctuationMarksMadeTheFirst) {
+    dialog_.SetSwitch(D::kCallSign, D::kMustMatch);
+    dialog_.SetSwitch(D::kReceivedContestNumber, D::kMustMatch);
+    dialog_.SetEnteredCallSign("JA1ABC,1");
+    dialog_.SetEnteredSentContestNumber("599.10");
+    dialog_.SetEnteredReceivedContestNumber("599.10,x");
+    ASSERT_TRUE(dialog_.OnSearchStart().ok());
+    EXPECT_EQ(dialog_.GetCallSign(), "JA1ABC/1");
+    EXPECT_EQ(dialog_.GetReceivedContestNumber(), "599/10/x");
+    EXPECT_TRUE(dialog_.GetSentContestNumber().empty()) << "switch off: not stored";
+    EXPECT_EQ(dialog_.GetEnteredCallSign(), "JA1ABC,1") << "the field keeps what was typed";
+}
+
+TEST_F(LogDataSearchDialogTest, DoubleByteTextsAreNotBrokenByNormalising) {
+    // "ー" is 0x81 0x5B; its trail byte is no mark, and "ソ" (0x83 0x5C) carries a backslash
+    // trail byte that must not be taken for the mark "\".
+    dialog_.SetPunctuationMarks("/\\");
+    dialog_.SetSwitch(D::kCallSign, D::kMustMatch);
+    dialog_.SetEnteredCallSign("\x83\x5C\\A");
+    ASSERT_TRUE(dialog_.OnSearchStart().ok());
+    EXPECT_EQ(dialog_.GetCallSign(), "\x83\x5C/A");
+    // A full-width mark becomes the first mark too.
+    dialog_.SetPunctuationMarks("/\x81\x5E");
+    dialog_.SetEnteredCallSign(
+        "A\x81\x5E"
+        "B");
+    ASSERT_TRUE(dialog_.OnSearchStart().ok());
+    EXPECT_EQ(dialog_.GetCallSign(), "A/B");
+}
+
+struct CheckCase {
+    const char* name;
+    void (*setup)(D& dialog);
+    const char* message;  // UTF-8, empty for OK
+    Field focus;
+};
+
+const CheckCase kChecks[] = {
+    {"call sign parameter zero",
+     [](D& d) {
+         d.SetSwitch(D::kCallSign, 1);
+         d.SetEnteredCallSign("JA");
+         d.SetCallSignParameter(true, 0);
+     },
+     "呼出符号のパラメータ指定の入力に誤りがあります。", Field::call_sign_parameter},
+    {"call sign parameter beyond the format",
+     [](D& d) {
+         d.SetSwitch(D::kCallSign, 2);
+         d.SetEnteredCallSign("JA");
+         d.SetCallSignParameter(true, 3);
+     },
+     "呼出符号のパラメータ指定の入力に誤りがあります。", Field::call_sign_parameter},
+    {"call sign parameter box off ignores the number",
+     [](D& d) {
+         d.SetSwitch(D::kCallSign, 1);
+         d.SetEnteredCallSign("JA");
+         d.SetCallSignParameter(false, 9);
+     },
+     "", Field::none},
+    {"parameter checked before the empty text",
+     [](D& d) {
+         d.SetSwitch(D::kCallSign, 1);
+         d.SetCallSignParameter(true, 3);
+     },
+     "呼出符号のパラメータ指定の入力に誤りがあります。", Field::call_sign_parameter},
+    {"empty call sign", [](D& d) { d.SetSwitch(D::kCallSign, 2); },
+     "呼出符号の入力に誤りがあります。", Field::call_sign},
+    {"sent parameter",
+     [](D& d) {
+         d.SetSwitch(D::kSentContestNumber, 1);
+         d.SetEnteredSentContestNumber("5");
+         d.SetSentContestNumberParameter(true, 3);
+     },
+     "送信コンテストナンバーのパラメータ指定の入力に誤りがあります。",
+     Field::sent_contest_number_parameter},
+    {"empty sent", [](D& d) { d.SetSwitch(D::kSentContestNumber, 1); },
+     "送信コンテストナンバーの入力に誤りがあります。", Field::sent_contest_number},
+    {"received parameter",
+     [](D& d) {
+         d.SetSwitch(D::kReceivedContestNumber, 1);
+         d.SetEnteredReceivedContestNumber("5");
+         d.SetReceivedContestNumberParameter(true, 0);
+     },
+     "受信コンテストナンバーのパラメータ指定の入力に誤りがあります。",
+     Field::received_contest_number_parameter},
+    {"empty received", [](D& d) { d.SetSwitch(D::kReceivedContestNumber, 2); },
+     "受信コンテストナンバーの入力に誤りがあります。", Field::received_contest_number},
+    {"sent checked before received",
+     [](D& d) {
+         d.SetSwitch(D::kReceivedContestNumber, 1);
+         d.SetSwitch(D::kSentContestNumber, 1);
+     },
+     "送信コンテストナンバーの入力に誤りがあります。", Field::sent_contest_number},
+    {"empty comment that must be contained", [](D& d) { d.SetSwitch(D::kComment, 1); },
+     "コメントの入力に誤りがあります。", Field::comment},
+    {"empty comment that must not be contained is accepted",
+     [](D& d) { d.SetSwitch(D::kComment, 2); }, "", Field::none},
+    {"range checked before everything",
+     [](D& d) {
+         d.SetSwitch(D::kDateTime, 1);
+         d.SetEnteredRange(10, 9);
+         d.SetSwitch(D::kCallSign, 1);
+     },
+     "条件の入力に誤りがあります。", Field::none},
+};
+
+TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
+    for (const CheckCase& c : kChecks) {
+        D dialog(kNow);
+        dialog.SetCallSignType(CallSignFormat());
+        dialog.SetContestNumberType(NumberFormat());
+        dialog.SetPunctuationMarks("/,.");
+        c.setup(dialog);
+        const auto result = dialog.OnSearchStart();
+        EXPECT_EQ(result.message, J(c.message)) << c.name;
+        EXPECT_EQ(result.focus, c.focus) << c.name;
+    }
+}
+
+TEST_F(LogDataSearchDialogTest, ParameterIndexIsTheNumberLessOne) {
+    dialog_.SetSwitch(D::kCallSign, 1);
+    dialog_.SetEnteredCallSign("1");
+    dialog_.SetCallSignParameter(true, 2);
+    dialog_.SetReceivedContestNumberParameter(true, 1);
+    ASSERT_TRUE(dialog_.OnSearchStart().ok());
+    EXPECT_EQ(dialog_.GetCallSignParameterIndex(), 1);
+    EXPECT_EQ(dialog_.GetReceivedContestNumberParameterIndex(), 0);
+    EXPECT_EQ(dialog_.GetSentContestNumberParameterIndex(), -1);
+}
+
+TEST_F(LogDataSearchDialogTest, AnEmptyFormatClearsItsParameterBoxes) {
+    dialog_.SetCallSignParameter(true, 1);
+    dialog_.SetSentContestNumberParameter(true, 1);
+    dialog_.SetReceivedContestNumberParameter(true, 2);
+    dialog_.SetContestNumberType(CQuillmarkData_ContestNumberType());
+    EXPECT_EQ(dialog_.GetContestNumberParameterCount(), 0);
+    EXPECT_FALSE(dialog_.IsSentContestNumberParameterOn());
+    EXPECT_FALSE(dialog_.IsReceivedContestNumberParameterOn());
+    EXPECT_TRUE(dialog_.IsCallSignParameterOn());
+    EXPECT_EQ(dialog_.GetCallSignParameterCount(), 2);
+}
+
+TEST_F(LogDataSearchDialogTest, FailedCheckIsShownAsAWarning) {
+    CScriptedOperator op;
+    dialog_.SetSwitch(D::kComment, 1);
+    EXPECT_FALSE(dialog_.OnSearchStart(op));
+    ASSERT_EQ(op.Messages().size(), 1u);
+    EXPECT_EQ(op.Messages()[0].text, J("コメントの入力に誤りがあります。"));
+    EXPECT_EQ(op.Messages()[0].caption, J("クイルマーク - 警告"));
+    EXPECT_EQ(op.Messages()[0].style, message_box::kOk | message_box::kIconExclamation);
+    dialog_.SetComment("QSL");
+    EXPECT_TRUE(dialog_.OnSearchStart(op));
+    EXPECT_EQ(op.Messages().size(), 1u);
+}
+
+}  // namespace

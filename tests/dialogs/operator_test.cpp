@@ -1,0 +1,127 @@
+#include "dialogs/operator.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "dialogs/log_data_confirm_dialog.h"
+#include "dialogs/scripted_operator.h"
+#include "../document/document_test_util.h"
+
+namespace {
+
+using namespace message_box;
+using doc_test::J;
+
+struct StyleCase {
+    int style;
+    std::vector<int> buttons;
+    int default_result;
+    int escape_result;
+};
+
+class MessageBoxStyle : public testing::TestWithParam<StyleCase> {};
+
+TEST_P(MessageBoxStyle, GivesButtonsDefaultAndEscapeResults) {
+    const StyleCase& c = GetParam();
+    EXPECT_EQ(ButtonResultsOf(c.style), c.buttons);
+    EXPECT_EQ(DefaultResultOf(c.style), c.default_result);
+    EXPECT_EQ(EscapeResultOf(c.style), c.escape_result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, MessageBoxStyle,
+    testing::Values(
+        StyleCase{kOk | kIconExclamation, {kIdOk}, kIdOk, kIdOk},
+        StyleCase{kOkCancel | kIconQuestion, {kIdOk, kIdCancel}, kIdOk, kIdCancel},
+        StyleCase{kYesNo | kIconQuestion | kDefaultButton2, {kIdYes, kIdNo}, kIdNo, kIdNo},
+        StyleCase{kYesNo, {kIdYes, kIdNo}, kIdYes, kIdYes},
+        StyleCase{kYesNoCancel | kDefaultButton3, {kIdYes, kIdNo, kIdCancel}, kIdCancel, kIdCancel},
+        StyleCase{kAbortRetryIgnore | kDefaultButton2,
+                  {kIdAbort, kIdRetry, kIdIgnore},
+                  kIdRetry,
+                  kIdRetry},
+        StyleCase{kRetryCancel, {kIdRetry, kIdCancel}, kIdRetry, kIdCancel},
+        // A default beyond the set falls back to the first button.
+        StyleCase{kOk | kDefaultButton3, {kIdOk}, kIdOk, kIdOk},
+        StyleCase{0xE, {kIdOk}, kIdOk, kIdOk}));
+
+TEST(MessageBoxStyle, PartsOfAStyle) {
+    const int style = kYesNo | kIconQuestion | kDefaultButton2;
+    EXPECT_EQ(ButtonsOf(style), kYesNo);
+    EXPECT_EQ(IconOf(style), 32);
+    EXPECT_EQ(DefaultButtonIndexOf(style), 1);
+    EXPECT_EQ(IconOf(kIconExclamation), 48);
+    EXPECT_EQ(IconOf(kIconInformation), 64);
+    EXPECT_EQ(IconOf(kIconStop), 16);
+}
+
+TEST(FileFilter, SplitsIntoDescriptionAndPatternPairs) {
+    const auto pairs = SplitFileFilter(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||"));
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[0].first, J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"));
+    EXPECT_EQ(pairs[0].second, "*.log");
+    EXPECT_EQ(pairs[1].first, J("すべてのﾌｧｲﾙ (*.*)"));
+    EXPECT_EQ(pairs[1].second, "*.*");
+}
+
+TEST(FileFilter, TrailByteThatLooksLikeABarDoesNotSplit) {
+    // "ポ" is 0x83 0x7C in CP932: its trail byte is '|'.
+    const Cp932 name = J("ポ (*.qmk)");
+    ASSERT_NE(name.find('|'), std::string::npos);
+    const auto pairs = SplitFileFilter(name + "|*.qmk||");
+    ASSERT_EQ(pairs.size(), 1u);
+    EXPECT_EQ(pairs[0].first, name);
+}
+
+TEST(FileFilter, UnterminatedAndOddListsKeepOnlyWholePairs) {
+    EXPECT_EQ(SplitFileFilter("a|*.a").size(), 1u);
+    EXPECT_EQ(SplitFileFilter("a|*.a|b").size(), 1u);
+    EXPECT_TRUE(SplitFileFilter("").empty());
+    EXPECT_TRUE(SplitFileFilter("||a|*.a||").empty());
+}
+
+TEST(ScriptedOperator, UnscriptedQuestionsGetHarmlessAnswersAndAreCounted) {
+    CScriptedOperator op;
+    EXPECT_EQ(op.ShowMessage("q", "c", kYesNo | kIconQuestion | kDefaultButton2), kIdNo);
+    EXPECT_EQ(op.AskFileName(FileNameRequest{}), std::nullopt);
+    CLogDataConfirmDialog dialog;
+    EXPECT_EQ(op.RunDialog(dialog, 0), kIdCancel);
+    EXPECT_EQ(op.UnscriptedCount(), 3);
+}
+
+TEST(ScriptedOperator, AnswersInOrderAndFillsDialogs) {
+    CScriptedOperator op;
+    op.AnswerMessage(kIdYes);
+    op.AnswerMessage(kIdNo);
+    op.AnswerFileName("/tmp/a.log");
+    op.AnswerDialog(kIdOk, [](CDialogState& state, int mask) {
+        auto& dialog = dynamic_cast<CLogDataConfirmDialog&>(state);
+        dialog.SetPoints(mask);
+    });
+    op.AnswerMessage(kIdOk);
+    EXPECT_EQ(op.ShowMessage("1", "c", kYesNo), kIdYes);
+    EXPECT_EQ(op.ShowMessage("2", "c", kYesNo), kIdNo);
+    EXPECT_EQ(op.AskFileName(FileNameRequest{}), "/tmp/a.log");
+    CLogDataConfirmDialog dialog;
+    EXPECT_EQ(op.RunDialog(dialog, 12), kIdOk);
+    EXPECT_EQ(dialog.GetPoints(), 12);
+    EXPECT_EQ(op.UnscriptedCount(), 0);
+    EXPECT_EQ(op.UnusedAnswerCount(), 1);
+    EXPECT_EQ(op.Messages()[1].answer, kIdNo);
+    EXPECT_NE(op.Transcript().find("message [c] style 4 -> 7: 2"), std::string::npos)
+        << op.Transcript();
+}
+
+}  // namespace
+
+TEST(ScriptedOperator, EndlessUnscriptedQuestionsFailInsteadOfRunningForever) {
+    CScriptedOperator op;
+    EXPECT_THROW(
+        {
+            for (;;) {
+                op.ShowMessage("?", "?", message_box::kYesNo | message_box::kDefaultButton2);
+            }
+        },
+        std::runtime_error);
+}

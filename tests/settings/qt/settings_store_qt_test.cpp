@@ -1,0 +1,162 @@
+#include "settings/qt/settings_store_qt.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "platform/cp932_convert.h"
+#include "settings/quillmark_system.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+class QtSettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+    QString Path() const { return folder_.filePath(QStringLiteral("Quillmark.ini")); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(QtSettingsStore, SettingsRoundTripThroughARealIniFile) {
+    CQuillmarkSystem original;
+    original.SetnElapse(5);
+    original.SetMainWindowRect({-8, -8, 1288, 1008});
+    original.SetMainWindowState(3);
+    original.SetIsDisplayUTC(1);
+    original.SetPunctuationMarks(Utf8ToCp932("／,."));
+    original.RemoveAllReplacementPairs();
+    ASSERT_TRUE(original.AddReplacementPair(Utf8ToCp932("　 "), Utf8ToCp932("／")));
+    ASSERT_TRUE(original.AddReplacementPair("=+", "59/"));
+    ASSERT_TRUE(original.AddReplacementPair("#", ""));
+    original.SetDefaultPoints(12345);
+    original.SetAddress(Utf8ToCp932("東京都千代田区丸の内１－１"));
+    original.SetName(Utf8ToCp932("ｸｲﾙﾏｰｸ無線クラブ"));
+    original.SetRemarks(Utf8ToCp932("１行目\r\n2行目, \"引用\" ; 100%"));
+    original.SetPower("@100W");
+    original.SetStationParameter(3);
+    {
+        CQtSettingsStore store(Path());
+        ASSERT_TRUE(original.Save(store));
+    }
+    const QByteArray ini = ReadAll(Path());
+    EXPECT_TRUE(ini.contains("[System]")) << ini.constData();
+    EXPECT_TRUE(ini.contains("IsSavingSettingsEnabled=1"));
+    EXPECT_TRUE(ini.contains("[MainWindowPlacement]"));
+    EXPECT_TRUE(ini.contains("nElapse=5"));
+    EXPECT_TRUE(ini.contains("DefaultPoints=12345"));
+
+    CQtSettingsStore store(Path());
+    CQuillmarkSystem loaded;
+    loaded.Load(store);
+    loaded.Validate(false);
+    EXPECT_EQ(loaded.GetnElapse(), 5);
+    EXPECT_EQ(loaded.GetMainWindowRect(), (CQuillmarkSystem::Rect{-8, -8, 1288, 1008}));
+    EXPECT_EQ(loaded.GetMainWindowState(), 3);
+    EXPECT_EQ(loaded.GetIsDisplayUTC(), 1);
+    EXPECT_EQ(loaded.GetPunctuationMarks(), original.GetPunctuationMarks());
+    EXPECT_EQ(loaded.GetSourceCharactersArray(), original.GetSourceCharactersArray());
+    EXPECT_EQ(loaded.GetDestinationCharactersArray(), original.GetDestinationCharactersArray());
+    EXPECT_EQ(loaded.GetDefaultPoints(), 12345);
+    EXPECT_EQ(loaded.GetAddress(), original.GetAddress());
+    EXPECT_EQ(loaded.GetName(), original.GetName());
+    EXPECT_EQ(loaded.GetRemarks(), original.GetRemarks());
+    EXPECT_EQ(loaded.GetPower(), "@100W");
+    EXPECT_EQ(loaded.GetStationParameter(), 3);
+    EXPECT_EQ(loaded.GetDateDisplayString(), CQuillmarkSystem::DefaultDateDisplayString());
+}
+
+TEST_F(QtSettingsStore, HandWrittenFileIsReadAsTheUserMeantIt) {
+    WriteAll(Path(),
+             "[TitleLogoDisplay]\n"
+             "nElapse= 7 \n"
+             "[AddingLogData]\n"
+             "DefaultPoints=many\n"
+             "[PunctuationMarks]\n"
+             "PunctuationMarks=/,.\n"
+             "[SummarySheetInformation]\n"
+             "Name=\xE3\x82\xAF\xE3\x82\xA4\xE3\x83\xAB\n"  // クイル in UTF-8
+             "Place=\xF0\x9F\x93\xBB\n");                   // a radio emoji: no CP932 form
+    CQtSettingsStore store(Path());
+    EXPECT_EQ(store.GetInt("TitleLogoDisplay", "nElapse", 3), 7);
+    EXPECT_EQ(store.GetInt("AddingLogData", "DefaultPoints", 1), 1);
+    EXPECT_EQ(store.GetString("PunctuationMarks", "PunctuationMarks", "x"), "/,.");
+    EXPECT_EQ(store.GetString("SummarySheetInformation", "Name", ""), Utf8ToCp932("クイル"));
+    EXPECT_EQ(store.GetString("SummarySheetInformation", "Place", "missing"), "missing");
+    EXPECT_EQ(store.GetString("SummarySheetInformation", "Absent", "missing"), "missing");
+}
+
+TEST_F(QtSettingsStore, StalePairKeysAreRemovedFromTheFile) {
+    {
+        CQtSettingsStore store(Path());
+        for (int n = 1; n <= 4; ++n) {
+            store.SetString("InputTextReplacement", "SourceCharacters_" + std::to_string(n),
+                            std::string(1, static_cast<char>('a' + n)));
+            store.SetString("InputTextReplacement", "DestinationCharacters_" + std::to_string(n),
+                            "-");
+        }
+        ASSERT_TRUE(store.Sync());
+    }
+    CQuillmarkSystem system;
+    {
+        CQtSettingsStore store(Path());
+        system.Load(store);
+        system.Validate(false);
+        ASSERT_EQ(system.GetReplacementPairCount(), 4);
+        system.RemoveReplacementPair(3);
+        system.RemoveReplacementPair(2);
+        ASSERT_TRUE(system.Save(store));
+    }
+    const QByteArray ini = ReadAll(Path());
+    EXPECT_FALSE(ini.contains("SourceCharacters_3")) << ini.constData();
+    EXPECT_FALSE(ini.contains("DestinationCharacters_4"));
+    CQtSettingsStore store(Path());
+    std::vector<std::string> keys = store.GetKeys("InputTextReplacement");
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::string>{"DestinationCharacters_1", "DestinationCharacters_2",
+                                              "IsReplacingInputTextEnabled", "SourceCharacters_1",
+                                              "SourceCharacters_2"}));
+}
+
+TEST_F(QtSettingsStore, RemovedKeyReadsAsMissing) {
+    CQtSettingsStore store(Path());
+    store.SetInt("Printing", "DefaultPrintType", 3);
+    EXPECT_EQ(store.GetInt("Printing", "DefaultPrintType", 1), 3);
+    store.RemoveKey("Printing", "DefaultPrintType");
+    EXPECT_EQ(store.GetInt("Printing", "DefaultPrintType", 1), 1);
+    EXPECT_TRUE(store.GetKeys("Printing").empty());
+}
+
+TEST_F(QtSettingsStore, UnwritableFileIsReportedBySync) {
+    // A regular file stands where the folder of the settings file would have to be.
+    WriteAll(folder_.filePath(QStringLiteral("blocker")), "x");
+    CQtSettingsStore store(folder_.filePath(QStringLiteral("blocker/Quillmark.ini")));
+    store.SetInt("System", "IsSavingSettingsEnabled", 1);
+    EXPECT_FALSE(store.Sync());
+}
+
+TEST(QtSettingsStoreUser, UsesTheOrganisationAndApplicationFile) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    const CQtSettingsStore store;
+    EXPECT_TRUE(store.FileName().endsWith(QStringLiteral("Halvard_Systems/Quillmark.ini")))
+        << store.FileName().toStdString();
+}
+
+}  // namespace
