@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; does nothing when all are present.
+# With --coverage it also installs gcovr, which scripts/test.sh --coverage uses.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
 )
+if [ "${1:-}" = "--coverage" ]; then
+  packages+=(gcovr)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
