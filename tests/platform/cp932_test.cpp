@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -10,24 +9,14 @@ namespace {
 
 using std::string_view_literals::operator""sv;
 
-// "ソ" is 0x83 0x5C: its trail byte is '\\'. "表" is 0x95 0x5C, "能" 0x94 0x5C.
+// "ソ" is 0x83 0x5C: its trail byte is '\\'. ① is 0x87 0x40 (trail '@'), ／ 0x81 0x5E (trail '^').
 constexpr std::string_view kSo = "\x83\x5C"sv;
-constexpr std::string_view kA = "\x82\xA0"sv;          // あ
-constexpr std::string_view kFullSlash = "\x81\x5E"sv;  // ／ (trail '^')
-constexpr std::string_view kFullAt = "\x81\x97"sv;     // ＠
-constexpr std::string_view kCircled1 = "\x87\x40"sv;   // ① (trail '@')
-// Test names show texts as hex bytes.
-void PrintHex(std::string_view text, std::ostream* os) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    *os << '[';
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        *os << (i ? " " : "") << kDigits[b >> 4] << kDigits[b & 15];
-    }
-    *os << ']';
-}
-
-constexpr std::string_view kKanjiLast = "\xFC\x4B"sv;  // last IBM extension character
+constexpr std::string_view kA = "\x82\xA0"sv;  // あ
+const std::string kSoSlashX = std::string(kSo) + "/X";
+const std::string kCircledAt = "\x87\x40\x81\x97";  // ①＠
+const std::string kCallFullSlash =
+    "JA1ABC\x81\x5E"
+    "1";
 
 TEST(Cp932Classes, EveryByteHasTheDocumentedClasses) {
     for (int b = 0; b < 256; ++b) {
@@ -41,176 +30,108 @@ TEST(Cp932Classes, EveryByteHasTheDocumentedClasses) {
     }
 }
 
-struct CharLengthCase {
-    std::string_view text;
-    size_t pos;
-    size_t expected;
-};
-
-void PrintTo(const CharLengthCase& c, std::ostream* os) {
-    PrintHex(c.text, os);
-    *os << " at " << c.pos;
+TEST(Cp932CharLength, MeasuresTheCharacterAtPos) {
+    const struct {
+        std::string_view text;
+        size_t pos, expected;
+    } cases[] = {
+        {"A", 0, 1},          {kSo, 0, 2},          {kSo, 1, 1},  // a trail byte read on its own
+        {"\x83"sv, 0, 1},                                         // lead byte at the end
+        {"\x83\x7F"sv, 0, 1}, {"\x83\x20"sv, 0, 1},               // lead + illegal trail or space
+        {"\xB1\x40"sv, 0, 1},                                     // half-width katakana is single
+        {"\xFC\xFC"sv, 0, 2}, {"\xFD\x40"sv, 0, 1},               // 0xFD is no lead byte
+        {"AB"sv, 2, 0},       {""sv, 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cp932::CharLength(c.text, c.pos), c.expected) << c.pos << " of " << c.text;
+    }
 }
 
-class Cp932CharLength : public ::testing::TestWithParam<CharLengthCase> {};
-
-TEST_P(Cp932CharLength, MeasuresTheCharacterAtPos) {
-    const auto& c = GetParam();
-    EXPECT_EQ(cp932::CharLength(c.text, c.pos), c.expected);
+TEST(Cp932FindFirstOf, MatchesWholeCharactersOnly) {
+    constexpr auto npos = std::string_view::npos;
+    const struct {
+        std::string_view text, set;
+        size_t expected;
+    } cases[] = {
+        {kSoSlashX, "\\/", 2},  // the '\\' inside ソ does not count
+        {kSo, "\\", npos},
+        {kCircledAt, "@", npos},  // neither ① nor ＠ holds an '@'
+        {"\x81\x5E"sv, "^", npos},
+        {kCallFullSlash, "/\x81\x5E"sv, 6},          // a full-width delimiter
+        {kCallFullSlash, "\x81"sv, npos},            // its lead byte alone matches nothing
+        {"\x82\xA0\x83\x5C"sv, "\xA0\x83"sv, npos},  // no match across a character boundary
+        {"\x82\xA0\x83\x5C"sv, kSo, 2},
+        {"", "/", npos},
+        {"a/b", "", npos},
+        {"A\x83 B"sv, " ", 2},  // a broken lead byte is a character of its own
+        {"A\x83"sv, "\x83"sv, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cp932::FindFirstOf(c.text, c.set), c.expected) << c.text << " in " << c.set;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Cp932CharLength,
-    ::testing::Values(CharLengthCase{"A", 0, 1}, CharLengthCase{kSo, 0, 2},
-                      CharLengthCase{kSo, 1, 1},           // a trail byte read on its own
-                      CharLengthCase{"\x83"sv, 0, 1},      // lead byte at the end
-                      CharLengthCase{"\x83\x7F"sv, 0, 1},  // lead + illegal trail
-                      CharLengthCase{"\x83\x20"sv, 0, 1},  // lead + space
-                      CharLengthCase{"\xB1\x40"sv, 0, 1},  // half-width katakana is single
-                      CharLengthCase{"\xFC\xFC"sv, 0, 2},  // highest legal pair
-                      CharLengthCase{"\xFD\x40"sv, 0, 1},  // 0xFD is no lead byte
-                      CharLengthCase{"AB"sv, 2, 0},        // past the end
-                      CharLengthCase{""sv, 0, 0}));
-
-TEST(Cp932FindFirstOf, NeverMatchesATrailByte) {
-    // "ソ/" with delimiters "\\/": the '\\' inside ソ must not count.
-    const std::string text = std::string(kSo) + "/X";
-    EXPECT_EQ(cp932::FindFirstOf(text, "\\/"), 2u);
-    EXPECT_EQ(cp932::FindFirstOf(kSo, "\\"), std::string_view::npos);
-    // ① is 0x87 0x40 and ＠ 0x81 0x97: '@' is no match for either.
-    const std::string circled = std::string(kCircled1) + std::string(kFullAt);
-    EXPECT_EQ(cp932::FindFirstOf(circled, "@"), std::string_view::npos);
-    // ／ ends with '^'.
-    EXPECT_EQ(cp932::FindFirstOf(kFullSlash, "^"), std::string_view::npos);
-}
-
-TEST(Cp932FindFirstOf, FindsFullWidthDelimitersAsWholeCharacters) {
-    const std::string text = "JA1ABC" + std::string(kFullSlash) + "1";
-    EXPECT_EQ(cp932::FindFirstOf(text, std::string("/") + std::string(kFullSlash)), 6u);
-    // A set holding only the lead byte of ／ matches nothing.
-    EXPECT_EQ(cp932::FindFirstOf(text, "\x81"sv), std::string_view::npos);
-}
-
-TEST(Cp932FindFirstOf, DoesNotMatchAcrossCharacterBoundaries) {
-    // "あ" then "ソ": bytes 0x82 0xA0 0x83 0x5C. The pair 0xA0 0x83 is not a character.
-    const std::string text = std::string(kA) + std::string(kSo);
-    EXPECT_EQ(cp932::FindFirstOf(text, "\xA0\x83"sv), std::string_view::npos);
-    EXPECT_EQ(cp932::FindFirstOf(text, kSo), 2u);
-}
-
-TEST(Cp932FindFirstOf, EmptyTextOrSetFindsNothing) {
-    EXPECT_EQ(cp932::FindFirstOf("", "/"), std::string_view::npos);
-    EXPECT_EQ(cp932::FindFirstOf("a/b", ""), std::string_view::npos);
-}
-
-TEST(Cp932FindFirstOf, BrokenLeadByteIsASingleCharacter) {
-    // A lead byte followed by a space is taken as one byte, so the space is still found.
-    EXPECT_EQ(cp932::FindFirstOf("A\x83 B"sv, " "), 2u);
-    EXPECT_EQ(cp932::FindFirstOf("A\x83"sv, "\x83"sv), 1u);
-}
-
-TEST(Cp932RemoveCharacters, RemovesFullWidthSpecialsWhole) {
-    const std::string text = "10" + std::string(kCircled1) + "K" + std::string(kSo);
-    // Removing "@" must leave ① intact; removing ① removes both its bytes.
+TEST(Cp932RemoveCharacters, RemovesEveryOccurrenceOfWholeCharacters) {
+    const std::string text = "10\x87\x40K" + std::string(kSo);  // 10①Kソ
     EXPECT_EQ(cp932::RemoveCharacters(text, "@"), text);
-    EXPECT_EQ(cp932::RemoveCharacters(text, kCircled1), "10K" + std::string(kSo));
-    EXPECT_EQ(cp932::RemoveCharacters(text, "\\K"),
-              "10" + std::string(kCircled1) + std::string(kSo));
-    EXPECT_EQ(cp932::RemoveCharacters(text, std::string("kK") + std::string(kSo)),
-              "10" + std::string(kCircled1));
-}
-
-TEST(Cp932RemoveCharacters, EmptySetKeepsTheText) {
+    EXPECT_EQ(cp932::RemoveCharacters(text, "\x87\x40"), "10K" + std::string(kSo));
+    EXPECT_EQ(cp932::RemoveCharacters(text, "\\K"), "10\x87\x40" + std::string(kSo));
+    EXPECT_EQ(cp932::RemoveCharacters(text, "kK" + std::string(kSo)), "10\x87\x40");
+    EXPECT_EQ(cp932::RemoveCharacters("kK10wW", "kKwW"), "10");
     EXPECT_EQ(cp932::RemoveCharacters("abc", ""), "abc");
     EXPECT_EQ(cp932::RemoveCharacters("", "abc"), "");
 }
 
-TEST(Cp932RemoveCharacters, RemovesEveryOccurrence) {
-    EXPECT_EQ(cp932::RemoveCharacters("kK10wW", "kKwW"), "10");
+TEST(Cp932CharacterClasses, CollectsTheClassesOfTheText) {
+    const struct {
+        std::string_view text;
+        uint32_t expected;
+    } cases[] = {
+        {"", 0},
+        {"-/. ", 0},
+        {"123", 1},
+        {"JA1ABC", 3},
+        {"\xB1\xB2"sv, 4},  // ｱｲ
+        {kSo, 16},          // its trail '\\' is no punctuation of its own
+        {"\x82\x60"sv, 16},
+        {"\x82\x4F"sv, 16},  // full-width Ａ and ０ are neither letter nor digit
+        {"\x83\x41"sv, 16},
+        {"\x82\x4F"
+         "1"sv,
+         17},
+        {"\x83"sv, 0},
+        {"\x83 A"sv, 2},  // a broken lead byte has no class
+        {"\xFC\x4B"sv, 16},
+        {"A1\xB1\x82\xA0"sv, 23},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cp932::CharacterClassesOf(c.text), c.expected) << c.text;
+    }
 }
 
-struct ClassCase {
-    std::string_view text;
-    uint32_t expected;
-};
-
-void PrintTo(const ClassCase& c, std::ostream* os) {
-    PrintHex(c.text, os);
-}
-
-class Cp932CharacterClasses : public ::testing::TestWithParam<ClassCase> {};
-
-TEST_P(Cp932CharacterClasses, CollectsTheClassesOfTheText) {
-    EXPECT_EQ(cp932::CharacterClassesOf(GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Cp932CharacterClasses,
-    ::testing::Values(ClassCase{"", 0}, ClassCase{"-/. ", 0}, ClassCase{"123", 1},
-                      ClassCase{"JA1ABC", 3}, ClassCase{"\xB1\xB2"sv, 4},  // ｱｲ
-                      ClassCase{kSo, 16},  // ソ: its trail '\\' is no punctuation of its own
-                      ClassCase{"\x82\x60"sv, 16},  // Ａ (full-width A) is not a letter
-                      ClassCase{"\x82\x4F"sv, 16},  // ０ (full-width 0) is not a digit
-                      ClassCase{"\x81\x41"sv, 16},  // 、 (trail 'A')
-                      ClassCase{"\x83\x41"sv, 16},  // ア (trail 'A')
-                      ClassCase{"\x82\x4F"
-                                "1"sv,
-                                17},             // ０ then 1
-                      ClassCase{"\x83"sv, 0},    // lone lead byte: no class
-                      ClassCase{"\x83 A"sv, 2},  // broken pair: lead has no class
-                      ClassCase{kKanjiLast, 16}, ClassCase{"A1\xB1\x82\xA0"sv, 23}));
-
-TEST(Cp932CompareMultibyte, EqualTextsCompareEqual) {
-    EXPECT_EQ(cp932::CompareMultibyte("", ""), 0);
-    EXPECT_EQ(cp932::CompareMultibyte("JA1ABC", "JA1ABC"), 0);
-    EXPECT_EQ(cp932::CompareMultibyte(kSo, kSo), 0);
-}
-
-TEST(Cp932CompareMultibyte, PrefixSortsFirst) {
-    EXPECT_LT(cp932::CompareMultibyte("JA1", "JA1ABC"), 0);
-    EXPECT_GT(cp932::CompareMultibyte("JA1ABC", "JA1"), 0);
-    EXPECT_LT(cp932::CompareMultibyte("", "A"), 0);
-}
-
-TEST(Cp932CompareMultibyte, IsCaseSensitiveByByteValue) {
-    EXPECT_LT(cp932::CompareMultibyte("ABC", "abc"), 0);
-    EXPECT_GT(cp932::CompareMultibyte("b", "B"), 0);
-}
-
-TEST(Cp932CompareMultibyte, SingleByteSortsBeforeDoubleByte) {
-    // 0xDF (ﾟ, half-width) < 0x8140 (full-width space), though a bytewise compare says otherwise.
-    EXPECT_LT(cp932::CompareMultibyte("\xDF"sv, "\x81\x40"sv), 0);
-    EXPECT_GT(cp932::CompareMultibyte("\x81\x40"sv, "\xDF"sv), 0);
-    EXPECT_LT(cp932::CompareMultibyte("\xB1"sv, "\x82\xA0"sv), 0);
-    EXPECT_LT(cp932::CompareMultibyte("z", kA), 0);
-}
-
-TEST(Cp932CompareMultibyte, DoubleByteCharactersCompareByTheirCode) {
-    EXPECT_LT(cp932::CompareMultibyte("\x82\xA0"sv, "\x82\xA2"sv), 0);  // あ < い
-    EXPECT_LT(cp932::CompareMultibyte("\x88\x9F"sv, "\xE0\x40"sv), 0);
-    EXPECT_LT(cp932::CompareMultibyte("\x87\x40"sv, "\xFC\x4B"sv), 0);
-    // The trail byte decides within one lead byte: ソ (0x835C) > ア (0x8341).
-    EXPECT_GT(cp932::CompareMultibyte(kSo, "\x83\x41"sv), 0);
-}
-
-TEST(Cp932CompareMultibyte, ComparesCharacterByCharacterNotByteByByte) {
-    // "ソ" vs "\x83" + "Z": the second text is a broken lead (0x83) then 'Z' (0x5A).
-    // Character by character: 0x835C vs 0x83 -> the broken single byte is smaller.
-    EXPECT_GT(cp932::CompareMultibyte(kSo, "\x83Z"sv), 0);
-    // A-then-あ vs A-then-'~': 0x82A0 > 0x7E.
-    EXPECT_GT(cp932::CompareMultibyte("A\x82\xA0"sv, "A~"), 0);
-}
-
-TEST(Cp932CompareMultibyte, IsAntisymmetric) {
-    const std::string_view texts[] = {"", "A",           "a",       "\xB1"sv, kSo,
-                                      kA, "A\x82\xA0"sv, "\x83Z"sv, "JA1",    "JA1ABC"};
-    for (const auto a : texts) {
-        for (const auto b : texts) {
-            const int ab = cp932::CompareMultibyte(a, b);
-            const int ba = cp932::CompareMultibyte(b, a);
-            EXPECT_EQ(ab<0, ba> 0);
-            EXPECT_EQ(ab == 0, a == b);
-        }
+TEST(Cp932CompareMultibyte, OrdersCharacterByCharacterByCode) {
+    const struct {
+        std::string_view a, b;
+        int sign;
+    } cases[] = {
+        {"", "", 0},
+        {kSo, kSo, 0},
+        {"JA1", "JA1ABC", -1},  // a prefix sorts first
+        {"", "A", -1},
+        {"ABC", "abc", -1},            // by byte value, case sensitive
+        {"\xDF"sv, "\x81\x40"sv, -1},  // single byte before double byte, unlike a bytewise compare
+        {"z", kA, -1},
+        {"\x82\xA0"sv, "\x82\xA2"sv, -1},  // あ < い
+        {"\x87\x40"sv, "\xFC\x4B"sv, -1},
+        {kSo, "\x83\x41"sv, 1},  // the trail byte decides within one lead byte
+        {kSo, "\x83Z"sv, 1},     // 0x835C against a broken 0x83 then 'Z'
+        {"A\x82\xA0"sv, "A~", 1},
+    };
+    for (const auto& c : cases) {
+        const int result = cp932::CompareMultibyte(c.a, c.b);
+        EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " vs " << c.b;
+        const int reverse = cp932::CompareMultibyte(c.b, c.a);
+        EXPECT_EQ((reverse > 0) - (reverse < 0), -c.sign) << c.b << " vs " << c.a;
     }
 }
 

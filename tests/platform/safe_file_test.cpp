@@ -54,21 +54,17 @@ protected:
     fs::path dir_;
 };
 
-TEST_F(SafeFile, WritesANewFileWithAllByteValues) {
+TEST_F(SafeFile, WritesANewFileWithAllByteValuesAndTheUsualPermissions) {
     std::string bytes;
     for (int i = 0; i < 256 * 3; ++i) {
         bytes.push_back(static_cast<char>(i));
     }
     std::string reason;
+    const mode_t mask = ::umask(022);
     ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), bytes, &reason)) << reason;
+    ::umask(mask);
     EXPECT_EQ(Get(Path("a.qmk")), bytes);
     EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
-}
-
-TEST_F(SafeFile, NewFileGetsTheUsualPermissions) {
-    const mode_t mask = ::umask(022);
-    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "x"));
-    ::umask(mask);
     struct stat info {};
     ASSERT_EQ(::stat(Path("a.qmk").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);  // not the 0600 of a typical temporary file
@@ -180,34 +176,20 @@ TEST_F(SafeFile, RelativePathWritesIntoTheCurrentFolder) {
     EXPECT_EQ(Listing(), std::vector<std::string>{"rel.qmk"});
 }
 
-TEST_F(SafeFile, ReadingAMissingFileNamesTheCause) {
+TEST_F(SafeFile, ReadingFailsWithTheCauseAndGivesNoStaleBytes) {
+    Put(Path("a.qmk"), std::string(11, 'x'));
+    Put(Path("e.qmk"), "");
     std::string bytes = "stale";
     std::string reason;
     EXPECT_FALSE(safe_file::ReadWholeFile(Path("none.qmk"), bytes, &reason));
     EXPECT_TRUE(bytes.empty());
     EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
-}
-
-TEST_F(SafeFile, ReadingAFolderFails) {
-    std::string bytes;
-    std::string reason;
     EXPECT_FALSE(safe_file::ReadWholeFile(dir_.string(), bytes, &reason));
     EXPECT_NE(reason.find("not a regular file"), std::string::npos) << reason;
-}
-
-TEST_F(SafeFile, ReadingRespectsTheSizeLimit) {
-    Put(Path("a.qmk"), std::string(11, 'x'));
-    std::string bytes;
-    std::string reason;
     EXPECT_FALSE(safe_file::ReadWholeFile(Path("a.qmk"), bytes, &reason, 10));
     EXPECT_NE(reason.find("too large"), std::string::npos) << reason;
     EXPECT_TRUE(safe_file::ReadWholeFile(Path("a.qmk"), bytes, &reason, 11));
     EXPECT_EQ(bytes.size(), 11u);
-}
-
-TEST_F(SafeFile, ReadingAnEmptyFileGivesNoBytes) {
-    Put(Path("e.qmk"), "");
-    std::string bytes = "stale";
     EXPECT_TRUE(safe_file::ReadWholeFile(Path("e.qmk"), bytes));
     EXPECT_TRUE(bytes.empty());
 }

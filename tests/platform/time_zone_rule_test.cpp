@@ -6,7 +6,6 @@
 #include <ctime>
 #include <limits>
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace {
@@ -26,50 +25,43 @@ CalendarTime Fields(int64_t year, int month, int day, int hour = 0, int minute =
     return t;
 }
 
-struct UtcCase {
-    int64_t seconds;
-    int64_t year;
-    int month, day, hour, minute, second, weekday, yearday;
-};
-
-void PrintTo(const UtcCase& c, std::ostream* os) {
-    *os << c.seconds;
+TEST(UtcCalendar, SplitsAndJoinsKnownMoments) {
+    const struct {
+        int64_t seconds;
+        int64_t year;
+        int month, day, hour, minute, second, weekday, yearday;
+    } cases[] = {
+        {0, 1970, 1, 1, 0, 0, 0, 4, 0},
+        {-1, 1969, 12, 31, 23, 59, 59, 3, 364},
+        {951782400, 2000, 2, 29, 0, 0, 0, 2, 59},
+        {2147483647, 2038, 1, 19, 3, 14, 7, 2, 18},
+        {2147483648, 2038, 1, 19, 3, 14, 8, 2, 18},
+        {-2147483648LL, 1901, 12, 13, 20, 45, 52, 5, 346},
+        {4102444800, 2100, 1, 1, 0, 0, 0, 5, 0},
+        {4107456000, 2100, 2, 28, 0, 0, 0, 0, 58},  // 2100 is no leap year
+        {4107542400, 2100, 3, 1, 0, 0, 0, 1, 59},
+        {253402300799, 9999, 12, 31, 23, 59, 59, 5, 364},
+        {-62135596800, 1, 1, 1, 0, 0, 0, 1, 0},
+        {-62167219200, 0, 1, 1, 0, 0, 0, 6, 0},
+        {kMax, 292277026596, 12, 4, 15, 30, 7, 0, 338},
+        {kMin, -292277022657, 1, 27, 8, 29, 52, 0, 26},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.seconds);
+        const CalendarTime t = CTimeZoneRule::Utc().ToCalendarTime(c.seconds);
+        EXPECT_EQ(t.year, c.year);
+        EXPECT_EQ(t.month, c.month);
+        EXPECT_EQ(t.day, c.day);
+        EXPECT_EQ(t.hour, c.hour);
+        EXPECT_EQ(t.minute, c.minute);
+        EXPECT_EQ(t.second, c.second);
+        EXPECT_EQ(t.weekday, c.weekday);
+        EXPECT_EQ(t.yearday, c.yearday);
+        EXPECT_FALSE(t.is_daylight);
+        EXPECT_EQ(t.utc_offset, 0);
+        EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), c.seconds);
+    }
 }
-
-class UtcCalendar : public ::testing::TestWithParam<UtcCase> {};
-
-TEST_P(UtcCalendar, SplitsAndJoinsKnownMoments) {
-    const UtcCase& c = GetParam();
-    const CalendarTime t = CTimeZoneRule::Utc().ToCalendarTime(c.seconds);
-    EXPECT_EQ(t.year, c.year);
-    EXPECT_EQ(t.month, c.month);
-    EXPECT_EQ(t.day, c.day);
-    EXPECT_EQ(t.hour, c.hour);
-    EXPECT_EQ(t.minute, c.minute);
-    EXPECT_EQ(t.second, c.second);
-    EXPECT_EQ(t.weekday, c.weekday);
-    EXPECT_EQ(t.yearday, c.yearday);
-    EXPECT_FALSE(t.is_daylight);
-    EXPECT_EQ(t.utc_offset, 0);
-    EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), c.seconds);
-}
-
-INSTANTIATE_TEST_SUITE_P(Moments, UtcCalendar,
-                         ::testing::Values(UtcCase{0, 1970, 1, 1, 0, 0, 0, 4, 0},
-                                           UtcCase{-1, 1969, 12, 31, 23, 59, 59, 3, 364},
-                                           UtcCase{951782400, 2000, 2, 29, 0, 0, 0, 2, 59},
-                                           UtcCase{2147483647, 2038, 1, 19, 3, 14, 7, 2, 18},
-                                           UtcCase{2147483648, 2038, 1, 19, 3, 14, 8, 2, 18},
-                                           UtcCase{-2147483648LL, 1901, 12, 13, 20, 45, 52, 5, 346},
-                                           UtcCase{4102444800, 2100, 1, 1, 0, 0, 0, 5, 0},
-                                           UtcCase{4107456000, 2100, 2, 28, 0, 0, 0, 0,
-                                                   58},  // 2100 is no leap year
-                                           UtcCase{4107542400, 2100, 3, 1, 0, 0, 0, 1, 59},
-                                           UtcCase{253402300799, 9999, 12, 31, 23, 59, 59, 5, 364},
-                                           UtcCase{-62135596800, 1, 1, 1, 0, 0, 0, 1, 0},
-                                           UtcCase{-62167219200, 0, 1, 1, 0, 0, 0, 6, 0},
-                                           UtcCase{kMax, 292277026596, 12, 4, 15, 30, 7, 0, 338},
-                                           UtcCase{kMin, -292277022657, 1, 27, 8, 29, 52, 0, 26}));
 
 // glibc's gmtime_r is an independent calendar: the two must agree wherever it works.
 TEST(UtcCalendar, AgreesWithTheCLibraryOverAWideRange) {
@@ -99,14 +91,6 @@ TEST(UtcCalendar, AgreesWithTheCLibraryOverAWideRange) {
         ASSERT_EQ(c.weekday, tm.tm_wday) << seconds;
         ASSERT_EQ(c.yearday, tm.tm_yday) << seconds;
         ASSERT_EQ(rule.ToSeconds(c), seconds);
-    }
-}
-
-TEST(UtcCalendar, ExtremeTimesRoundTrip) {
-    const auto rule = CTimeZoneRule::Utc();
-    for (const int64_t t : {kMin, kMin + 1, kMin + 86399, kMax - 86399, kMax - 1, kMax,
-                            int64_t{1} << 62, -(int64_t{1} << 62)}) {
-        EXPECT_EQ(rule.ToSeconds(rule.ToCalendarTime(t)), t) << t;
     }
 }
 
@@ -177,16 +161,6 @@ TEST(UtcCalendar, EnteredFieldsCarryOverLikeTheCalendar) {
     }
 }
 
-TEST(UtcCalendar, WeekdayAndYeardayOfTheEntryAreIgnored) {
-    CalendarTime t = Fields(2024, 3, 5, 7, 8, 9);
-    const auto expected = CTimeZoneRule::Utc().ToSeconds(t);
-    t.weekday = 6;
-    t.yearday = 300;
-    t.is_daylight = true;
-    t.utc_offset = 3600;
-    EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), expected);
-}
-
 // Runs a test under a fixed TZ and puts the process's TZ back afterwards. POSIX zone strings
 // need no zone database.
 class LocalRule : public ::testing::Test {
@@ -224,13 +198,12 @@ TEST_F(LocalRule, JapanTimeIsNineHoursAhead) {
     EXPECT_EQ(t.utc_offset, 9 * 3600);
     EXPECT_FALSE(t.is_daylight);
     EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 9)), 0);
+    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 8, 59, 59)), -1);
     EXPECT_EQ(rule.StandardName(), "JST");
     EXPECT_EQ(rule.DaylightName(), "");
-}
-
-TEST_F(LocalRule, LocalMinusOneSecondIsAValidMoment) {
-    UseZone("JST-9");
-    EXPECT_EQ(CTimeZoneRule::Local().ToSeconds(Fields(1970, 1, 1, 8, 59, 59)), -1);
+    // The UTC rule ignores the local zone.
+    ExpectSameClock(CTimeZoneRule::Utc().ToCalendarTime(0), Fields(1970, 1, 1));
+    EXPECT_EQ(CTimeZoneRule::Utc().StandardName(), "UTC");
 }
 
 TEST_F(LocalRule, TimesFarFromTodayFollowTheZoneOffset) {
@@ -286,11 +259,7 @@ TEST_F(LocalRule, DaylightSavingTimeIsReported) {
 
     EXPECT_EQ(rule.StandardName(), "EST");
     EXPECT_EQ(rule.DaylightName(), "EDT");
-}
 
-TEST_F(LocalRule, DaylightSavingChangesStillGiveAMoment) {
-    UseZone("EST5EDT,M3.2.0,M11.1.0");
-    const auto rule = CTimeZoneRule::Local();
     // 02:30 does not exist on 10 March 2024; 01:30 exists twice on 3 November.
     const auto gap = rule.ToSeconds(Fields(2024, 3, 10, 2, 30));
     ASSERT_TRUE(gap.has_value());
@@ -301,24 +270,11 @@ TEST_F(LocalRule, DaylightSavingChangesStillGiveAMoment) {
     const CalendarTime back = rule.ToCalendarTime(*twice);
     EXPECT_EQ(back.hour, 1);
     EXPECT_EQ(back.minute, 30);
-}
-
-TEST_F(LocalRule, FarFutureKeepsTheDaylightRule) {
-    UseZone("EST5EDT,M3.2.0,M11.1.0");
-    const auto rule = CTimeZoneRule::Local();
-    const auto t = rule.ToSeconds(Fields(3000, 7, 1, 12));
-    ASSERT_TRUE(t.has_value());
-    const CalendarTime c = rule.ToCalendarTime(*t);
-    EXPECT_TRUE(c.is_daylight);
-    ExpectSameClock(c, Fields(3000, 7, 1, 12));
-}
-
-TEST_F(LocalRule, UtcRuleIgnoresTheLocalZone) {
-    UseZone("JST-9");
-    const auto rule = CTimeZoneRule::Utc();
-    ExpectSameClock(rule.ToCalendarTime(0), Fields(1970, 1, 1));
-    EXPECT_EQ(rule.StandardName(), "UTC");
-    EXPECT_EQ(rule.DaylightName(), "");
+    // Far in the future the rule still applies.
+    const auto far = rule.ToSeconds(Fields(3000, 7, 1, 12));
+    ASSERT_TRUE(far.has_value());
+    EXPECT_TRUE(rule.ToCalendarTime(*far).is_daylight);
+    ExpectSameClock(rule.ToCalendarTime(*far), Fields(3000, 7, 1, 12));
 }
 
 TEST(TimeZoneRule, DisplaySwitchPicksTheRule) {
@@ -326,16 +282,6 @@ TEST(TimeZoneRule, DisplaySwitchPicksTheRule) {
     EXPECT_EQ(CTimeZoneRule::ForDisplay(false), CTimeZoneRule::Local());
     EXPECT_TRUE(CTimeZoneRule::Utc().IsUtc());
     EXPECT_NE(CTimeZoneRule::Utc(), CTimeZoneRule::Local());
-}
-
-TEST(TimeZoneRule, LocalRoundTripsInTheProcessZone) {
-    // Whatever zone the machine has: whole hours of a day in January of several years.
-    const auto rule = CTimeZoneRule::Local();
-    for (const int64_t year : {1900, 1969, 1970, 2000, 2038, 2100, 10000}) {
-        const auto t = rule.ToSeconds(Fields(year, 1, 15, 12));
-        ASSERT_TRUE(t.has_value());
-        ExpectSameClock(rule.ToCalendarTime(*t), Fields(year, 1, 15, 12));
-    }
 }
 
 TEST(TimeZoneRule, CurrentTimeIsTheSystemClock) {
