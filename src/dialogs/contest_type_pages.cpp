@@ -4,6 +4,7 @@
 
 #include "dialogs/operator.h"
 #include "dialogs/parameter_attribute_dialog.h"
+#include "dialogs/range_message.h"
 #include "model/band_data.h"
 #include "model/contest.h"
 #include "platform/cp932_convert.h"
@@ -45,9 +46,8 @@ bool CheckRange(IOperator& op, int value, int lower, int upper) {
     if (value >= lower && value <= upper) {
         return true;
     }
-    op.ShowMessage(std::to_string(lower) + J(" から ") + std::to_string(upper) +
-                       J(" までの整数を入力してください。"),
-                   J("クイルマーク"), message_box::kOk | message_box::kIconExclamation);
+    op.ShowMessage(RangeMessage(lower, upper), RangeMessageCaption(),
+                   message_box::kOk | message_box::kIconExclamation);
     return false;
 }
 

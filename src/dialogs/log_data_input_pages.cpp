@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "dialogs/range_message.h"
 #include "platform/cp932_convert.h"
 #include "platform/time_zone_rule.h"
 #include "settings/quillmark_system.h"
@@ -20,10 +21,7 @@ LogDataInputCheck Warning(std::string_view utf8_text, int focus) {
 
 // The range message the toolkit's data exchange shows for a number outside its range.
 LogDataInputCheck RangeWarning(int minimum, int maximum, int focus) {
-    return {false, J("クイルマーク"),
-            std::to_string(minimum) + J(" から ") + std::to_string(maximum) +
-                J(" までの整数を入力してください。"),
-            focus};
+    return {false, RangeMessageCaption(), RangeMessage(minimum, maximum), focus};
 }
 
 // What the edits show for an item: empty for an item that holds nothing.
