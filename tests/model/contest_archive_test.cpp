@@ -83,22 +83,6 @@ TEST(ContestArchive, FirstBandCarriesTheClassNameAndLaterBandsTheClassIndex) {
     EXPECT_EQ(LoadContest(expected.str()), contest);
 }
 
-TEST(ContestArchive, AStringOf255BytesTakesTheLongPrefix) {
-    auto contest = model_test::Contest();
-    ASSERT_TRUE(contest.SetContestName(std::string(255, 'N')));
-    const std::string bytes = model_test::Store(contest);
-    ASSERT_GT(bytes.size(), 4u + 3u + 255u);
-    EXPECT_EQ(bytes.substr(4, 3), std::string("\xFF\xFF\x00", 3));
-    EXPECT_EQ(bytes.substr(7, 255), std::string(255, 'N'));
-    EXPECT_EQ(LoadContest(bytes), contest);
-}
-
-TEST(ContestArchive, AStringOf254BytesKeepsTheShortPrefix) {
-    auto contest = model_test::Contest();
-    ASSERT_TRUE(contest.SetContestName(std::string(254, 'N')));
-    EXPECT_EQ(model_test::Store(contest).substr(4, 1), "\xFE");
-}
-
 CQuillmarkData_MainData FullContest() {
     auto contest = model_test::Contest();
     contest.SetCategoryCode("XMA");
@@ -130,14 +114,6 @@ TEST(ContestArchive, RoundTripGivesAnEqualContestAndIdenticalBytes) {
     EXPECT_EQ(model_test::Store(loaded), bytes);
 }
 
-TEST(ContestArchive, AnInvalidContestRoundTrips) {
-    CQuillmarkData_MainData contest;
-    const std::string bytes = model_test::Store(contest);
-    const auto loaded = LoadContest(bytes);
-    EXPECT_FALSE(loaded.IsValid());
-    EXPECT_EQ(model_test::Store(const_cast<CQuillmarkData_MainData&>(loaded)), bytes);
-}
-
 TEST(ContestArchive, LoadingReplacesWhatWasThere) {
     auto target = FullContest();
     auto empty = model_test::Contest();
@@ -157,43 +133,38 @@ TEST(ContestArchive, ValuesAreTakenAsStored) {
     EXPECT_EQ(loaded.GetActiveBand(), nullptr);
 }
 
-TEST(ContestArchive, ANullBandIsRefused) {
-    Bytes bytes = ContestHead();
-    bytes.U16(1).U16(0).I32(-1);
-    // Pad so that the count check passes and the tag itself is what fails.
-    bytes.Text(std::string(64, '\0'));
-    EXPECT_EQ(LoadFailure(bytes.str()), CArchiveException::badClass);
-}
-
-TEST(ContestArchive, ARepeatedBandObjectIsRefused) {
-    // The second band refers back to the first object (index 2) instead of a new one.
-    Bytes bytes = ContestHead();
-    bytes.U16(2);
-    BandBody(FirstBandTag(bytes), 7);
-    bytes.U16(0x0002).I32(0).Text(std::string(64, '\0'));
-    EXPECT_EQ(LoadFailure(bytes.str()), CArchiveException::badIndex);
-}
-
-TEST(ContestArchive, AnotherClassIsRefused) {
-    Bytes bytes = ContestHead();
-    bytes.U16(1);
-    BandBody(FirstBandTag(bytes, "CQuillmarkData_MainData"), 7);
-    bytes.I32(0);
-    EXPECT_EQ(LoadFailure(bytes.str()), CArchiveException::badClass);
-}
-
-TEST(ContestArchive, AnotherSchemaIsRefused) {
-    Bytes bytes = ContestHead();
-    bytes.U16(1);
-    BandBody(FirstBandTag(bytes, kBandClass, 2), 7);
-    bytes.I32(0);
-    EXPECT_EQ(LoadFailure(bytes.str()), CArchiveException::badSchema);
-}
-
-TEST(ContestArchive, AHostileBandCountFailsBeforeAllocating) {
-    Bytes bytes = ContestHead();
-    bytes.U16(0xFFFF).I32(0x7FFFFFFF).I32(-1);
-    EXPECT_EQ(LoadFailure(bytes.str()), CArchiveException::endOfFile);
+TEST(ContestArchive, BadBandListsAreRefusedWithTheirCause) {
+    const auto bands = [](auto add) {
+        Bytes bytes = ContestHead();
+        add(bytes);
+        return bytes.str();
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+        CArchiveException::Cause cause;
+    } cases[] = {
+        // Padded so that the count check passes and the tag itself is what fails.
+        {"null band", bands([](Bytes& b) { b.U16(1).U16(0).I32(-1).Text(std::string(64, '\0')); }),
+         CArchiveException::badClass},
+        // The second band refers back to the first object (index 2) instead of a new one.
+        {"repeated band object", bands([](Bytes& b) {
+             BandBody(FirstBandTag(b.U16(2)), 7).U16(0x0002).I32(0).Text(std::string(64, '\0'));
+         }),
+         CArchiveException::badIndex},
+        {"another class", bands([](Bytes& b) {
+             BandBody(FirstBandTag(b.U16(1), "CQuillmarkData_MainData"), 7).I32(0);
+         }),
+         CArchiveException::badClass},
+        {"another schema",
+         bands([](Bytes& b) { BandBody(FirstBandTag(b.U16(1), kBandClass, 2), 7).I32(0); }),
+         CArchiveException::badSchema},
+        {"hostile band count", bands([](Bytes& b) { b.U16(0xFFFF).I32(0x7FFFFFFF).I32(-1); }),
+         CArchiveException::endOfFile},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LoadFailure(c.bytes), c.cause) << c.what;
+    }
 }
 
 TEST(ContestArchive, EveryTruncationFailsCleanly) {
@@ -214,7 +185,7 @@ TEST(ContestArchive, FlippedBytesNeverCrash) {
         seed = seed * 1103515245u + 12345u;
         return seed >> 8;
     };
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < 1000; ++round) {
         std::string damaged = bytes;
         for (int flips = 1 + static_cast<int>(next() % 4); flips > 0; --flips) {
             damaged[next() % damaged.size()] = static_cast<char>(next() & 0xFF);

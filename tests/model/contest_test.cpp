@@ -35,35 +35,14 @@ CQuillmarkData_MainData ContestWithBands(std::initializer_list<double> mhz) {
 TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
     CQuillmarkData_MainData contest;
     EXPECT_FALSE(contest.SetContestName("X"));
-    EXPECT_FALSE(contest.SetCategoryCode("X"));
     EXPECT_FALSE(contest.SetStartTime(1));
-    EXPECT_EQ(contest.GetStartTime(), -2);
-    EXPECT_EQ(contest.GetContestName(), "");
-
     const auto format = model_test::CallSignFormat();
     ASSERT_TRUE(contest.SetContest("ALL JA", 100, 200, model_test::CallSign("JA1ZZZ", format),
                                    format, model_test::ContestNumberFormat()));
     EXPECT_FALSE(contest.SetContest("OTHER", 1, 2, model_test::CallSign("JA1ZZZ", format), format,
                                     model_test::ContestNumberFormat()));
     EXPECT_EQ(contest.GetContestName(), "ALL JA");
-    EXPECT_EQ(contest.GetCategoryCode(), "");
-    EXPECT_TRUE(contest.SetCategoryCode("XMA"));
-    EXPECT_TRUE(contest.SetCategoryName("Multi"));
-    EXPECT_TRUE(contest.SetEndTime(300));
-    EXPECT_EQ(contest.GetEndTime(), 300);
-    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
-}
-
-TEST(MainData, SetContestKeepsItemsAndFormatsAsGiven) {
-    CQuillmarkData_MainData contest;
-    ASSERT_TRUE(contest.SetContest("X", 1, 2, CQuillmarkData_CallSignItem(),
-                                   CQuillmarkData_CallSignType(),
-                                   model_test::ContestNumberFormat()));
-    EXPECT_FALSE(contest.GetOwnCallSign().IsValid());
-    EXPECT_FALSE(contest.GetCallSignType().IsValid());
-    // The setters, however, require valid arguments.
     EXPECT_FALSE(contest.SetOwnCallSign(CQuillmarkData_CallSignItem()));
-    EXPECT_FALSE(contest.SetCallSignType(CQuillmarkData_CallSignType()));
     EXPECT_FALSE(contest.SetContestNumberType(CQuillmarkData_ContestNumberType()));
 }
 
@@ -113,58 +92,36 @@ TEST(BandList, ActiveBandBySelectionAndIndex) {
     EXPECT_EQ(contest.GetBandCount(), 2);
 }
 
-struct RemovalCase {
-    const char* name;
-    int bands;
-    int active;
-    int removed;
-    int active_after;
-};
-
-class ActiveAfterRemoval : public testing::TestWithParam<RemovalCase> {};
-
 // Each removal path (delete and detach, by band and by index) follows the same rule.
-TEST_P(ActiveAfterRemoval, FollowsTheRule) {
-    const RemovalCase& c = GetParam();
-    for (int way = 0; way < 4; ++way) {
-        auto contest = model_test::Contest();
-        for (int i = 0; i < c.bands; ++i) {
-            contest.AddBand(Band(7 * (i + 1), 6));
+TEST(BandList, ActiveBandAfterARemovalFollowsTheRule) {
+    const struct {
+        int bands, active, removed, active_after;
+    } cases[] = {
+        {3, 1, 1, 0},  {3, 1, 2, 1},   {3, 0, 0, 0},   {3, 2, 0, 1},
+        {1, 0, 0, -1}, {3, -1, 1, -1}, {3, -1, 0, -1},
+    };
+    for (const auto& c : cases) {
+        for (int way = 0; way < 4; ++way) {
+            SCOPED_TRACE(testing::Message() << c.bands << " bands, active " << c.active
+                                            << ", removed " << c.removed << ", way " << way);
+            auto contest = model_test::Contest();
+            for (int i = 0; i < c.bands; ++i) {
+                contest.AddBand(Band(7 * (i + 1), 6));
+            }
+            if (c.active >= 0) {
+                ASSERT_TRUE(contest.SetActiveBandAt(c.active));
+            }
+            const CQuillmarkData_BandItem band = contest.GetBandAt(c.removed)->GetBand();
+            const bool removed = way == 0   ? contest.DeleteBandAt(c.removed)
+                                 : way == 1 ? contest.DeleteBand(band)
+                                 : way == 2 ? contest.DetachBandAt(c.removed) != nullptr
+                                            : contest.DetachBand(band) != nullptr;
+            ASSERT_TRUE(removed);
+            EXPECT_EQ(contest.GetBandCount(), c.bands - 1);
+            EXPECT_EQ(contest.GetActiveBandIndex(), c.active_after);
         }
-        if (c.active >= 0) {
-            ASSERT_TRUE(contest.SetActiveBandAt(c.active));
-        }
-        const CQuillmarkData_BandItem band = contest.GetBandAt(c.removed)->GetBand();
-        switch (way) {
-            case 0:
-                ASSERT_TRUE(contest.DeleteBandAt(c.removed));
-                break;
-            case 1:
-                ASSERT_TRUE(contest.DeleteBand(band));
-                break;
-            case 2:
-                ASSERT_NE(contest.DetachBandAt(c.removed), nullptr);
-                break;
-            case 3:
-                ASSERT_NE(contest.DetachBand(band), nullptr);
-                break;
-        }
-        EXPECT_EQ(contest.GetBandCount(), c.bands - 1);
-        EXPECT_EQ(contest.GetActiveBandIndex(), c.active_after) << "way " << way;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ActiveAfterRemoval,
-                         testing::Values(RemovalCase{"RemoveActiveMiddle", 3, 1, 1, 0},
-                                         RemovalCase{"RemoveAfterActive", 3, 1, 2, 1},
-                                         RemovalCase{"RemoveFirstWhileFirstActive", 3, 0, 0, 0},
-                                         RemovalCase{"RemoveBeforeActive", 3, 2, 0, 1},
-                                         RemovalCase{"RemoveOnlyBand", 1, 0, 0, -1},
-                                         RemovalCase{"NoActiveStaysNone", 3, -1, 1, -1},
-                                         RemovalCase{"NoActiveRemoveFirst", 3, -1, 0, -1}),
-                         [](const testing::TestParamInfo<RemovalCase>& info) {
-                             return std::string(info.param.name);
-                         });
 
 TEST(BandList, DetachedBandKeepsItsEntriesAndBelongsToTheCaller) {
     auto contest = ContestWithBands({7, 14});
@@ -175,11 +132,7 @@ TEST(BandList, DetachedBandKeepsItsEntriesAndBelongsToTheCaller) {
     EXPECT_EQ(contest.GetBandCount(), 1);
     EXPECT_EQ(contest.DetachBandAt(5), nullptr);
     EXPECT_FALSE(contest.DeleteBand(Band(14, 6)));
-}
-
-TEST(BandList, DeleteAllBandsClearsTheActiveBand) {
-    auto contest = ContestWithBands({7, 14});
-    contest.SetActiveBandAt(1);
+    contest.SetActiveBandAt(0);
     contest.DeleteAllBands();
     EXPECT_EQ(contest.GetBandCount(), 0);
     EXPECT_EQ(contest.GetActiveBandIndex(), -1);
@@ -213,22 +166,6 @@ TEST(BandList, SortBandsOrdersByFrequencyAndKeepsTheActiveBand) {
     EXPECT_EQ(contest.GetActiveBand()->GetBand(), Band(7, 6));
 }
 
-TEST(BandList, SortBandsWithoutAnActiveBandLeavesNone) {
-    auto contest = ContestWithBands({14, 7});
-    contest.SortBands();
-    EXPECT_EQ(BandsInMhz(contest), (std::vector<double>{7, 14}));
-    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
-}
-
-TEST(Totals, MinusOneWhenNotValid) {
-    const CQuillmarkData_MainData contest;
-    EXPECT_EQ(contest.GetTotalEntryCount(), -1);
-    EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
-    EXPECT_EQ(contest.GetTotalPoints(), -1);
-    EXPECT_EQ(contest.GetScore(), -1);
-    EXPECT_EQ(contest.GetTotalEntryAt(0), nullptr);
-}
-
 TEST(Totals, CountAcrossBandsInBandOrder) {
     auto contest = ContestWithBands({7, 14});
     auto* seven = contest.GetBandAt(0);
@@ -254,20 +191,6 @@ TEST(Totals, WithoutAMultiplierTheScoreIsThePoints) {
     contest.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12", 4));
     EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
     EXPECT_EQ(contest.GetScore(), 4);
-}
-
-TEST(Totals, ScoreBeyondThirtyTwoBits) {
-    // 500 multipliers worth 30,000 points each: 15,000,000 points x 500.
-    auto contest = ContestWithBands({7});
-    auto* band = contest.GetBandAt(0);
-    for (int i = 0; i < 500; ++i) {
-        auto entry = Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), 30000);
-        band->AddEntry(entry);
-    }
-    contest.RebuildAll(6);
-    EXPECT_EQ(contest.GetTotalPoints(), 15000000);
-    EXPECT_EQ(contest.GetTotalMultiplierCount(), 500);
-    EXPECT_EQ(contest.GetScore(), int64_t{7500000000});
 }
 
 TEST(Totals, ScoreSaturatesInsteadOfOverflowing) {
@@ -313,16 +236,6 @@ TEST(Contest, EqualityNoticesEachField) {
     for (size_t i = 0; i < changed.size(); ++i) {
         EXPECT_FALSE(changed[i] == base) << i;
     }
-}
-
-TEST(Contest, DeleteContentsClearsEverything) {
-    auto contest = ContestWithBands({7});
-    contest.SetActiveBandAt(0);
-    contest.DeleteContents();
-    EXPECT_FALSE(contest.IsValid());
-    EXPECT_EQ(contest.GetBandCount(), 0);
-    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
-    EXPECT_EQ(contest, CQuillmarkData_MainData());
 }
 
 TEST(Import, AppendsCopiesOfTheOtherBandsAndKeepsTheActiveBand) {

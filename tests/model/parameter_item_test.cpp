@@ -28,57 +28,53 @@ CQuillmarkData_CallSignType Anything(int count) {
     return format;
 }
 
-struct SplitCase {
-    const char* name;
-    std::string text;
-    std::string delimiters;
-    int count;  // 0: default call sign format with 2 parameters
-    bool accepted;
-    Parts parts;
-};
+TEST(CallSignItem, SetTextValidatesAndSplits) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string delimiters;
+        int count;  // 0: default call sign format with 2 parameters
+        bool accepted;
+        Parts parts;
+    } cases[] = {
 
-class CallSignSetText : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(CallSignSetText, ValidatesAndSplits) {
-    const SplitCase& c = GetParam();
-    const auto format = c.count == 0 ? model_test::CallSignFormat(2) : Anything(c.count);
-    CQuillmarkData_CallSignItem item;
-    EXPECT_EQ(item.SetText(c.text, c.delimiters, format), c.accepted);
-    EXPECT_EQ(item.IsValid(), c.accepted);
-    EXPECT_EQ(item.GetParts(), c.accepted ? c.parts : Parts{});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CallSignSetText,
-    testing::Values(
-        SplitCase{"MissingOptionalPartIsEmpty", "JA1ABC", "/", 0, true, {"JA1ABC", ""}},
-        SplitCase{"TwoParts", "JA1ABC/1", "/", 0, true, {"JA1ABC", "1"}},
-        SplitCase{"LongerThanMaxTotal", "JA1ABC/12", "/", 0, false, {}},
-        SplitCase{"FirstPartBelowItsMin", "JA1/1", "/", 0, false, {}},
-        SplitCase{"BelowMinTotal", "JA1A", "/", 0, false, {}},
-        SplitCase{"AnyDelimiterOfTheSet", "JA1ABC.1", "/,.", 0, true, {"JA1ABC", "1"}},
-        SplitCase{"TrailingDelimiterGivesEmptyLastPart", "JA1ABC/", "/", 0, true, {"JA1ABC", ""}},
-        SplitCase{"LetterInDigitsOnlyPart", "JA1ABC/P", "/", 0, false, {}},
-        SplitCase{"PunctuationHasNoClass", "JA-ABC", "/", 0, true, {"JA-ABC", ""}},
-        SplitCase{"KatakanaNotAllowed", "JA1AB\xb1", "/", 0, false, {}},
-        SplitCase{"EmptyDelimiterSet", "JA1ABC", "", 0, false, {}},
-        SplitCase{"EmptyMiddlePart", "A//B", "/", 3, true, {"A", "", "B"}},
-        SplitCase{"TooManyParts", "A//B", "/", 2, false, {}},
-        SplitCase{"LeadingDelimiter", "/A", "/", 2, true, {"", "A"}},
-        SplitCase{"NoDelimiterIsOnePart", "ABC", "/", 3, true, {"ABC", "", ""}},
-        SplitCase{"EmptyText", "", "/", 2, true, {"", ""}},
+        {"MissingOptionalPartIsEmpty", "JA1ABC", "/", 0, true, {"JA1ABC", ""}},
+        {"TwoParts", "JA1ABC/1", "/", 0, true, {"JA1ABC", "1"}},
+        {"LongerThanMaxTotal", "JA1ABC/12", "/", 0, false, {}},
+        {"FirstPartBelowItsMin", "JA1/1", "/", 0, false, {}},
+        {"BelowMinTotal", "JA1A", "/", 0, false, {}},
+        {"AnyDelimiterOfTheSet", "JA1ABC.1", "/,.", 0, true, {"JA1ABC", "1"}},
+        {"TrailingDelimiterGivesEmptyLastPart", "JA1ABC/", "/", 0, true, {"JA1ABC", ""}},
+        {"LetterInDigitsOnlyPart", "JA1ABC/P", "/", 0, false, {}},
+        {"PunctuationHasNoClass", "JA-ABC", "/", 0, true, {"JA-ABC", ""}},
+        {"KatakanaNotAllowed", "JA1AB\xb1", "/", 0, false, {}},
+        {"EmptyDelimiterSet", "JA1ABC", "", 0, false, {}},
+        {"EmptyMiddlePart", "A//B", "/", 3, true, {"A", "", "B"}},
+        {"TooManyParts", "A//B", "/", 2, false, {}},
+        {"LeadingDelimiter", "/A", "/", 2, true, {"", "A"}},
+        {"NoDelimiterIsOnePart", "ABC", "/", 3, true, {"ABC", "", ""}},
+        {"EmptyText", "", "/", 2, true, {"", ""}},
         // 0x83 0x5C is one full-width character whose trail byte is a backslash.
-        SplitCase{"TrailByteIsNeverADelimiter", "\x83\x5c\\A", "\\", 2, true, {"\x83\x5c", "A"}},
-        SplitCase{"TrailByteAtSignIsNotADelimiter", "\x83\x40@B", "@", 2, true, {"\x83\x40", "B"}},
+        {"TrailByteIsNeverADelimiter", "\x83\x5c\\A", "\\", 2, true, {"\x83\x5c", "A"}},
+        {"TrailByteAtSignIsNotADelimiter", "\x83\x40@B", "@", 2, true, {"\x83\x40", "B"}},
         // A full-width solidus as the delimiter.
-        SplitCase{"FullWidthDelimiter",
-                  "AB\x81\x5e"
-                  "C",
-                  "\x81\x5e",
-                  2,
-                  true,
-                  {"AB", "C"}}),
-    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+        {"FullWidthDelimiter",
+         "AB\x81\x5e"
+         "C",
+         "\x81\x5e",
+         2,
+         true,
+         {"AB", "C"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto format = c.count == 0 ? model_test::CallSignFormat(2) : Anything(c.count);
+        CQuillmarkData_CallSignItem item;
+        EXPECT_EQ(item.SetText(c.text, c.delimiters, format), c.accepted);
+        EXPECT_EQ(item.IsValid(), c.accepted);
+        EXPECT_EQ(item.GetParts(), c.accepted ? c.parts : Parts{});
+    }
+}
 
 TEST(CallSignItem, WithoutAMultiplierAnyNumberOfPartsUpToCountIsAccepted) {
     // Count 3 default: unlimited third parameter, so only per-parameter limits apply.
@@ -88,27 +84,17 @@ TEST(CallSignItem, WithoutAMultiplierAnyNumberOfPartsUpToCountIsAccepted) {
     EXPECT_EQ(item.GetParameter(2).size(), 300u);
 }
 
-TEST(CallSignItem, SecondSetTextFailsUntilReset) {
-    const auto format = model_test::CallSignFormat();
-    CQuillmarkData_CallSignItem item;
-    ASSERT_TRUE(item.SetText("JA1ABC", "/", format));
-    EXPECT_FALSE(item.SetText("JA2XYZ", "/", format));
-    EXPECT_EQ(item.GetParameter(0), "JA1ABC");
-    item.DeleteContents();
-    EXPECT_TRUE(item.SetText("JA2XYZ", "/", format));
-}
-
-TEST(CallSignItem, AFailedSetTextLeavesNothingBehind) {
+TEST(CallSignItem, AFailedSetTextLeavesNothingBehindAndASecondOneNeedsAReset) {
     const auto format = model_test::CallSignFormat();
     CQuillmarkData_CallSignItem item;
     EXPECT_FALSE(item.SetText("JA1ABC/12", "/", format));
     EXPECT_EQ(item.GetPartCount(), 0);
     EXPECT_EQ(item.GetText("/"), "");
-}
-
-TEST(CallSignItem, InvalidFormatRejectsEveryText) {
-    CQuillmarkData_CallSignItem item;
-    EXPECT_FALSE(item.SetText("JA1ABC", "/", CQuillmarkData_CallSignType()));
+    ASSERT_TRUE(item.SetText("JA1ABC", "/", format));
+    EXPECT_FALSE(item.SetText("JA2XYZ", "/", format));
+    EXPECT_EQ(item.GetMainParameter(format), "JA1ABC");
+    item.DeleteContents();
+    EXPECT_TRUE(item.SetText("JA2XYZ", "/", format));
 }
 
 TEST(CallSignItem, GetTextJoinsWithTheFirstDelimiterAndDropsTrailingEmptyParts) {
@@ -122,34 +108,9 @@ TEST(CallSignItem, GetTextJoinsWithTheFirstDelimiterAndDropsTrailingEmptyParts) 
               "A\x81\x5e"
               "B");
     EXPECT_EQ(item.GetText(""), "");
-}
-
-TEST(CallSignItem, GetTextKeepsInnerEmptyParts) {
-    CQuillmarkData_CallSignItem item;
-    ASSERT_TRUE(item.SetText("/A//", "/", Anything(4)));
-    EXPECT_EQ(item.GetText("/"), "/A");
-}
-
-TEST(CallSignItem, GetParameterOutOfRangeOrInvalidIsEmpty) {
-    const auto format = model_test::CallSignFormat();
-    CQuillmarkData_CallSignItem item;
-    EXPECT_EQ(item.GetParameter(0), "");
-    ASSERT_TRUE(item.SetText("JA1ABC/1", "/", format));
-    EXPECT_EQ(item.GetParameter(-1), "");
-    EXPECT_EQ(item.GetParameter(2), "");
-    EXPECT_EQ(item.GetMainParameter(format), "JA1ABC");
-}
-
-TEST(CallSignItem, FullWidthCharactersCountTwoBytes) {
-    CQuillmarkData_CallSignType format;
-    ASSERT_TRUE(format.SetFormat(1, 0, {Attributes(1, 4, cp932::kFullWidth)}));
-    const Cp932 two = Utf8ToCp932("ＡＢ");
-    const Cp932 three = Utf8ToCp932("ＡＢＣ");
-    ASSERT_EQ(two.size(), 4u);
-    CQuillmarkData_CallSignItem item;
-    EXPECT_TRUE(item.SetText(two, "/", format));
-    CQuillmarkData_CallSignItem longer;
-    EXPECT_FALSE(longer.SetText(three, "/", format));  // 6 bytes > 4 (and > max total 4)
+    CQuillmarkData_CallSignItem inner;
+    ASSERT_TRUE(inner.SetText("/A//", "/", format));
+    EXPECT_EQ(inner.GetText("/"), "/A");  // inner empty parts are kept
 }
 
 TEST(CallSignItem, FullWidthCharactersCountTwoBytesAgainstAPartLimit) {
@@ -162,44 +123,38 @@ TEST(CallSignItem, FullWidthCharactersCountTwoBytesAgainstAPartLimit) {
     EXPECT_TRUE(item.SetText(Utf8ToCp932("Ａ"), "/", format));
 }
 
-struct ClassCase {
-    const char* name;
-    uint32_t classes;
-    std::string specials;
-    std::string text;
-    bool accepted;
-};
-
-class ParameterClasses : public testing::TestWithParam<ClassCase> {};
-
-TEST_P(ParameterClasses, RefuseCharactersOfClassesNotAllowed) {
-    const ClassCase& c = GetParam();
-    CQuillmarkData_ContestNumberType format;
-    ASSERT_TRUE(format.SetFormat(1, -1, {Attributes(0, -1, c.classes, c.specials)}));
-    CQuillmarkData_ContestNumberItem item;
-    EXPECT_EQ(item.SetText(c.text, "/", format), c.accepted);
+TEST(ContestNumberItem, CharactersOfClassesNotAllowedAreRefused) {
+    const struct {
+        const char* name;
+        uint32_t classes;
+        std::string specials;
+        std::string text;
+        bool accepted;
+    } cases[] = {
+        {"DigitsInDigits", 1, "", "0123456789", true},
+        {"LetterInDigits", 1, "", "12a", false},
+        {"DigitInLetters", 2, "", "AB1", false},
+        {"KatakanaAllowed", 4, "", "\xb1\xb2\xdf", true},
+        {"KatakanaRefused", 3, "", "A\xb1", false},
+        {"FullWidthAllowed", 16, "", "\x82\x60\x88\x9f", true},
+        {"FullWidthRefused", 7, "", "A\x82\x60", false},
+        {"PunctuationAlwaysPasses", 1, "", "1-2.3 4", true},
+        {"NoClassAtAllStillTakesPunctuation", 0, "", "-+ ", true},
+        {"SpecialLetterPasses", 1, "kK", "10K", true},
+        {"OtherLetterStillFails", 1, "kK", "10X", false},
+        {"SpecialsRemovedEverywhere", 1, "kK", "kK1kK", true},
+        // A full-width special is removed as a whole character.
+        {"FullWidthSpecial", 1, "\x82\x60", "1\x82\x60", true},
+        {"FullWidthSpecialDoesNotCoverOthers", 1, "\x82\x60", "1\x82\x61", false},
+        {"AllClasses", 0xFFFFFFFFu, "", "A1\xb1\x82\x60", true},
+    };
+    for (const auto& c : cases) {
+        CQuillmarkData_ContestNumberType format;
+        ASSERT_TRUE(format.SetFormat(1, -1, {Attributes(0, -1, c.classes, c.specials)}));
+        CQuillmarkData_ContestNumberItem item;
+        EXPECT_EQ(item.SetText(c.text, "/", format), c.accepted) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ParameterClasses,
-    testing::Values(ClassCase{"DigitsInDigits", 1, "", "0123456789", true},
-                    ClassCase{"LetterInDigits", 1, "", "12a", false},
-                    ClassCase{"DigitInLetters", 2, "", "AB1", false},
-                    ClassCase{"KatakanaAllowed", 4, "", "\xb1\xb2\xdf", true},
-                    ClassCase{"KatakanaRefused", 3, "", "A\xb1", false},
-                    ClassCase{"FullWidthAllowed", 16, "", "\x82\x60\x88\x9f", true},
-                    ClassCase{"FullWidthRefused", 7, "", "A\x82\x60", false},
-                    ClassCase{"PunctuationAlwaysPasses", 1, "", "1-2.3 4", true},
-                    ClassCase{"NoClassAtAllStillTakesPunctuation", 0, "", "-+ ", true},
-                    ClassCase{"SpecialLetterPasses", 1, "kK", "10K", true},
-                    ClassCase{"OtherLetterStillFails", 1, "kK", "10X", false},
-                    ClassCase{"SpecialsRemovedEverywhere", 1, "kK", "kK1kK", true},
-                    // A full-width special is removed as a whole character.
-                    ClassCase{"FullWidthSpecial", 1, "\x82\x60", "1\x82\x60", true},
-                    ClassCase{"FullWidthSpecialDoesNotCoverOthers", 1, "\x82\x60", "1\x82\x61",
-                              false},
-                    ClassCase{"AllClasses", 0xFFFFFFFFu, "", "A1\xb1\x82\x60", true}),
-    [](const testing::TestParamInfo<ClassCase>& info) { return std::string(info.param.name); });
 
 TEST(ContestNumberItem, PowerCodeKPassesTheThirdDefaultParameter) {
     const auto format = model_test::ContestNumberFormat(3, 1);
@@ -269,16 +224,13 @@ TEST(ItemEquality, ComparesFlagAndPartsByteForByte) {
     EXPECT_EQ(copy, a);
 }
 
-TEST(ItemArchive, ValidItemWritesItsFlagAndParts) {
+TEST(ItemArchive, ItemWritesItsFlagAndParts) {
     const auto item = model_test::CallSign("JA1ABC/1", model_test::CallSignFormat());
     auto copy = item;
     EXPECT_EQ(model_test::Store(copy), Bytes().I32(1).U16(2).Str("JA1ABC").Str("1").str());
     EXPECT_EQ(model_test::Load<CQuillmarkData_CallSignItem>(model_test::Store(copy)), item);
-}
-
-TEST(ItemArchive, InvalidItemWritesZeroAndNoParts) {
-    CQuillmarkData_ContestNumberItem item;
-    EXPECT_EQ(model_test::Store(item), Bytes().I32(0).U16(0).str());
+    CQuillmarkData_ContestNumberItem invalid;
+    EXPECT_EQ(model_test::Store(invalid), Bytes().I32(0).U16(0).str());
 }
 
 }  // namespace
