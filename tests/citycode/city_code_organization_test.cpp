@@ -30,11 +30,6 @@ protected:
     CCityCodeData_MainDataOrganization organization_;
 };
 
-TEST_F(Organization, NullDatabaseIsRefused) {
-    EXPECT_EQ(organization_.Register(nullptr), -1);
-    EXPECT_EQ(organization_.GetCount(), 3);
-}
-
 TEST_F(Organization, TotalItemsRunThroughDatabasesInRegistrationOrder) {
     ASSERT_EQ(organization_.GetTotalItemCount(), 5);
     const char* const codes[] = {"10", "1001", "11", "1001", "12"};
@@ -50,6 +45,7 @@ TEST_F(Organization, TotalItemsRunThroughDatabasesInRegistrationOrder) {
 }
 
 TEST_F(Organization, RemovingDatabasesShrinksTheTotal) {
+    EXPECT_EQ(organization_.Register(nullptr), -1);
     EXPECT_FALSE(organization_.RemoveAt(3));
     EXPECT_TRUE(organization_.RemoveAt(0));
     EXPECT_EQ(organization_.GetTotalItemCount(), 3);
@@ -60,49 +56,33 @@ TEST_F(Organization, RemovingDatabasesShrinksTheTotal) {
     EXPECT_EQ(organization_.GetAt(0), nullptr);
 }
 
-struct FindCase {
-    const char* name;
-    int start;
-    int field;
-    const char* key;
-    bool exact;
-    int expected;
-};
-
-class OrganizationFind : public Organization, public ::testing::WithParamInterface<FindCase> {};
-
-TEST_P(OrganizationFind, FindsFirstMatchAfterStart) {
-    const FindCase& c = GetParam();
-    EXPECT_EQ(organization_.FindItem(c.start, c.field, c.key, c.exact), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, OrganizationFind,
-                         ::testing::Values(FindCase{"ExactCodeFromStart", -1, 0, "1001", true, 1},
-                                           FindCase{"NextAfterEarlierMatch", 1, 0, "1001", true, 3},
-                                           FindCase{"NoneAfterLastMatch", 3, 0, "1001", true, -1},
-                                           FindCase{"ExactRefusesPrefix", -1, 0, "100", true, -1},
-                                           FindCase{"ContainsFindsPrefix", -1, 0, "100", false, 1},
-                                           FindCase{"NameInSecondDatabase", -1, 1, "Chiba", true,
-                                                    4},
-                                           FindCase{"ReadingContains", 0, 2, "a", false, 1},
-                                           FindCase{"StartBelowMinusOne", -2, 0, "10", true, -1},
-                                           FindCase{"StartAtLastItem", 4, 0, "12", true, -1},
-                                           FindCase{"StartBeyondItems", 9, 0, "12", true, -1},
-                                           FindCase{"FieldTooLarge", -1, 3, "10", true, -1},
-                                           FindCase{"FieldNegative", -1, -1, "10", true, -1},
-                                           FindCase{"EmptyKey", -1, 0, "", false, -1},
-                                           FindCase{"NoMatch", -1, 1, "Osaka", false, -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Organization, FindIgnoresTheSearchFlag) {
-    second_.SetIncludedInSearch(false);
-    EXPECT_EQ(organization_.FindItem(-1, 1, "Chiba", true), 4);
-}
-
-TEST(OrganizationEmpty, FindInNoDatabaseGivesNone) {
-    const CCityCodeData_MainDataOrganization organization;
-    EXPECT_EQ(organization.GetTotalItemCount(), 0);
-    EXPECT_EQ(organization.FindItem(-1, 0, "10", true), -1);
+TEST_F(Organization, FindsTheFirstMatchAfterStart) {
+    const struct {
+        const char* name;
+        int start, field;
+        const char* key;
+        bool exact;
+        int expected;
+    } cases[] = {
+        {"ExactCodeFromStart", -1, 0, "1001", true, 1},
+        {"NextAfterEarlierMatch", 1, 0, "1001", true, 3},
+        {"NoneAfterLastMatch", 3, 0, "1001", true, -1},
+        {"ExactRefusesPrefix", -1, 0, "100", true, -1},
+        {"ContainsFindsPrefix", -1, 0, "100", false, 1},
+        {"NameInSecondDatabase", -1, 1, "Chiba", true, 4},
+        {"ReadingContains", 0, 2, "a", false, 1},
+        {"StartBelowMinusOne", -2, 0, "10", true, -1},
+        {"StartAtLastItem", 4, 0, "12", true, -1},
+        {"StartBeyondItems", 9, 0, "12", true, -1},
+        {"FieldTooLarge", -1, 3, "10", true, -1},
+        {"FieldNegative", -1, -1, "10", true, -1},
+        {"EmptyKey", -1, 0, "", false, -1},
+        {"NoMatch", -1, 1, "Osaka", false, -1},
+    };
+    second_.SetIncludedInSearch(false);  // the search flag is the caller's to look at
+    for (const auto& c : cases) {
+        EXPECT_EQ(organization_.FindItem(c.start, c.field, c.key, c.exact), c.expected) << c.name;
+    }
 }
 
 }  // namespace

@@ -7,39 +7,32 @@ namespace {
 const std::vector<Cp932> kDefaultSources = {" ", "=+"};
 const std::vector<Cp932> kDefaultDestinations = {"/", "59/"};
 
-struct Case {
-    const char* name;
-    Cp932 text;
-    size_t caret;
-    Cp932 expected_text;
-    size_t expected_caret;
-};
-
-class DefaultPairsReplacement : public ::testing::TestWithParam<Case> {};
-
-TEST_P(DefaultPairsReplacement, GivesTextAndCaret) {
-    const Case& c = GetParam();
-    Cp932 text = c.text;
-    size_t caret = c.caret;
-    const bool changed =
-        ApplyInputTextReplacement(text, caret, kDefaultSources, kDefaultDestinations);
-    EXPECT_EQ(text, c.expected_text);
-    EXPECT_EQ(caret, c.expected_caret);
-    EXPECT_EQ(changed, c.text != c.expected_text);
+TEST(InputTextReplacement, DefaultPairsGiveTextAndCaret) {
+    const struct {
+        const char* name;
+        Cp932 text;
+        size_t caret;
+        Cp932 expected_text;
+        size_t expected_caret;
+    } cases[] = {{"BlankBecomesDelimiter", "JA1ABC ", 7, "JA1ABC/", 7},
+                 {"EqualsBecomesReportAndDelimiter", "JA1ABC/=", 8, "JA1ABC/59/", 10},
+                 {"PlusBecomesReportAndDelimiter", "+", 1, "59/", 3},
+                 {"EveryOccurrenceReplaced", "A B+C=", 6, "A/B59/C59/", 10},
+                 {"CaretBeforeReplacementStays", "AB =", 1, "AB/59/", 1},
+                 {"CaretBetweenReplacementsMovesByEarlierOnly", "=A=", 1, "59/A59/", 3},
+                 {"NothingToReplace", "JA1ABC", 3, "JA1ABC", 3},
+                 {"CaretBeyondTextIsClamped", "AB", 99, "AB", 2},
+                 {"EmptyText", "", 0, "", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Cp932 text = c.text;
+        size_t caret = c.caret;
+        EXPECT_EQ(ApplyInputTextReplacement(text, caret, kDefaultSources, kDefaultDestinations),
+                  c.text != c.expected_text);
+        EXPECT_EQ(text, c.expected_text);
+        EXPECT_EQ(caret, c.expected_caret);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Typing, DefaultPairsReplacement,
-    ::testing::Values(Case{"BlankBecomesDelimiter", "JA1ABC ", 7, "JA1ABC/", 7},
-                      Case{"EqualsBecomesReportAndDelimiter", "JA1ABC/=", 8, "JA1ABC/59/", 10},
-                      Case{"PlusBecomesReportAndDelimiter", "+", 1, "59/", 3},
-                      Case{"EveryOccurrenceReplaced", "A B+C=", 6, "A/B59/C59/", 10},
-                      Case{"CaretBeforeReplacementStays", "AB =", 1, "AB/59/", 1},
-                      Case{"CaretBetweenReplacementsMovesByEarlierOnly", "=A=", 1, "59/A59/", 3},
-                      Case{"NothingToReplace", "JA1ABC", 3, "JA1ABC", 3},
-                      Case{"CaretBeyondTextIsClamped", "AB", 99, "AB", 2},
-                      Case{"EmptyText", "", 0, "", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputTextReplacement, EmptyDestinationDeletesCharactersAndMovesCaretBack) {
     Cp932 text = "A-B-C";
@@ -49,19 +42,16 @@ TEST(InputTextReplacement, EmptyDestinationDeletesCharactersAndMovesCaretBack) {
     EXPECT_EQ(caret, 3u);
 }
 
-TEST(InputTextReplacement, TrailByteOfDoubleByteCharacterIsNotASourceCharacter) {
+TEST(InputTextReplacement, DoubleByteCharactersAreWholeCharacters) {
     // "ソ" is 0x83 0x5C: its trail byte is the backslash.
     Cp932 text = "\x83\x5C\\";
     size_t caret = 3;
     EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"\\"}, {"/"}));
     EXPECT_EQ(text, "\x83\x5C/");
     EXPECT_EQ(caret, 3u);
-}
-
-TEST(InputTextReplacement, DoubleByteSourceIsReplacedAsOneCharacter) {
-    // Full-width blank (0x81 0x40) typed in a call sign.
-    Cp932 text = "JA1\x81\x40X";
-    size_t caret = 6;
+    // A full-width blank (0x81 0x40) typed in a call sign.
+    text = "JA1\x81\x40X";
+    caret = 6;
     EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"\x81\x40"}, {"/"}));
     EXPECT_EQ(text, "JA1/X");
     EXPECT_EQ(caret, 5u);
