@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "citycode/city_code_organization.h"
+#include "dialogs/city_code_search_dialog.h"
 #include "dialogs/log_data_search_dialog.h"
 #include "model/log_entry.h"
 
@@ -19,6 +20,17 @@ bool ContainsText(std::string_view text, std::string_view key) {
         }
     }
     return false;
+}
+
+bool MatchesCityCodeTexts(const CCityCodeData_CityCodeDataItem& item,
+                          const CCityCodeSearchDialog& criteria) {
+    using Item = CCityCodeData_CityCodeDataItem;
+    return (!criteria.IsCodeOn() ||
+            ContainsText(item.GetField(Item::kCityCode), criteria.GetCode())) &&
+           (!criteria.IsNameOn() ||
+            ContainsText(item.GetField(Item::kCityName), criteria.GetName())) &&
+           (!criteria.IsReadingOn() ||
+            ContainsText(item.GetField(Item::kReading), criteria.GetReading()));
 }
 
 }  // namespace log_search

@@ -9,7 +9,9 @@
 #include "document/work_pacer.h"
 #include "platform/cp932.h"
 
+class CCityCodeData_CityCodeDataItem;
 class CCityCodeData_MainDataOrganization;
+class CCityCodeSearchDialog;
 class CLogDataSearchDialog;
 class CQuillmarkData_LogDataItem;
 class CQuillmarkData_Item;
@@ -20,6 +22,11 @@ namespace log_search {
 // double-byte character never starts a match); case-sensitive. Every text contains the empty
 // key.
 bool ContainsText(std::string_view text, std::string_view key);
+
+// Whether a city code record passes the code, name and reading criteria of a city code
+// search that are switched on (the worked-multiplier criterion is the caller's).
+bool MatchesCityCodeTexts(const CCityCodeData_CityCodeDataItem& item,
+                          const CCityCodeSearchDialog& criteria);
 
 }  // namespace log_search
 

@@ -122,6 +122,23 @@ bool InsertOneByOne(const std::vector<SortValue>& values, const std::vector<bool
     return true;
 }
 
+std::vector<size_t> Identity(size_t n) {
+    std::vector<size_t> order(n);
+    for (size_t i = 0; i < n; ++i) {
+        order[i] = i;
+    }
+    return order;
+}
+
+// rows[i] becomes the row that stood at order[i].
+void ApplyOrder(const std::vector<size_t>& order, std::vector<int>& rows) {
+    std::vector<int> sorted(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        sorted[i] = rows[order[i]];
+    }
+    rows.swap(sorted);
+}
+
 }  // namespace
 
 Cp932 HeadingOf(int key) {
@@ -212,6 +229,21 @@ int CompareEntries(const CQuillmarkData_LogDataItem& a, const CQuillmarkData_Log
                          ValueOf(b, key, delimiters, multiplier_index));
 }
 
+bool SortRowsByValues(const std::vector<SortValue>& values, std::vector<int>& rows,
+                      const ProgressCallback& progress) {
+    const size_t n = rows.size();
+    if (values.size() != n) {
+        return false;
+    }
+    std::vector<size_t> order = Identity(n);
+    PacedProgress paced(progress, MergePasses(n) * static_cast<int64_t>(n));
+    if (!paced.Start() || !MergeSort(values, order, paced)) {
+        return false;
+    }
+    ApplyOrder(order, rows);
+    return true;
+}
+
 bool SortRows(const std::vector<CQuillmarkData_LogDataItem>& entries, int key,
               std::string_view delimiters, int multiplier_index, std::vector<int>& rows,
               const ProgressCallback& progress) {
@@ -228,27 +260,15 @@ bool SortRows(const std::vector<CQuillmarkData_LogDataItem>& entries, int key,
         }
         all_valid = all_valid && valid[i];
     }
-    std::vector<size_t> order(n);
-    for (size_t i = 0; i < n; ++i) {
-        order[i] = i;
+    if (all_valid) {
+        return SortRowsByValues(values, rows, progress);
     }
-
-    const int64_t total =
-        all_valid ? MergePasses(n) * static_cast<int64_t>(n) : static_cast<int64_t>(n);
-    PacedProgress paced(progress, total);
-    if (!paced.Start()) {
+    std::vector<size_t> order = Identity(n);
+    PacedProgress paced(progress, static_cast<int64_t>(n));
+    if (!paced.Start() || !InsertOneByOne(values, valid, order, paced)) {
         return false;
     }
-    const bool finished =
-        all_valid ? MergeSort(values, order, paced) : InsertOneByOne(values, valid, order, paced);
-    if (!finished) {
-        return false;
-    }
-    std::vector<int> sorted(n);
-    for (size_t i = 0; i < n; ++i) {
-        sorted[i] = rows[order[i]];
-    }
-    rows.swap(sorted);
+    ApplyOrder(order, rows);
     return true;
 }
 

@@ -75,4 +75,10 @@ bool SortRows(const std::vector<CQuillmarkData_LogDataItem>& entries, int key,
               std::string_view delimiters, int multiplier_index, std::vector<int>& rows,
               const ProgressCallback& progress);
 
+// Reorders rows stably by the values given for them, one per row (values[i] belongs to
+// rows[i]), with the same progress and cancel as SortRows. Other lists (the city code list)
+// sort through it with values of their own.
+bool SortRowsByValues(const std::vector<SortValue>& values, std::vector<int>& rows,
+                      const ProgressCallback& progress);
+
 }  // namespace log_sort

@@ -4,11 +4,11 @@
 #include <unordered_set>
 
 #include "citycode/city_code_organization.h"
-#include "document/city_code_result_sink.h"
 #include "dialogs/city_code_search_dialog.h"
-#include "document/log_search.h"
 #include "dialogs/operator.h"
 #include "dialogs/progress_dialog.h"
+#include "document/city_code_result_sink.h"
+#include "document/log_search.h"
 #include "document/quillmark_doc.h"
 #include "document/work_pacer.h"
 #include "model/band_data.h"
@@ -216,17 +216,8 @@ bool CQuillmarkDoc::SearchCityCodeDatabase(ICityCodeResultSink& results) {
                     }
                 }
                 const Cp932& code = item.GetField(CCityCodeData_CityCodeDataItem::kCityCode);
-                const bool matches =
-                    (!dialog.IsCodeOn() || log_search::ContainsText(code, dialog.GetCode())) &&
-                    (!dialog.IsNameOn() ||
-                     log_search::ContainsText(
-                         item.GetField(CCityCodeData_CityCodeDataItem::kCityName),
-                         dialog.GetName())) &&
-                    (!dialog.IsReadingOn() ||
-                     log_search::ContainsText(
-                         item.GetField(CCityCodeData_CityCodeDataItem::kReading),
-                         dialog.GetReading())) &&
-                    (!worked_only || worked.contains(code));
+                const bool matches = log_search::MatchesCityCodeTexts(item, dialog) &&
+                                     (!worked_only || worked.contains(code));
                 if (matches) {
                     result->AddItem(item);
                     ++found;
