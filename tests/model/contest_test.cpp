@@ -35,15 +35,23 @@ CQuillmarkData_MainData ContestWithBands(std::initializer_list<double> mhz) {
 TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
     CQuillmarkData_MainData contest;
     EXPECT_FALSE(contest.SetContestName("X"));
+    EXPECT_FALSE(contest.SetCategoryCode("X"));
     EXPECT_FALSE(contest.SetStartTime(1));
+    EXPECT_EQ(contest.GetStartTime(), -2);
+    EXPECT_EQ(contest.GetContestName(), "");
+
     const auto format = model_test::CallSignFormat();
     ASSERT_TRUE(contest.SetContest("ALL JA", 100, 200, model_test::CallSign("JA1ZZZ", format),
                                    format, model_test::ContestNumberFormat()));
     EXPECT_FALSE(contest.SetContest("OTHER", 1, 2, model_test::CallSign("JA1ZZZ", format), format,
                                     model_test::ContestNumberFormat()));
     EXPECT_EQ(contest.GetContestName(), "ALL JA");
-    EXPECT_FALSE(contest.SetOwnCallSign(CQuillmarkData_CallSignItem()));
-    EXPECT_FALSE(contest.SetContestNumberType(CQuillmarkData_ContestNumberType()));
+    EXPECT_EQ(contest.GetCategoryCode(), "");
+    EXPECT_TRUE(contest.SetCategoryCode("XMA"));
+    EXPECT_TRUE(contest.SetCategoryName("Multi"));
+    EXPECT_TRUE(contest.SetEndTime(300));
+    EXPECT_EQ(contest.GetEndTime(), 300);
+    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
 }
 
 TEST(BandList, AddingTheSameBandInAnotherUnitIsRefused) {
@@ -270,6 +278,42 @@ TEST(Import, RefusedForAnotherContestASharedBandOrNothingToImport) {
     auto mine_copy = mine;
     EXPECT_FALSE(mine_copy.Import(&shared));
     EXPECT_EQ(mine_copy.GetBandCount(), 1);
+}
+
+TEST(Totals, MinusOneWhenNotValid) {
+    const CQuillmarkData_MainData contest;
+    EXPECT_EQ(contest.GetTotalEntryCount(), -1);
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
+    EXPECT_EQ(contest.GetTotalPoints(), -1);
+    EXPECT_EQ(contest.GetScore(), -1);
+    EXPECT_EQ(contest.GetTotalEntryAt(0), nullptr);
+}
+
+TEST(Totals, ScoreBeyondThirtyTwoBits) {
+    // 500 multipliers worth 30,000 points each: 15,000,000 points x 500.
+    auto contest = ContestWithBands({7});
+    auto* band = contest.GetBandAt(0);
+    for (int i = 0; i < 500; ++i) {
+        auto entry = Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), 30000);
+        band->AddEntry(entry);
+    }
+    contest.RebuildAll(6);
+    EXPECT_EQ(contest.GetTotalPoints(), 15000000);
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), 500);
+    EXPECT_EQ(contest.GetScore(), int64_t{7500000000});
+}
+
+TEST(MainData, SetContestKeepsItemsAndFormatsAsGiven) {
+    CQuillmarkData_MainData contest;
+    ASSERT_TRUE(contest.SetContest("X", 1, 2, CQuillmarkData_CallSignItem(),
+                                   CQuillmarkData_CallSignType(),
+                                   model_test::ContestNumberFormat()));
+    EXPECT_FALSE(contest.GetOwnCallSign().IsValid());
+    EXPECT_FALSE(contest.GetCallSignType().IsValid());
+    // The setters, however, require valid arguments.
+    EXPECT_FALSE(contest.SetOwnCallSign(CQuillmarkData_CallSignItem()));
+    EXPECT_FALSE(contest.SetCallSignType(CQuillmarkData_CallSignType()));
+    EXPECT_FALSE(contest.SetContestNumberType(CQuillmarkData_ContestNumberType()));
 }
 
 }  // namespace

@@ -46,15 +46,23 @@ protected:
     CQuillmarkData_MainData contest_;
 };
 
-TEST(GraphDataItem, KindsStartWithTheirTitlesAndShownFlags) {
+TEST(GraphDataItem, KindsStartWithTheirDefaults) {
     const CQuillmarkData_GraphDataItem stations(GraphKind::stations);
     const CQuillmarkData_GraphDataItem multipliers(GraphKind::multipliers);
     const CQuillmarkData_GraphDataItem points(GraphKind::points);
     EXPECT_EQ(stations.GetTitle(), Utf8ToCp932("局数"));
     EXPECT_EQ(multipliers.GetTitle(), Utf8ToCp932("マルチ数"));
     EXPECT_EQ(points.GetTitle(), Utf8ToCp932("得点数"));
-    EXPECT_EQ(stations.IsShown() + multipliers.IsShown() + points.IsShown(), 2);
+    EXPECT_EQ(stations.IsShown(), 1);
+    EXPECT_EQ(multipliers.IsShown(), 1);
+    EXPECT_EQ(points.IsShown(), 0);
+    EXPECT_EQ(stations.GetColour(), 0xFF);
+    EXPECT_EQ(multipliers.GetColour(), 0xFF0000);
+    EXPECT_EQ(points.GetColour(), 0x8000);
+    EXPECT_FALSE(stations.IsValid());
     EXPECT_EQ(stations.GetBucketCount(), -1);
+    EXPECT_EQ(stations.GetBucketIndex(0), -1);
+    EXPECT_EQ(stations.GetEventCount(), -1);
     EXPECT_EQ(stations.GetFirstEventPosition(), -1);
 }
 
@@ -173,6 +181,18 @@ TEST_F(GraphSeriesTest, CountEventsPerBucketStopsAtTheLimit) {
     EXPECT_EQ(series.CountEventsPerBucket(3), (std::vector<int64_t>{2, 1, 1}));
     EXPECT_TRUE(series.CountEventsPerBucket(0).empty());
     EXPECT_EQ(series.CountEventsPerBucket(1000000).size(), 480u);
+}
+
+TEST(GraphDataItem, NegativePenWidthIsRefusedAndResetRestoresTheDefaults) {
+    CQuillmarkData_GraphDataItem series(GraphKind::points);
+    series.SetShown(true);
+    series.SetColour(0x123456);
+    EXPECT_TRUE(series.SetPenWidth(0));
+    EXPECT_FALSE(series.SetPenWidth(-1));
+    EXPECT_EQ(series.GetPenWidth(), 0);
+    series.DeleteContents();
+    EXPECT_EQ(series.IsShown(), 0);
+    EXPECT_EQ(series.GetColour(), 0x8000);
 }
 
 }  // namespace
