@@ -43,14 +43,6 @@ CQuillmarkData_MainData ExistingContest() {
     return contest;
 }
 
-std::vector<std::string> Texts(const std::vector<Cp932>& parts) {
-    std::vector<std::string> texts;
-    for (const Cp932& part : parts) {
-        texts.push_back(Cp932ToUtf8(part));
-    }
-    return texts;
-}
-
 CArchiveException::Cause FailureCause(const std::string& image,
                                       std::string_view delimiters = kDelimiters) {
     try {
@@ -289,68 +281,44 @@ TEST(ConvertOldFile, Version300EntriesShorterThanTheDefaultFormatAreDroppedAndCo
 
 // --- Frequencies and unit codes ---
 
-struct UnitCase {
-    int32_t code;
-    double frequency;
-    int unit;
-};
-
-TEST(ConvertOldFile, UnitCodesMapToKiloMegaAndGigahertz) {
-    const UnitCase cases[] = {{1, 7000.0, 3}, {2, 7.0, 6}, {3, 1.2, 9}};
-    for (const OldFileVersion version : {OldFileVersion::v330, OldFileVersion::v350}) {
-        for (const UnitCase& c : cases) {
-            old_file_writer::Contest contest = old_file_writer::SampleContest(version);
-            contest.unit_code = c.code;
-            contest.frequency = c.frequency;
-            const Converted converted = Convert(old_file_writer::Write(contest));
-            const CQuillmarkData_BandItem& band = converted.contest.GetBandAt(0)->GetBand();
-            EXPECT_EQ(band.GetFrequency(), c.frequency) << c.code;
-            EXPECT_EQ(band.GetUnit(), c.unit) << c.code;
+// Version 3.10 stores megahertz; 3.30 and later a unit code: 1 kHz, 2 MHz, 3 GHz.
+TEST(ConvertOldFile, FrequenciesAndUnitCodesGiveTheBandOrAreRefused) {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const struct {
+        OldFileVersion version;
+        int32_t code;
+        double frequency;
+        int unit;  // 0: refused as bad data
+    } cases[] = {
+        {OldFileVersion::v330, 1, 7000.0, 3},       {OldFileVersion::v350, 2, 7.0, 6},
+        {OldFileVersion::v350, 3, 1.2, 9},          {OldFileVersion::v310, 0, 7.0, 6},
+        {OldFileVersion::v330, 1, 10'000'000.0, 3},  // 10 GHz written in kHz is kept
+        {OldFileVersion::v330, 0, 7.0, 0},          {OldFileVersion::v330, 4, 7.0, 0},
+        {OldFileVersion::v330, -1, 7.0, 0},         {OldFileVersion::v310, 0, kNaN, 0},
+        {OldFileVersion::v310, 0, kInf, 0},         {OldFileVersion::v310, 0, -7.0, 0},
+        {OldFileVersion::v310, 0, 1e300, 0},        {OldFileVersion::v310, 0, 1e9, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.code << " " << c.frequency);
+        old_file_writer::Contest contest = old_file_writer::SampleContest(c.version);
+        contest.unit_code = c.code;
+        contest.frequency = c.frequency;
+        const std::string image = old_file_writer::Write(contest);
+        if (c.unit == 0) {
+            EXPECT_EQ(FailureCause(image), CArchiveException::badData);
+            continue;
         }
+        const Converted converted = Convert(image);
+        const CQuillmarkData_BandItem& band = converted.contest.GetBandAt(0)->GetBand();
+        EXPECT_EQ(band.GetFrequency(), c.frequency);
+        EXPECT_EQ(band.GetUnit(), c.unit);
     }
-}
-
-TEST(ConvertOldFile, Version310FrequencyIsInMegahertz) {
-    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
-    contest.frequency = 7.0;
-    const Converted converted = Convert(old_file_writer::Write(contest));
-    CQuillmarkData_BandItem seven;
-    seven.SetBand(7.0, 6);
-    EXPECT_EQ(converted.contest.GetBandAt(0)->GetBand(), seven);
-    EXPECT_EQ(converted.contest.GetBandAt(0)->GetBand().GetUnit(), 6);
-}
-
-TEST(ConvertOldFile, UnknownUnitCodesAreRefused) {
-    for (const int32_t code : {0, 4, 6, -1}) {
-        old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v330);
-        contest.unit_code = code;
-        EXPECT_EQ(FailureCause(old_file_writer::Write(contest)), CArchiveException::badData)
-            << code;
-    }
-}
-
-TEST(ConvertOldFile, UnusableFrequenciesAreRefused) {
-    const double values[] = {std::numeric_limits<double>::quiet_NaN(),
-                             std::numeric_limits<double>::infinity(), -7.0, 1e300, 1e9};
-    for (const double value : values) {
-        old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
-        contest.frequency = value;
-        EXPECT_EQ(FailureCause(old_file_writer::Write(contest)), CArchiveException::badData)
-            << value;
-    }
-}
-
-TEST(ConvertOldFile, LargeButRealFrequenciesInKilohertzAreKept) {
-    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v330);
-    contest.unit_code = 1;
-    contest.frequency = 10'000'000.0;  // 10 GHz written in kHz
-    const Converted converted = Convert(old_file_writer::Write(contest));
-    EXPECT_EQ(converted.contest.GetBandAt(0)->GetBand().GetFrequency(), 10'000'000.0);
 }
 
 // --- Own call sign and own sent number ---
 
-TEST(ConvertOldFile, OwnTextsThatNoLongerFitAreLeftEmpty) {
+TEST(ConvertOldFile, OwnTextsThatNoLongerFitAreLeftEmptyAndReportedLost) {
     old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
     contest.own_call_sign = Parts({"JA1", "1"});
     contest.own_sent = Parts({"5X9", "10"});
@@ -361,16 +329,12 @@ TEST(ConvertOldFile, OwnTextsThatNoLongerFitAreLeftEmpty) {
     EXPECT_FALSE(converted.contest.GetBandAt(0)->GetSentContestNumber().IsValid());
     EXPECT_TRUE(IsSoundConversion(converted.contest));
     EXPECT_EQ(converted.result.dropped_entries, 1);
-}
-
-TEST(ConvertOldFile, OwnTextsThatWereNeverSetAreNotReportedLost) {
-    old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
+    // Texts that were never set are not reported lost.
     contest.own_call_sign = old_file_writer::Item{0, {}};
     contest.own_sent = old_file_writer::Item{0, {}};
-    const Converted converted = Convert(old_file_writer::Write(contest));
-    EXPECT_FALSE(converted.result.own_call_sign_lost);
-    EXPECT_FALSE(converted.result.own_sent_number_lost);
-    EXPECT_FALSE(converted.contest.GetOwnCallSign().IsValid());
+    const Converted unset = Convert(old_file_writer::Write(contest));
+    EXPECT_FALSE(unset.result.own_call_sign_lost);
+    EXPECT_FALSE(unset.result.own_sent_number_lost);
 }
 
 TEST(ConvertOldFile, TextsAreRevalidatedWithTheCurrentDelimiters) {
@@ -507,31 +471,6 @@ TEST(ConvertOldFile, Version230LettersFlagAdmitsLettersInTheMultiplier) {
     EXPECT_EQ(Convert(old_file_writer::Write(file)).result.dropped_entries, 2);
     file.letters_flag = 1;
     EXPECT_EQ(Convert(old_file_writer::Write(file)).result.dropped_entries, 1);
-}
-
-TEST(ConvertOldFile, Version230CallSignsLoseBlanksAroundTheSlash) {
-    old_file_writer::File230 file = old_file_writer::Sample230();
-    file.own_call_sign = " JA1ZZZ / 2 ";
-    const Converted converted = Convert(old_file_writer::Write(file), ",/");
-    EXPECT_EQ(Texts(converted.contest.GetOwnCallSign().GetParts()),
-              (std::vector<std::string>{"JA1ZZZ", "2"}));
-    const CQuillmarkData_SubMainData& band = *converted.contest.GetBandAt(0);
-    EXPECT_EQ(Texts(band.GetEntryAt(1)->GetCallSign().GetParts()),
-              (std::vector<std::string>{"JR3GHI", "3"}));
-    EXPECT_EQ(Texts(band.GetEntryAt(1)->GetReceivedContestNumber().GetParts()),
-              (std::vector<std::string>{"599", "25"}));
-}
-
-TEST(ConvertOldFile, Version230OnlyTheFormatsPartsAreJoined) {
-    old_file_writer::File230 file = old_file_writer::Sample230();
-    file.entries[0].received = {"599", "13", "extra"};
-    file.own_sent = {"599"};
-    const Converted converted = Convert(old_file_writer::Write(file));
-    const CQuillmarkData_SubMainData& band = *converted.contest.GetBandAt(0);
-    EXPECT_EQ(Texts(band.GetEntryAt(0)->GetReceivedContestNumber().GetParts()),
-              (std::vector<std::string>{"599", "13"}));
-    // "599" alone lacks the second parameter's minimum of two digits.
-    EXPECT_TRUE(converted.result.own_sent_number_lost);
 }
 
 TEST(ConvertOldFile, Version230BlankFirstDelimiterDropsAndCountsEveryEntry) {
