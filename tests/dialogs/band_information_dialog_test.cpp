@@ -5,23 +5,14 @@
 #include <cmath>
 #include <limits>
 
-#include "dialogs/scripted_operator.h"
 #include "../document/document_test_util.h"
+#include "dialogs/scripted_operator.h"
 
 namespace {
 
 using namespace doc_test;
 
 constexpr int kWarning = message_box::kOk | message_box::kIconExclamation;
-
-TEST(BandInformationDialog, StartsAtSevenMegahertzCallingWithNoMode) {
-    const CBandInformationDialog dialog;
-    EXPECT_EQ(dialog.GetBand(), Band(7, 6));
-    EXPECT_EQ(dialog.GetBand().GetUnit(), 6);
-    EXPECT_EQ(dialog.GetModeSelection(), J("（指定しない）"));
-    EXPECT_EQ(dialog.GetMode(), "");
-    EXPECT_EQ(dialog.GetCallingMethod(), 1);
-}
 
 TEST(BandInformationDialog, UnitCodesMapToListIndicesBothWays) {
     const struct {
@@ -43,49 +34,10 @@ TEST(BandInformationDialog, InvalidBandIsRefusedAndKeepsTheControls) {
     EXPECT_EQ(dialog.GetFrequency(), 14);
 }
 
-TEST(BandInformationDialog, UnitIndexOutsideTheListGivesNoBand) {
-    CBandInformationDialog dialog;
-    dialog.SetUnitIndex(3);
-    EXPECT_FALSE(dialog.GetBand().IsValid());
-}
-
-TEST(BandInformationDialog, EmptyModeAndNoneSelectionAreTheSame) {
-    CBandInformationDialog dialog;
-    dialog.SetMode("CW");
-    EXPECT_EQ(dialog.GetMode(), "CW");
-    dialog.SetMode("");
-    EXPECT_EQ(dialog.GetModeSelection(), J("（指定しない）"));
-    EXPECT_EQ(dialog.GetMode(), "");
-    dialog.SetMode(J("（指定しない）"));
-    EXPECT_EQ(dialog.GetMode(), "");
-}
-
 TEST(BandInformationDialog, ModeFromAnOlderFileSurvivesTheDialog) {
     CBandInformationDialog dialog;
     dialog.SetMode("SSB");
     EXPECT_EQ(dialog.GetMode(), "SSB");
-}
-
-TEST(BandInformationDialog, CallingMethodRadioReadsBack) {
-    CBandInformationDialog dialog;
-    dialog.SetCallingMethod(0);
-    EXPECT_EQ(dialog.GetCallingMethodRadio(), CBandInformationDialog::kRadioAnswering);
-    EXPECT_EQ(dialog.GetCallingMethod(), 0);
-    dialog.SetCallingMethod(1);
-    EXPECT_EQ(dialog.GetCallingMethodRadio(), CBandInformationDialog::kRadioCalling);
-    EXPECT_EQ(dialog.GetCallingMethod(), 1);
-    dialog.SetCallingMethod(5);
-    EXPECT_EQ(dialog.GetCallingMethod(), 2);
-}
-
-TEST(BandInformationDialog, SentNumberTextLimitFollowsTheFormat) {
-    CBandInformationDialog dialog;
-    dialog.SetContestNumberType(NumberFormat());
-    EXPECT_EQ(dialog.GetSentContestNumberTextLimit(), 3 + 6 + 1);
-    CQuillmarkData_ContestNumberType unlimited;
-    unlimited.SetFormat(1, -1, {Attributes(0, -1)});
-    dialog.SetContestNumberType(unlimited);
-    EXPECT_EQ(dialog.GetSentContestNumberTextLimit(), -1);
 }
 
 TEST(BandInformationDialog, OpeningShowsTheItemWithTheFirstDelimiter) {
@@ -142,32 +94,28 @@ TEST_F(BandInformationOk, RefusesASentNumberTheFormatDoesNotAccept) {
     }
 }
 
-TEST_F(BandInformationOk, BuildsTheSentNumberWithAnyDelimiter) {
-    dialog_.SetSentContestNumberText("599.100");
-    EXPECT_TRUE(dialog_.OnOK(operator_, kDelimiters));
-    EXPECT_TRUE(operator_.Messages().empty());
-    EXPECT_EQ(dialog_.GetSentContestNumber(), Number("599/100", NumberFormat()));
+TEST(BandInformationDialog, StartsAtSevenMegahertzCallingWithNoMode) {
+    const CBandInformationDialog dialog;
+    EXPECT_EQ(dialog.GetBand(), Band(7, 6));
+    EXPECT_EQ(dialog.GetBand().GetUnit(), 6);
+    EXPECT_EQ(dialog.GetModeSelection(), J("（指定しない）"));
+    EXPECT_EQ(dialog.GetMode(), "");
+    EXPECT_EQ(dialog.GetCallingMethod(), 1);
 }
 
-TEST_F(BandInformationOk, ASecondOkReplacesTheEarlierNumber) {
-    dialog_.SetSentContestNumberText("599/100");
-    ASSERT_TRUE(dialog_.OnOK(operator_, kDelimiters));
-    dialog_.SetSentContestNumberText("579/200");
-    ASSERT_TRUE(dialog_.OnOK(operator_, kDelimiters));
-    EXPECT_EQ(dialog_.GetSentContestNumber(), Number("579/200", NumberFormat()));
-}
-
-TEST(BandInformationDialogRun, OkAndCancelAreTheOnlyResults) {
-    CScriptedOperator op;
-    op.AnswerDialog(message_box::kIdOk);
-    op.AnswerDialog(message_box::kIdAbort);
+TEST(BandInformationDialog, UnitIndexOutsideTheListGivesNoBand) {
     CBandInformationDialog dialog;
-    EXPECT_EQ(dialog.DoModal(op), 1);
-    EXPECT_EQ(dialog.DoModal(op), 2);
-    ASSERT_EQ(op.Dialogs().size(), 2u);
-    EXPECT_EQ(op.Dialogs()[0].name, "CBandInformationDialog");
-    EXPECT_EQ(CBandInformationDialog::GetWindowTitle(),
-              J("クイルマーク - 周波数帯ごとの情報の設定"));
+    dialog.SetUnitIndex(3);
+    EXPECT_FALSE(dialog.GetBand().IsValid());
 }
 
+TEST(BandInformationDialog, SentNumberTextLimitFollowsTheFormat) {
+    CBandInformationDialog dialog;
+    dialog.SetContestNumberType(NumberFormat());
+    EXPECT_EQ(dialog.GetSentContestNumberTextLimit(), 3 + 6 + 1);
+    CQuillmarkData_ContestNumberType unlimited;
+    unlimited.SetFormat(1, -1, {Attributes(0, -1)});
+    dialog.SetContestNumberType(unlimited);
+    EXPECT_EQ(dialog.GetSentContestNumberTextLimit(), -1);
+}
 }  // namespace

@@ -2,22 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/scripted_operator.h"
 #include "../document/document_test_util.h"
+#include "dialogs/scripted_operator.h"
 
 namespace {
 
 using namespace doc_test;
 using Field = CCityCodeSearchDialog::Field;
-
-TEST(CityCodeSearchDialog, StartsWithEverythingOffAndEmpty) {
-    const CCityCodeSearchDialog dialog;
-    EXPECT_FALSE(dialog.IsCodeOn() || dialog.IsNameOn() || dialog.IsReadingOn() ||
-                 dialog.IsWorkedMultipliersOn());
-    EXPECT_TRUE(dialog.GetCode().empty() && dialog.GetName().empty() &&
-                dialog.GetReading().empty());
-    EXPECT_EQ(dialog.OnSearchStart().message, J("検索条件を指定してください。"));
-}
 
 TEST(CityCodeSearchDialog, ChecksInOrder) {
     const struct {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "../document/document_test_util.h"
 #include "dialogs/parameter_attribute_dialog.h"
 #include "dialogs/scripted_operator.h"
-#include "../document/document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"
 
@@ -57,13 +57,6 @@ protected:
 
 // --- Running and the wizard buttons. ---
 
-TEST_F(ContestTypeSheet, ModesOtherThanNewAndChangeDoNotRun) {
-    for (const int mode : {0, 3, -1}) {
-        EXPECT_EQ(sheet_.RunWizard(mode), 0);
-    }
-    EXPECT_TRUE(operator_.Dialogs().empty());
-}
-
 TEST_F(ContestTypeSheet, CancelGivesTwoAndTheSheetIsEmptyAgain) {
     int mode_inside = 0;
     int pages_inside = 0;
@@ -79,10 +72,6 @@ TEST_F(ContestTypeSheet, CancelGivesTwoAndTheSheetIsEmptyAgain) {
     EXPECT_EQ(pages_inside, 5);
     EXPECT_EQ(sheet_.GetMode(), 0);
     EXPECT_EQ(sheet_.GetPageCount(), 0);
-}
-
-TEST_F(ContestTypeSheet, ClosingWithoutReachingFinishCountsAsCancel) {
-    EXPECT_EQ(Run(contest_type::kModeNew, [](Sheet& sheet) { sheet.Next(); }), 2);
 }
 
 TEST_F(ContestTypeSheet, ButtonsFollowThePagesAndFinishLocksBackOut) {
@@ -120,15 +109,6 @@ TEST_F(ContestTypeSheet, ButtonsFollowThePagesAndFinishLocksBackOut) {
                                   J("クイルマーク - コンテスト情報の設定（メイン情報の設定）"),
                                   J("クイルマーク - コンテスト情報の設定（設定の完了）")}));
     EXPECT_TRUE(operator_.Messages().empty()) << operator_.Transcript();
-}
-
-TEST_F(ContestTypeSheet, BackToTheBeginPageOffersOnlyNextAgain) {
-    Run(contest_type::kModeNew, [](Sheet& sheet) {
-        sheet.Next();
-        EXPECT_TRUE(sheet.Back());
-        EXPECT_EQ(sheet.GetActivePageIndex(), Sheet::kPageBegin);
-        EXPECT_EQ(sheet.GetWizardButtons(), Sheet::kButtonNext);
-    });
 }
 
 TEST_F(ContestTypeSheet, BeginTextDependsOnTheMode) {
@@ -233,19 +213,6 @@ void AnswerAttributes(CScriptedOperator& op, int min_length, int max_length,
                     });
 }
 
-TEST_F(ContestTypeSheet, NewModeStartsBothListsWithTheDefaultAttributes) {
-    Run(contest_type::kModeNew, [](Sheet& sheet) {
-        sheet.Next();
-        sheet.Next();
-        const auto& page = sheet.GetParameter2Page();
-        ASSERT_EQ(page.GetAttributeList(0).size(), 2u);
-        ASSERT_EQ(page.GetAttributeList(1).size(), 4u);
-        EXPECT_EQ(page.GetAttributeList(0)[0], CQuillmarkData_CallSignType::DefaultAttributes(0));
-        EXPECT_EQ(page.GetAttributeList(1)[3],
-                  CQuillmarkData_ContestNumberType::DefaultAttributes(3));
-    });
-}
-
 TEST_F(ContestTypeSheet, RowTextsNameTheClassesAndTheLengthRange) {
     CContestTypePage_Parameter_2 page;
     CQuillmarkData_CallSignType format;
@@ -296,52 +263,6 @@ TEST_F(ContestTypeSheet, F9EditsARowAndNextBuildsTheFormatsFromTheLists) {
     const auto& number = page.GetContestNumberType();
     EXPECT_EQ(number.GetMultiplierParameterIndex(), 1);
     EXPECT_EQ(number.GetAttributes(1)->GetMaxLength(), 3);
-}
-
-TEST_F(ContestTypeSheet, F9DoesNothingWithoutExactlyOneRowOrWithAnotherKey) {
-    Run(contest_type::kModeNew, [](Sheet& sheet) {
-        sheet.Next();
-        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, CContestTypePage_Parameter_2::kKeyF9, {0}))
-            << "not on the attribute page yet";
-        sheet.Next();
-        const int f9 = CContestTypePage_Parameter_2::kKeyF9;
-        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, f9, {}));
-        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, f9, {0, 1}));
-        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, 0x77, {0}));
-        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, f9, {2}));
-        EXPECT_FALSE(sheet.OnParameterListKeyDown(2, f9, {0}));
-    });
-    EXPECT_EQ(operator_.Dialogs().size(), 1u);  // only the wizard itself
-}
-
-TEST_F(ContestTypeSheet, F9DoesNothingInChangeMode) {
-    sheet_.GetParameter2Page().SetCallSignType(CallSignFormat());
-    sheet_.GetParameter2Page().SetContestNumberType(NumberFormat());
-    Run(
-        contest_type::kModeChange,
-        [](Sheet& sheet) {
-            sheet.Next();
-            sheet.Next();
-            EXPECT_FALSE(
-                sheet.OnParameterListKeyDown(0, CContestTypePage_Parameter_2::kKeyF9, {0}));
-        },
-        message_box::kIdCancel);
-    EXPECT_EQ(operator_.Dialogs().size(), 1u);
-}
-
-TEST_F(ContestTypeSheet, F9CancelledKeepsTheRow) {
-    AnswerWizard([](Sheet& sheet) {
-        sheet.Next();
-        sheet.Next();
-        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, CContestTypePage_Parameter_2::kKeyF9, {1}));
-        EXPECT_EQ(sheet.GetParameter2Page().GetAttributeList(0)[1],
-                  CQuillmarkData_CallSignType::DefaultAttributes(1));
-    });
-    operator_.AnswerDialog(message_box::kIdCancel, [](CDialogState& state, int) {
-        dynamic_cast<CParameterAttributeDialog&>(state).SetMinLength(1);
-    });
-    sheet_.RunWizard(contest_type::kModeNew);
-    EXPECT_EQ(operator_.UnusedAnswerCount(), 0);
 }
 
 TEST_F(ContestTypeSheet, GoingBackWithoutChangesKeepsEveryEdit) {
@@ -436,19 +357,6 @@ TEST_F(ContestTypeSheet, AttributeDialogChecksTheLengths) {
     }
 }
 
-TEST_F(ContestTypeSheet, AttributeDialogStartsFromEverythingAllowedForEmptyAttributes) {
-    CParameterAttributeDialog dialog;
-    dialog.SetAttributes(CQuillmarkData_ParameterAttributes());
-    EXPECT_EQ(dialog.GetMinLength(), 0);
-    EXPECT_EQ(dialog.GetMaxLength(), -1);
-    for (const uint32_t bit : {0x01u, 0x02u, 0x04u, 0x10u}) {
-        EXPECT_TRUE(dialog.IsClassChecked(bit));
-    }
-    ASSERT_TRUE(dialog.OnOK(operator_));
-    EXPECT_EQ(dialog.GetAttributes().GetCharacterClasses(),
-              CQuillmarkData_ParameterAttributes::kAllClasses);
-}
-
 TEST_F(ContestTypeSheet, AttributeDialogTakesTheCheckBoxesAndSpecialCharacters) {
     CParameterAttributeDialog dialog;
     dialog.SetAttributes(CQuillmarkData_CallSignType::DefaultAttributes(0));
@@ -478,29 +386,6 @@ TEST_F(ContestTypeSheet, DefaultPeriodStartsAtTheNextFullHourAndLastsADay) {
     EXPECT_EQ(last_second.GetMainInformation1Page().GetStart(), Utc(2022, 1, 1, 0, 0));
 }
 
-TEST_F(ContestTypeSheet, DefaultStartFollowsTheClock) {
-    const int64_t before = CQuillmarkSystem::GetCurrentTime();
-    const Sheet sheet(J("x"), operator_, settings_);
-    const int64_t start = sheet.GetMainInformation1Page().GetStart();
-    EXPECT_EQ(start % 3600, 0);
-    EXPECT_GT(start, before);
-    EXPECT_LE(start, before + 3600 + 5);
-}
-
-TEST_F(ContestTypeSheet, CommittedValueSettersRefuseWhatThePageWouldRefuse) {
-    auto& page = sheet_.GetMainInformation1Page();
-    EXPECT_FALSE(page.SetContestName(""));
-    EXPECT_TRUE(page.SetContestName(" "));
-    EXPECT_FALSE(page.SetOwnCallSign(CQuillmarkData_CallSignItem()));
-    EXPECT_TRUE(page.SetStart(1000));
-    EXPECT_FALSE(page.SetEnd(1000));
-    EXPECT_FALSE(page.SetEnd(999));
-    EXPECT_TRUE(page.SetEnd(1001));
-    EXPECT_FALSE(sheet_.GetParameter2Page().SetCallSignType(CQuillmarkData_CallSignType()));
-    EXPECT_FALSE(
-        sheet_.GetParameter2Page().SetContestNumberType(CQuillmarkData_ContestNumberType()));
-}
-
 class MainInformationPage : public ContestTypeSheet {
 protected:
     void SetUp() override {
@@ -515,12 +400,6 @@ protected:
     CTimeZoneRule rule_ = CTimeZoneRule::Utc();
     CContestTypePage_MainInformation_1 page_{kNow, rule_};
 };
-
-TEST_F(MainInformationPage, FieldsShowTheCommittedValues) {
-    EXPECT_EQ(page_.GetContestNameText(), J(" コンテスト"));
-    EXPECT_EQ(page_.GetStartFields(), (Fields{2021, 6, 5, 10, 0, 0}));
-    EXPECT_EQ(page_.GetEndFields(), (Fields{2021, 6, 6, 10, 0, 0}));
-}
 
 TEST_F(MainInformationPage, ChecksComeInOrderAndNothingIsCommittedOnRefusal) {
     page_.SetContestNameText("");
@@ -559,13 +438,6 @@ TEST_F(MainInformationPage, AcceptedPageCommitsEverything) {
     // The 31st of April is the 1st of May.
     EXPECT_EQ(page_.GetStart(), Utc(2021, 5, 1, 21, 0));
     EXPECT_EQ(page_.GetEnd(), Utc(2021, 5, 2, 21, 0));
-}
-
-TEST_F(MainInformationPage, UppercasingLeavesDoubleByteCharactersAlone) {
-    // The trail byte of this character is 'a' (0x61).
-    const std::string text = std::string("\x83\x61") + "ab";
-    page_.SetOwnCallSignText(text);
-    EXPECT_EQ(page_.GetOwnCallSignText(), std::string("\x83\x61") + "AB");
 }
 
 TEST_F(MainInformationPage, EndEqualToTheStartIsRefusedOneSecondLaterAccepted) {
@@ -615,13 +487,6 @@ TEST_F(MainInformationPage, ChangeModeRefusesTheCallOfALoggedStationOnAnyBand) {
     EXPECT_TRUE(Next(contest_type::kModeChange, &contest));
 }
 
-TEST_F(MainInformationPage, OwnCallSignLimitIsTheFormatsMaximum) {
-    EXPECT_EQ(CContestTypePage_MainInformation_1::GetOwnCallSignTextLimit(CallSignFormat()), 8);
-    CQuillmarkData_CallSignType unlimited;
-    unlimited.SetDefaultFormat(3, 0);
-    EXPECT_EQ(CContestTypePage_MainInformation_1::GetOwnCallSignTextLimit(unlimited), -1);
-}
-
 // --- End page. ---
 
 TEST_F(ContestTypeSheet, SummaryShowsTheCommittedValues) {
@@ -649,4 +514,40 @@ TEST_F(ContestTypeSheet, SummaryShowsTheCommittedValues) {
     });
 }
 
+TEST_F(ContestTypeSheet, F9DoesNothingWithoutExactlyOneRowOrWithAnotherKey) {
+    Run(contest_type::kModeNew, [](Sheet& sheet) {
+        sheet.Next();
+        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, CContestTypePage_Parameter_2::kKeyF9, {0}))
+            << "not on the attribute page yet";
+        sheet.Next();
+        const int f9 = CContestTypePage_Parameter_2::kKeyF9;
+        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, f9, {}));
+        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, f9, {0, 1}));
+        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, 0x77, {0}));
+        EXPECT_FALSE(sheet.OnParameterListKeyDown(0, f9, {2}));
+        EXPECT_FALSE(sheet.OnParameterListKeyDown(2, f9, {0}));
+    });
+    EXPECT_EQ(operator_.Dialogs().size(), 1u);  // only the wizard itself
+}
+
+TEST_F(ContestTypeSheet, CommittedValueSettersRefuseWhatThePageWouldRefuse) {
+    auto& page = sheet_.GetMainInformation1Page();
+    EXPECT_FALSE(page.SetContestName(""));
+    EXPECT_TRUE(page.SetContestName(" "));
+    EXPECT_FALSE(page.SetOwnCallSign(CQuillmarkData_CallSignItem()));
+    EXPECT_TRUE(page.SetStart(1000));
+    EXPECT_FALSE(page.SetEnd(1000));
+    EXPECT_FALSE(page.SetEnd(999));
+    EXPECT_TRUE(page.SetEnd(1001));
+    EXPECT_FALSE(sheet_.GetParameter2Page().SetCallSignType(CQuillmarkData_CallSignType()));
+    EXPECT_FALSE(
+        sheet_.GetParameter2Page().SetContestNumberType(CQuillmarkData_ContestNumberType()));
+}
+
+TEST_F(MainInformationPage, OwnCallSignLimitIsTheFormatsMaximum) {
+    EXPECT_EQ(CContestTypePage_MainInformation_1::GetOwnCallSignTextLimit(CallSignFormat()), 8);
+    CQuillmarkData_CallSignType unlimited;
+    unlimited.SetDefaultFormat(3, 0);
+    EXPECT_EQ(CContestTypePage_MainInformation_1::GetOwnCallSignTextLimit(unlimited), -1);
+}
 }  // namespace

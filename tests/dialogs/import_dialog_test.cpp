@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/scripted_operator.h"
 #include "../document/document_test_util.h"
+#include "dialogs/scripted_operator.h"
 
 namespace {
 
@@ -28,20 +28,6 @@ TEST(ImportDialog, OkWithoutASelectedRowIsRefusedAndTheDialogStays) {
     EXPECT_TRUE(dialog.OnOK(op));
     EXPECT_EQ(dialog.GetChosenContest(), &contest);
     EXPECT_EQ(op.Messages().size(), 1u);
-}
-
-TEST(ImportDialog, SelectionOutsideTheListSelectsNothing) {
-    CQuillmarkData_MainData contest = Contest();
-    CImportDialog dialog;
-    EXPECT_FALSE(dialog.AddCandidate("none", nullptr));
-    dialog.AddCandidate("a.qmk", &contest);
-    for (int row : {1, -2, 100}) {
-        dialog.SetSelectedRow(0);
-        dialog.SetSelectedRow(row);
-        EXPECT_EQ(dialog.GetSelectedRow(), -1) << row;
-    }
-    EXPECT_EQ(dialog.GetRowTexts(1), (std::array<Cp932, 5>{}));
-    EXPECT_EQ(dialog.GetCandidateContest(-1), nullptr);
 }
 
 TEST(ImportDialog, RunningAgainForgetsTheEarlierChoice) {

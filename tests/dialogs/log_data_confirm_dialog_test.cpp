@@ -2,47 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/scripted_operator.h"
 #include "../document/document_test_util.h"
+#include "dialogs/scripted_operator.h"
 #include "platform/time_zone_rule.h"
 
 namespace {
 
 using namespace doc_test;
-
-TEST(LogDataConfirmDialog, StartsWithQuestionIconAndDateShown) {
-    const CLogDataConfirmDialog dialog;
-    EXPECT_EQ(dialog.GetIcon(), 32);
-    EXPECT_EQ(dialog.GetShowFlags(), 1);
-    EXPECT_STREQ(dialog.GetDialogName(), "CLogDataConfirmDialog");
-}
-
-TEST(LogDataConfirmDialog, AcceptsOnlyTheFourMessageBoxIcons) {
-    CLogDataConfirmDialog dialog;
-    for (int icon : {16, 32, 48, 64}) {
-        EXPECT_TRUE(dialog.SetIcon(icon)) << icon;
-        EXPECT_EQ(dialog.GetIcon(), icon);
-    }
-    for (int icon : {0, 1, 33, 80, 128, -16}) {
-        EXPECT_FALSE(dialog.SetIcon(icon)) << icon;
-        EXPECT_EQ(dialog.GetIcon(), 64);
-    }
-}
-
-TEST(LogDataConfirmDialog, ShowFlagsAreSingleBitsUpTo8192Without2048) {
-    CLogDataConfirmDialog dialog;
-    for (int bit : {1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 4096, 8192}) {
-        EXPECT_TRUE(dialog.SetShow(bit, true)) << bit;
-        EXPECT_TRUE(dialog.IsShowSet(bit)) << bit;
-    }
-    for (int bit : {0, 3, 768, 2048, 16384, -1}) {
-        EXPECT_FALSE(dialog.SetShow(bit, true)) << bit;
-    }
-    EXPECT_FALSE(dialog.IsShowSet(2048));
-    EXPECT_TRUE(dialog.SetShow(256, false));
-    EXPECT_FALSE(dialog.IsShowSet(256));
-    EXPECT_TRUE(dialog.IsShowSet(512));
-}
 
 TEST(LogDataConfirmDialog, EntryFillsEveryFieldWithTextsAndTheDateLine) {
     const auto contest = Contest();
@@ -67,16 +33,6 @@ TEST(LogDataConfirmDialog, EntryFillsEveryFieldWithTextsAndTheDateLine) {
     EXPECT_EQ(dialog.GetComment(), J("メモ"));
 }
 
-TEST(LogDataConfirmDialog, InvalidEntryIsRefusedAndChangesNothing) {
-    CLogDataConfirmDialog dialog;
-    dialog.SetCallSign("JA1XYZ");
-    dialog.SetPoints(7);
-    EXPECT_FALSE(dialog.SetEntry(CQuillmarkData_LogDataItem(), "/", CTimeZoneRule::Utc()));
-    EXPECT_EQ(dialog.GetCallSign(), "JA1XYZ");
-    EXPECT_EQ(dialog.GetPoints(), 7);
-    EXPECT_EQ(dialog.GetDateText(), "");
-}
-
 TEST(LogDataConfirmDialog, DateLineDropsLeadingZerosOfYearMonthDayAndHourOnly) {
     CLogDataConfirmDialog dialog;
     dialog.SetDate(Utc(2000, 12, 31, 23, 59, 0), CTimeZoneRule::Utc());
@@ -91,6 +47,35 @@ TEST(LogDataConfirmDialog, EmptyModeIsShownAsNotGiven) {
     EXPECT_EQ(dialog.GetMode(), "");
     dialog.SetMode("SSB");
     EXPECT_EQ(dialog.GetModeText(), "SSB");
+}
+
+TEST(LogDataConfirmDialog, WindowTitleNamesTheProgramAndTheCaption) {
+    CLogDataConfirmDialog dialog;
+    EXPECT_EQ(dialog.GetWindowTitle(), J("クイルマーク"));
+    dialog.SetCaption(J("ログデータ入力の確認"));
+    EXPECT_EQ(dialog.GetWindowTitle(), J("クイルマーク - ログデータ入力の確認"));
+}
+
+TEST(LogDataConfirmDialog, AcceptsOnlyTheFourMessageBoxIcons) {
+    CLogDataConfirmDialog dialog;
+    for (int icon : {16, 32, 48, 64}) {
+        EXPECT_TRUE(dialog.SetIcon(icon)) << icon;
+        EXPECT_EQ(dialog.GetIcon(), icon);
+    }
+    for (int icon : {0, 1, 33, 80, 128, -16}) {
+        EXPECT_FALSE(dialog.SetIcon(icon)) << icon;
+        EXPECT_EQ(dialog.GetIcon(), 64);
+    }
+}
+
+TEST(LogDataConfirmDialog, InvalidEntryIsRefusedAndChangesNothing) {
+    CLogDataConfirmDialog dialog;
+    dialog.SetCallSign("JA1XYZ");
+    dialog.SetPoints(7);
+    EXPECT_FALSE(dialog.SetEntry(CQuillmarkData_LogDataItem(), "/", CTimeZoneRule::Utc()));
+    EXPECT_EQ(dialog.GetCallSign(), "JA1XYZ");
+    EXPECT_EQ(dialog.GetPoints(), 7);
+    EXPECT_EQ(dialog.GetDateText(), "");
 }
 
 TEST(LogDataConfirmDialog, CallingMethodAndCardBitsRefuseOtherValues) {
@@ -110,12 +95,4 @@ TEST(LogDataConfirmDialog, CallingMethodAndCardBitsRefuseOtherValues) {
     EXPECT_TRUE(dialog.SetCardFlag(2, false));
     EXPECT_FALSE(dialog.GetCardFlag(2));
 }
-
-TEST(LogDataConfirmDialog, WindowTitleNamesTheProgramAndTheCaption) {
-    CLogDataConfirmDialog dialog;
-    EXPECT_EQ(dialog.GetWindowTitle(), J("クイルマーク"));
-    dialog.SetCaption(J("ログデータ入力の確認"));
-    EXPECT_EQ(dialog.GetWindowTitle(), J("クイルマーク - ログデータ入力の確認"));
-}
-
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "dialogs/scripted_operator.h"
 #include "../document/document_test_util.h"
+#include "dialogs/scripted_operator.h"
 #include "settings/quillmark_system.h"
 
 namespace {
@@ -41,12 +41,6 @@ protected:
     CLogDataInputSheet sheet_{operator_, settings_, J("クイルマーク - ログデータの入力")};
 };
 
-TEST_F(LogDataInputSheet, EmptyMaskRunsNothing) {
-    EXPECT_EQ(sheet_.RunWizard(0), 0);
-    EXPECT_EQ(sheet_.RunWizard(256), 0);
-    EXPECT_TRUE(operator_.Dialogs().empty());
-}
-
 TEST_F(LogDataInputSheet, PagesRunInBitOrderWhateverTheMask) {
     std::vector<int> bits;
     bool back_on_first = true;
@@ -74,11 +68,6 @@ TEST_F(LogDataInputSheet, NextOnTheOnlyPageFinishesWithOne) {
     EXPECT_EQ(sheet_.RunWizard(2), 1);
     EXPECT_EQ(sheet_.GetCallSignPage().GetCallSign().GetText("/"), "JA1ABC");
     EXPECT_FALSE(sheet_.IsRunning());
-}
-
-TEST_F(LogDataInputSheet, WindowSayingOkWithoutNextIsACancel) {
-    operator_.AnswerDialog(message_box::kIdOk);
-    EXPECT_EQ(sheet_.RunWizard(2), 2);
 }
 
 TEST_F(LogDataInputSheet, CancelKeepsPagesLeftWithNextButNotTheCancelledPage) {
@@ -171,20 +160,6 @@ INSTANTIATE_TEST_SUITE_P(
                    1080},
         NumberCase{"bad/", "bad/", "送信コンテストナンバーの入力に誤りがあります。", 1077}));
 
-TEST_F(LogDataInputSheet, ReadOnlySentNumberIsLeftEmpty) {
-    sheet_.GetContestNumberPage().SetSentContestNumber(Number("599/100", NumberFormat()));
-    sheet_.GetContestNumberPage().SetSentEditable(false);
-    Operate([](CLogDataInputSheet& sheet) {
-        sheet.GetContestNumberPage().TypeSentText("579/1");
-        EXPECT_EQ(sheet.GetContestNumberPage().GetSentEditText(), "599/100");
-        sheet.GetContestNumberPage().SetReceivedEditText("599/13");
-        EXPECT_EQ(sheet.Next(), Next::finished);
-    });
-    EXPECT_EQ(sheet_.RunWizard(4), 1);
-    EXPECT_FALSE(sheet_.GetContestNumberPage().GetSentContestNumber().IsValid());
-    EXPECT_EQ(sheet_.GetContestNumberPage().GetReceivedContestNumber().GetText("/"), "599/13");
-}
-
 TEST_F(LogDataInputSheet, TypedTextIsReplacedAndUpperCasedAsTheOperatorTypes) {
     // Default pairs: a blank becomes "/", "=" or "+" becomes "59/".
     Operate([](CLogDataInputSheet& sheet) {
@@ -202,16 +177,6 @@ TEST_F(LogDataInputSheet, TypedTextIsReplacedAndUpperCasedAsTheOperatorTypes) {
     EXPECT_EQ(sheet_.GetContestNumberPage().GetReceivedContestNumber().GetText("/"), "59/13");
 }
 
-TEST_F(LogDataInputSheet, NoReplacementWhenTheSettingIsOff) {
-    settings_.SetIsReplacingInputTextEnabled(0);
-    Operate([](CLogDataInputSheet& sheet) {
-        sheet.GetCallSignPage().TypeText("ja1abc 1");
-        EXPECT_EQ(sheet.GetCallSignPage().GetEditText(), "JA1ABC 1");
-        sheet.Cancel();
-    });
-    sheet_.RunWizard(2);
-}
-
 TEST_F(LogDataInputSheet, UpperCasingLeavesDoubleByteCharactersAlone) {
     // "ア" is 0x83 0x41 and "ボ" is 0x83 0x7B; "ｱ" (0xB1) and a trail byte 0x61 ("ヂ") too.
     const std::string typed =
@@ -225,11 +190,6 @@ TEST_F(LogDataInputSheet, UpperCasingLeavesDoubleByteCharactersAlone) {
         sheet.Cancel();
     });
     sheet_.RunWizard(2);
-}
-
-TEST_F(LogDataInputSheet, EditLimitIsTheFormatsMaximumTotalLength) {
-    EXPECT_EQ(sheet_.GetCallSignPage().GetEditLimit(), 8);
-    EXPECT_EQ(sheet_.GetContestNumberPage().GetEditLimit(), 10);
 }
 
 TEST_F(LogDataInputSheet, PointsOutsideTheirRangeAreRefused) {
@@ -327,17 +287,6 @@ TEST_F(LogDataInputSheet, CardBoxesFollowTheirModes) {
     EXPECT_EQ(card.GetValue(Card::kReceived), Card::kIndeterminate);
 }
 
-TEST_F(LogDataInputSheet, CommentIsStoredOnlyByNext) {
-    sheet_.GetCommentsPage().SetComment("old");
-    Operate([](CLogDataInputSheet& sheet) {
-        EXPECT_EQ(sheet.GetCommentsPage().GetEditText(), "old");
-        sheet.GetCommentsPage().SetEditText("new");
-        sheet.Cancel();
-    });
-    sheet_.RunWizard(128);
-    EXPECT_EQ(sheet_.GetCommentsPage().GetComment(), "old");
-}
-
 struct DateCase {
     std::array<int, 6> fields;
     int64_t expected;
@@ -416,13 +365,6 @@ TEST_F(LogDataInputSheet, DatePageOpensWithTheStoredTimeInItsFields) {
         sheet.Cancel();
     });
     sheet_.RunWizard(1);
-}
-
-TEST_F(LogDataInputSheet, DateSetterRefusesTimesAFileCannotHold) {
-    EXPECT_FALSE(sheet_.GetDatePage().HasDate());
-    EXPECT_FALSE(sheet_.GetDatePage().SetDate(int64_t{1} << 31));
-    EXPECT_FALSE(sheet_.GetDatePage().HasDate());
-    EXPECT_TRUE(sheet_.GetDatePage().SetDate(-1));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/scripted_operator.h"
 #include "../document/document_test_util.h"
+#include "dialogs/scripted_operator.h"
 
 namespace {
 
@@ -23,34 +23,6 @@ protected:
 
     D dialog_{kNow};
 };
-
-TEST_F(LogDataSearchDialogTest, StartsWithAnEmptyRangeEndingOneSecondBeforeNow) {
-    EXPECT_EQ(dialog_.GetFrom(), kNow);
-    EXPECT_EQ(dialog_.GetTo(), kNow - 1);
-    EXPECT_FALSE(dialog_.IsRangeValid());
-    dialog_.SetRange(kNow, kNow);
-    EXPECT_TRUE(dialog_.IsRangeValid()) << "equal ends are a valid range";
-}
-
-TEST_F(LogDataSearchDialogTest, ModeListInOrder) {
-    const auto& modes = D::ModeList();
-    ASSERT_EQ(modes.size(), 21u);
-    EXPECT_EQ(modes[0], J("（指定しない）"));
-    EXPECT_EQ(modes[2], "AM(DSB)");
-    EXPECT_EQ(modes[20], "F9");
-    EXPECT_TRUE(dialog_.SetModeIndex(4));
-    EXPECT_EQ(dialog_.GetModeText(), "FM");
-    EXPECT_TRUE(dialog_.SetModeIndex(0));
-    EXPECT_TRUE(dialog_.GetModeText().empty()) << "（指定しない） is the empty mode";
-    EXPECT_FALSE(dialog_.SetModeIndex(21));
-    EXPECT_FALSE(dialog_.SetModeIndex(-1));
-    EXPECT_EQ(dialog_.GetModeIndex(), 0);
-}
-
-TEST_F(LogDataSearchDialogTest, NothingSwitchedOnAsksForACriterion) {
-    const auto result = dialog_.OnSearchStart();
-    EXPECT_EQ(result.message, J("検索条件を指定してください。"));
-}
 
 TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAsACriterion) {
     for (int c = 0; c < D::kCriterionCount; ++c) {
@@ -225,29 +197,6 @@ TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
     }
 }
 
-TEST_F(LogDataSearchDialogTest, ParameterIndexIsTheNumberLessOne) {
-    dialog_.SetSwitch(D::kCallSign, 1);
-    dialog_.SetEnteredCallSign("1");
-    dialog_.SetCallSignParameter(true, 2);
-    dialog_.SetReceivedContestNumberParameter(true, 1);
-    ASSERT_TRUE(dialog_.OnSearchStart().ok());
-    EXPECT_EQ(dialog_.GetCallSignParameterIndex(), 1);
-    EXPECT_EQ(dialog_.GetReceivedContestNumberParameterIndex(), 0);
-    EXPECT_EQ(dialog_.GetSentContestNumberParameterIndex(), -1);
-}
-
-TEST_F(LogDataSearchDialogTest, AnEmptyFormatClearsItsParameterBoxes) {
-    dialog_.SetCallSignParameter(true, 1);
-    dialog_.SetSentContestNumberParameter(true, 1);
-    dialog_.SetReceivedContestNumberParameter(true, 2);
-    dialog_.SetContestNumberType(CQuillmarkData_ContestNumberType());
-    EXPECT_EQ(dialog_.GetContestNumberParameterCount(), 0);
-    EXPECT_FALSE(dialog_.IsSentContestNumberParameterOn());
-    EXPECT_FALSE(dialog_.IsReceivedContestNumberParameterOn());
-    EXPECT_TRUE(dialog_.IsCallSignParameterOn());
-    EXPECT_EQ(dialog_.GetCallSignParameterCount(), 2);
-}
-
 TEST_F(LogDataSearchDialogTest, FailedCheckIsShownAsAWarning) {
     CScriptedOperator op;
     dialog_.SetSwitch(D::kComment, 1);
@@ -261,4 +210,20 @@ TEST_F(LogDataSearchDialogTest, FailedCheckIsShownAsAWarning) {
     EXPECT_EQ(op.Messages().size(), 1u);
 }
 
+TEST_F(LogDataSearchDialogTest, NothingSwitchedOnAsksForACriterion) {
+    const auto result = dialog_.OnSearchStart();
+    EXPECT_EQ(result.message, J("検索条件を指定してください。"));
+}
+
+TEST_F(LogDataSearchDialogTest, AnEmptyFormatClearsItsParameterBoxes) {
+    dialog_.SetCallSignParameter(true, 1);
+    dialog_.SetSentContestNumberParameter(true, 1);
+    dialog_.SetReceivedContestNumberParameter(true, 2);
+    dialog_.SetContestNumberType(CQuillmarkData_ContestNumberType());
+    EXPECT_EQ(dialog_.GetContestNumberParameterCount(), 0);
+    EXPECT_FALSE(dialog_.IsSentContestNumberParameterOn());
+    EXPECT_FALSE(dialog_.IsReceivedContestNumberParameterOn());
+    EXPECT_TRUE(dialog_.IsCallSignParameterOn());
+    EXPECT_EQ(dialog_.GetCallSignParameterCount(), 2);
+}
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
+#include "../document/document_test_util.h"
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/scripted_operator.h"
-#include "../document/document_test_util.h"
 
 namespace {
 
@@ -45,16 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         // A default beyond the set falls back to the first button.
         StyleCase{kOk | kDefaultButton3, {kIdOk}, kIdOk, kIdOk},
         StyleCase{0xE, {kIdOk}, kIdOk, kIdOk}));
-
-TEST(MessageBoxStyle, PartsOfAStyle) {
-    const int style = kYesNo | kIconQuestion | kDefaultButton2;
-    EXPECT_EQ(ButtonsOf(style), kYesNo);
-    EXPECT_EQ(IconOf(style), 32);
-    EXPECT_EQ(DefaultButtonIndexOf(style), 1);
-    EXPECT_EQ(IconOf(kIconExclamation), 48);
-    EXPECT_EQ(IconOf(kIconInformation), 64);
-    EXPECT_EQ(IconOf(kIconStop), 16);
-}
 
 TEST(FileFilter, SplitsIntoDescriptionAndPatternPairs) {
     const auto pairs = SplitFileFilter(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||"));

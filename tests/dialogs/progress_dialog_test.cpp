@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/scripted_operator.h"
 #include "../document/document_test_util.h"
+#include "dialogs/scripted_operator.h"
 
 namespace {
 
@@ -16,43 +16,6 @@ std::vector<Kind> KindsOf(const CScriptedOperator& op) {
         kinds.push_back(event.kind);
     }
     return kinds;
-}
-
-TEST(ProgressDialog, StartsWithTheDefaults) {
-    CScriptedOperator op;
-    const CProgressDialog progress(op);
-    EXPECT_EQ(progress.GetState(), CProgressDialog::kStateHidden);
-    EXPECT_TRUE(progress.GetBeep());
-    EXPECT_EQ(progress.GetProgressText(0), J("クイルマーク"));
-    EXPECT_EQ(progress.GetProgressText(1), "");
-    EXPECT_EQ(progress.GetRangeLower(), 0);
-    EXPECT_EQ(progress.GetRangeUpper(), 100);
-    EXPECT_EQ(progress.GetPos(), 0);
-    EXPECT_FALSE(progress.IsCancelEnabled());
-    EXPECT_FALSE(progress.IsCancelled());
-}
-
-TEST(ProgressDialog, TextIndexOutsideZeroToThreeIsRefused) {
-    CScriptedOperator op;
-    CProgressDialog progress(op);
-    for (int index : {-1, 4, 100}) {
-        EXPECT_FALSE(progress.SetProgressText(index, "x")) << index;
-        EXPECT_EQ(progress.GetProgressText(index), "") << index;
-    }
-    for (int index = 0; index < 4; ++index) {
-        EXPECT_TRUE(progress.SetProgressText(index, std::to_string(index)));
-        EXPECT_EQ(progress.GetProgressText(index), std::to_string(index));
-    }
-}
-
-TEST(ProgressDialog, HiddenWindowIsNotTouched) {
-    CScriptedOperator op;
-    CProgressDialog progress(op);
-    progress.SetProgressText(1, "line");
-    progress.SetProgressRange(0, 10);
-    progress.SetProgressPos(5);
-    progress.EnableCancel(true);
-    EXPECT_TRUE(op.Events().empty());
 }
 
 TEST(ProgressDialog, ShowCreatesTheWindowWithEveryFieldThenUpdatesPartByPart) {
@@ -184,29 +147,6 @@ TEST(ProgressDialog, MessageOverAShownWindowKeepsItUpdating) {
     EXPECT_EQ(KindsOf(op), std::vector<Kind>{Kind::progress_position});
 }
 
-TEST(ProgressDialog, MessageWithoutWindowReturnsToHidden) {
-    StateWatchingOperator op;
-    CProgressDialog progress(op);
-    op.watched = &progress;
-    progress.ShowMessage("text", "caption", message_box::kOk);
-    EXPECT_EQ(op.state_during_message, CProgressDialog::kStateMessage);
-    EXPECT_EQ(progress.GetState(), CProgressDialog::kStateHidden);
-    ASSERT_EQ(op.Messages().size(), 1u);
-    EXPECT_EQ(op.Messages()[0].text, "text");
-    EXPECT_EQ(op.Messages()[0].caption, "caption");
-}
-
-TEST(ProgressDialog, BeepSoundsOnlyWhenSet) {
-    CScriptedOperator op;
-    CProgressDialog progress(op);
-    progress.Beep(48);
-    progress.SetBeep(false);
-    progress.Beep(64);
-    progress.SetBeep(true);
-    progress.Beep(16);
-    EXPECT_EQ(op.Beeps(), (std::vector<int>{48, 16}));
-}
-
 TEST(ProgressDialog, SinkReportsThroughTheWindowAndTheOperator) {
     CScriptedOperator op;
     CProgressDialog progress(op);
@@ -227,4 +167,27 @@ TEST(ProgressDialog, SinkReportsThroughTheWindowAndTheOperator) {
     EXPECT_EQ(op.Messages()[0].style, message_box::kOk | message_box::kIconInformation);
 }
 
+TEST(ProgressDialog, TextIndexOutsideZeroToThreeIsRefused) {
+    CScriptedOperator op;
+    CProgressDialog progress(op);
+    for (int index : {-1, 4, 100}) {
+        EXPECT_FALSE(progress.SetProgressText(index, "x")) << index;
+        EXPECT_EQ(progress.GetProgressText(index), "") << index;
+    }
+    for (int index = 0; index < 4; ++index) {
+        EXPECT_TRUE(progress.SetProgressText(index, std::to_string(index)));
+        EXPECT_EQ(progress.GetProgressText(index), std::to_string(index));
+    }
+}
+
+TEST(ProgressDialog, BeepSoundsOnlyWhenSet) {
+    CScriptedOperator op;
+    CProgressDialog progress(op);
+    progress.Beep(48);
+    progress.SetBeep(false);
+    progress.Beep(64);
+    progress.SetBeep(true);
+    progress.Beep(16);
+    EXPECT_EQ(op.Beeps(), (std::vector<int>{48, 16}));
+}
 }  // namespace

@@ -6,18 +6,6 @@
 
 namespace {
 
-TEST(ReplacingEdit, RefusesAnEmptySourceAndSwitchValuesOtherThanZeroAndOne) {
-    CReplacingEdit edit;
-    EXPECT_FALSE(edit.AddPair("", "/"));
-    EXPECT_TRUE(edit.AddPair(",", ""));
-    EXPECT_EQ(edit.GetPairCount(), 1);
-    EXPECT_FALSE(edit.SetReplacing(2));
-    EXPECT_FALSE(edit.SetReplacing(-1));
-    EXPECT_EQ(edit.GetReplacing(), 0);
-    edit.RemoveAllPairs();
-    EXPECT_EQ(edit.GetPairCount(), 0);
-}
-
 TEST(ReplacingEdit, CommaTypedAtTheEndBecomesASlashAndTheCaretStaysAtTheEnd) {
     CReplacingEdit edit;
     edit.AddPair(",", "/");
@@ -33,15 +21,6 @@ TEST(ReplacingEdit, CommaTypedAtTheEndBecomesASlashAndTheCaretStaysAtTheEnd) {
     EXPECT_EQ(text, "JA1ABC/");
     EXPECT_EQ(shown, "JA1ABC/");
     EXPECT_EQ(shown_caret, 7u);
-}
-
-TEST(ReplacingEdit, DoesNothingWhenSwitchedOff) {
-    CReplacingEdit edit;
-    edit.AddPair(" ", "/");
-    Cp932 text = "A B";
-    size_t caret = 3;
-    EXPECT_FALSE(edit.OnTextChanged(text, caret));
-    EXPECT_EQ(text, "A B");
 }
 
 TEST(ReplacingEdit, TheChangeOfShowingTheTextReplacesNothing) {
