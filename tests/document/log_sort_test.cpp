@@ -32,15 +32,6 @@ protected:
     CQuillmarkData_MainData contest_ = Contest();
 };
 
-TEST_F(LogSortCompare, DateTimeEarlierFirst) {
-    auto a = Make("JA1AAA");
-    auto b = Make("JA1AAA");
-    b.SetTime(kTime + 1);
-    EXPECT_EQ(Compare(a, b, log_sort::kDateTime), -1);
-    EXPECT_EQ(Compare(b, a, log_sort::kDateTime), 1);
-    EXPECT_EQ(Compare(a, a, log_sort::kDateTime), 0);
-}
-
 TEST_F(LogSortCompare, CallSignComparesTheTextFormWithTheFirstDelimiter) {
     // "JA1AAA/1" against "JA1AAA": the joined form is longer, so it sorts after.
     EXPECT_EQ(Compare(Make("JA1AAA,1"), Make("JA1AAA"), log_sort::kCallSign), 1);
@@ -78,13 +69,6 @@ TEST_F(LogSortCompare, UpperCaseBeforeLowerCaseAndSingleByteBeforeDoubleByte) {
         EXPECT_EQ(Compare(a, b, log_sort::kMode), c.expected) << c.a << " vs " << c.b;
         EXPECT_EQ(Compare(b, a, log_sort::kMode), -c.expected) << c.a << " vs " << c.b;
     }
-}
-
-TEST_F(LogSortCompare, ContestNumbersCompareTheirTextForms) {
-    auto a = Entry(contest_, kTime, "JA1AAA", "599/100", "599/13");
-    auto b = Entry(contest_, kTime, "JA1AAA", "59/100", "599/120");
-    EXPECT_EQ(Compare(a, b, log_sort::kSentContestNumber), 1);      // "599/" after "59/"
-    EXPECT_EQ(Compare(a, b, log_sort::kReceivedContestNumber), 1);  // "13" after "120"
 }
 
 TEST_F(LogSortCompare, FirstStatusRule) {
@@ -131,17 +115,6 @@ TEST_F(LogSortCompare, NumberAndFlagKeys) {
         EXPECT_EQ(Compare(without, with, card.key), 1) << card.key;
         EXPECT_EQ(Compare(with, with, card.key), 0) << card.key;
     }
-}
-
-TEST_F(LogSortCompare, UnknownKeysCompareEqual) {
-    auto a = Make("JA1AAA");
-    auto b = Make("JA1BBB");
-    b.SetTime(kTime + 5);
-    for (const int key : {0, 13, -1, 100}) {
-        EXPECT_EQ(Compare(a, b, key), 0) << key;
-    }
-    EXPECT_TRUE(log_sort::HeadingOf(13).empty());
-    EXPECT_EQ(log_sort::HeadingOf(5), J("[条件] ： マルチの First の状況"));
 }
 
 // --- The sort against a straightforward row-by-row insertion. ---

@@ -7,8 +7,8 @@
 
 #include "citycode/city_code_organization.h"
 #include "dialogs/band_information_dialog.h"
-#include "document/quillmark_doc.h"
 #include "dialogs/scripted_operator.h"
+#include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"
@@ -145,46 +145,6 @@ TEST_F(BandCommands, FourteenThenThreeAndAHalfThenSevenSortAndKeepTheActiveBand)
     EXPECT_EQ(operator_.UnscriptedCount(), 0);
 }
 
-TEST_F(BandCommands, AnsweringNoLeavesTheActiveBandAndTheGraphAlone) {
-    doc_.GetContest() = Contest();
-    AddBandDirectly(7, 6, true);
-    doc_.RebuildGraphData();
-    doc_.GetContest().GetBandAt(0)->AddEntry(
-        Entry(doc_.GetContest(), kTime, "JA1ABC", "599/100", "599/13"));
-    ASSERT_EQ(doc_.GetGraphSeries(3)->GetEventCount(), 1);
-
-    AnswerBand({3.5, 1});
-    operator_.AnswerMessage(message_box::kIdNo);
-    EXPECT_EQ(doc_.AddNewBand(), 1);
-    EXPECT_EQ(ActiveFrequency(), 7);
-    EXPECT_EQ(doc_.GetContest().GetActiveBandIndex(), 1);
-    // The active-band series still counts the 7 MHz contact.
-    EXPECT_EQ(doc_.GetGraphSeries(3)->GetEventCount(), 1);
-    EXPECT_EQ(hints_.hints, std::vector<int>{-3});
-}
-
-TEST_F(BandCommands, AnsweringYesActivatesTheNewBandAfterSorting) {
-    doc_.GetContest() = Contest();
-    AddBandDirectly(7, 6, true);
-    AnswerBand({3.5, 1});
-    operator_.AnswerMessage(message_box::kIdYes);
-    EXPECT_EQ(doc_.AddNewBand(), 1);
-    EXPECT_EQ(Frequencies(), (std::vector<double>{3.5, 7}));
-    EXPECT_EQ(doc_.GetContest().GetActiveBandIndex(), 0);
-    EXPECT_EQ(hints_.hints, std::vector<int>{-1});
-}
-
-TEST_F(BandCommands, CancelAddsNothing) {
-    doc_.GetContest() = Contest();
-    operator_.AnswerDialog(message_box::kIdCancel);
-    EXPECT_EQ(doc_.AddNewBand(), 0);
-    EXPECT_EQ(doc_.GetContest().GetBandCount(), 0);
-    EXPECT_EQ(operator_.StatusTexts(),
-              std::vector<Cp932>{J("新たな周波数帯の追加を中止しました。")});
-    EXPECT_TRUE(hints_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
-}
-
 TEST_F(BandCommands, DuplicateFrequencyInAnotherUnitIsRefusedAndTheDialogComesBack) {
     doc_.GetContest() = Contest();
     AddBandDirectly(7, 6, true);
@@ -207,17 +167,6 @@ TEST_F(BandCommands, DuplicateFrequencyInAnotherUnitIsRefusedAndTheDialogComesBa
     EXPECT_EQ(doc_.GetContest(), before);
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(operator_.LastStatusText(), J("新たな周波数帯の追加を中止しました。"));
-}
-
-TEST_F(BandCommands, DuplicateThenADifferentFrequencyIsAdded) {
-    doc_.GetContest() = Contest();
-    AddBandDirectly(7, 6, true);
-    AnswerBand({7, 1});
-    AnswerBand({21, 1});
-    operator_.AnswerMessage(message_box::kIdNo);
-    EXPECT_EQ(doc_.AddNewBand(), 1);
-    EXPECT_EQ(Frequencies(), (std::vector<double>{7, 21}));
-    EXPECT_EQ(operator_.Messages().size(), 2u);
 }
 
 // --- Changing. ---
@@ -281,42 +230,7 @@ TEST_F(BandCommands, ChangeToAnotherBandsFrequencyIsRefusedUntilItIsFree) {
     EXPECT_EQ(ActiveFrequency(), 21);
 }
 
-TEST_F(BandCommands, ChangeToItsOwnFrequencySucceeds) {
-    doc_.GetContest() = Contest();
-    AddBandDirectly(7, 6, true);
-    AddBandDirectly(14, 6, false);
-    AnswerBand({7000, 0});
-    EXPECT_EQ(doc_.ChangeBandSettings(), 1);
-    EXPECT_TRUE(operator_.Messages().empty());
-}
-
-TEST_F(BandCommands, ChangeCancelledAfterADuplicateChangesNothing) {
-    doc_.GetContest() = Contest();
-    AddBandDirectly(7, 6, true);
-    AddBandDirectly(14, 6, false);
-    const CQuillmarkData_MainData before = doc_.GetContest();
-    AnswerBand({14, 1, "59/100", "CW"});
-    operator_.AnswerDialog(message_box::kIdCancel);
-    EXPECT_EQ(doc_.ChangeBandSettings(), 0);
-    EXPECT_EQ(doc_.GetContest(), before);
-    EXPECT_EQ(doc_.GetContest().GetActiveBand()->GetMode(), "");
-    EXPECT_EQ(operator_.LastStatusText(), J("既存の周波数帯の設定変更を中止しました。"));
-    EXPECT_TRUE(hints_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
-}
-
 // --- Deleting. ---
-
-TEST_F(BandCommands, DeleteUnknownBandIsRefused) {
-    doc_.GetContest() = Contest();
-    AddBandDirectly(7, 6, true);
-    EXPECT_EQ(doc_.DeleteExistingBand(Band(14, 6)), 0);
-    ASSERT_EQ(operator_.Messages().size(), 1u);
-    EXPECT_EQ(operator_.Messages()[0].text,
-              J("削除したい周波数帯を選択してから再実行してください。"));
-    EXPECT_EQ(operator_.Messages()[0].caption, J("クイルマーク - 既存の周波数帯の削除"));
-    EXPECT_EQ(operator_.Messages()[0].style, kRefusal);
-}
 
 TEST_F(BandCommands, DeleteAsksTwiceWithCancelAsDefault) {
     doc_.GetContest() = Contest();
@@ -347,24 +261,6 @@ TEST_F(BandCommands, DeleteAsksTwiceWithCancelAsDefault) {
     EXPECT_EQ(operator_.StatusTexts(),
               std::vector<Cp932>{J("既存の周波数帯の削除を完了しました。")});
     EXPECT_TRUE(doc_.IsModified());
-}
-
-TEST_F(BandCommands, DeleteCancelledAtEitherQuestionKeepsTheBand) {
-    for (const int cancelled_at : {0, 1}) {
-        operator_.ClearRecords();
-        doc_.GetContest() = Contest();
-        AddBandDirectly(7, 6, true);
-        if (cancelled_at == 1) {
-            operator_.AnswerMessage(message_box::kIdOk);
-        }
-        operator_.AnswerMessage(message_box::kIdCancel);
-        EXPECT_EQ(doc_.DeleteExistingBand(Band(7, 6)), 0);
-        EXPECT_EQ(operator_.Messages().size(), static_cast<size_t>(cancelled_at + 1));
-        EXPECT_EQ(doc_.GetContest().GetBandCount(), 1);
-        EXPECT_EQ(operator_.LastStatusText(), J("既存の周波数帯の削除を中止しました。"));
-    }
-    EXPECT_TRUE(hints_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
 }
 
 TEST_F(BandCommands, DeletingTheOnlyBandLeavesNoActiveBandAndClearsItsGraph) {
@@ -448,6 +344,32 @@ TEST_F(BandCommands, ActivateAsksOnceAndRebuildsTheGraph) {
     EXPECT_EQ(doc_.GetGraphSeries(3)->GetEventCount(), 1);
 }
 
+TEST_F(BandCommands, ChangeCancelledAfterADuplicateChangesNothing) {
+    doc_.GetContest() = Contest();
+    AddBandDirectly(7, 6, true);
+    AddBandDirectly(14, 6, false);
+    const CQuillmarkData_MainData before = doc_.GetContest();
+    AnswerBand({14, 1, "59/100", "CW"});
+    operator_.AnswerDialog(message_box::kIdCancel);
+    EXPECT_EQ(doc_.ChangeBandSettings(), 0);
+    EXPECT_EQ(doc_.GetContest(), before);
+    EXPECT_EQ(doc_.GetContest().GetActiveBand()->GetMode(), "");
+    EXPECT_EQ(operator_.LastStatusText(), J("既存の周波数帯の設定変更を中止しました。"));
+    EXPECT_TRUE(hints_.hints.empty());
+    EXPECT_FALSE(doc_.IsModified());
+}
+
+TEST_F(BandCommands, DeleteUnknownBandIsRefused) {
+    doc_.GetContest() = Contest();
+    AddBandDirectly(7, 6, true);
+    EXPECT_EQ(doc_.DeleteExistingBand(Band(14, 6)), 0);
+    ASSERT_EQ(operator_.Messages().size(), 1u);
+    EXPECT_EQ(operator_.Messages()[0].text,
+              J("削除したい周波数帯を選択してから再実行してください。"));
+    EXPECT_EQ(operator_.Messages()[0].caption, J("クイルマーク - 既存の周波数帯の削除"));
+    EXPECT_EQ(operator_.Messages()[0].style, kRefusal);
+}
+
 TEST_F(BandCommands, ActivateCancelledKeepsTheActiveBand) {
     doc_.GetContest() = Contest();
     AddBandDirectly(7, 6, true);
@@ -458,5 +380,4 @@ TEST_F(BandCommands, ActivateCancelledKeepsTheActiveBand) {
     EXPECT_EQ(operator_.LastStatusText(), J("アクティブな周波数帯の設定を中止しました。"));
     EXPECT_FALSE(doc_.IsModified());
 }
-
 }  // namespace

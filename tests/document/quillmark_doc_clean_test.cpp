@@ -5,9 +5,9 @@
 
 #include "citycode/city_code_organization.h"
 #include "dialogs/import_dialog.h"
+#include "dialogs/scripted_operator.h"
 #include "document/open_documents.h"
 #include "document/quillmark_doc.h"
-#include "dialogs/scripted_operator.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"
@@ -75,12 +75,6 @@ TEST_F(DataCleaning, AsksOnceWithNoAsTheDefaultAndStopsOnNo) {
     EXPECT_TRUE(log_.views.hints.empty());
 }
 
-TEST_F(DataCleaning, UnansweredQuestionTakesTheDefaultNo) {
-    log_.doc.GetContest() = Contest();
-    EXPECT_EQ(log_.doc.CleanLogData(), 0);
-    EXPECT_FALSE(log_.doc.IsModified());
-}
-
 TEST_F(DataCleaning, SortsEveryBandAndLeavesFirstOnlyOnTheEarliestOfEachMultiplier) {
     CQuillmarkData_MainData& contest = log_.doc.GetContest();
     contest = Contest();
@@ -120,16 +114,6 @@ TEST_F(DataCleaning, SortsEveryBandAndLeavesFirstOnlyOnTheEarliestOfEachMultipli
                                   J("データ洗浄を完了しました。")}));
 }
 
-TEST_F(DataCleaning, WithoutBandsStillRebuildsTheWholeContestSeries) {
-    log_.doc.GetContest() = Contest();
-    ASSERT_FALSE(log_.doc.GetGraphSeries(0)->IsValid());
-    log_.op.AnswerMessage(message_box::kIdYes);
-    EXPECT_EQ(log_.doc.CleanLogData(), 1);
-    EXPECT_TRUE(log_.doc.GetGraphSeries(0)->IsValid());
-    EXPECT_TRUE(log_.doc.GetGraphSeries(2)->IsValid());
-    EXPECT_TRUE(log_.doc.IsModified());
-}
-
 // ---------------------------------------------------------------- import
 
 class Import : public testing::Test {
@@ -165,12 +149,6 @@ protected:
     OpenLog second_{settings_};
     COpenDocumentList open_;
 };
-
-TEST_F(Import, WithoutContestDoesNothingSilently) {
-    first_.doc.GetContest().DeleteContents();
-    EXPECT_EQ(first_.doc.ImportLogData(open_), 0);
-    EXPECT_TRUE(first_.op.Events().empty());
-}
 
 TEST_F(Import, LogsOnDifferentBandsOfferEachOther) {
     first_.AddBand(14, 6);
@@ -230,50 +208,6 @@ TEST_F(Import, AppendsTheBandsSortedKeepsTheActiveBandAndLeavesTheOtherLogAlone)
               J("現在、インポート可能なデータが 1 つも読み込まれていません。"));
 }
 
-TEST_F(Import, SharedBandMeansNothingToOffer) {
-    first_.AddBand(7, 6);
-    second_.AddBand(7000, 3);
-    EXPECT_EQ(first_.doc.ImportLogData(open_), 0);
-    ASSERT_EQ(first_.op.Messages().size(), 1u);
-    EXPECT_EQ(first_.op.Messages()[0].text,
-              J("現在、インポート可能なデータが 1 つも読み込まれていません。"));
-    EXPECT_EQ(first_.op.Messages()[0].caption, J("クイルマーク - インポート"));
-    EXPECT_EQ(first_.op.Messages()[0].style, kWarning);
-    EXPECT_TRUE(first_.op.Dialogs().empty());
-    EXPECT_TRUE(first_.op.StatusTexts().empty());
-}
-
-// Each way a contest can differ from this one keeps it off the list.
-TEST_F(Import, OtherContestsAreNeverOffered) {
-    const std::vector<std::function<void(CQuillmarkData_MainData&)>> changes = {
-        [](auto& c) { c.SetContestName("OTHER"); },
-        [](auto& c) { c.SetCategoryCode("X"); },
-        [](auto& c) { c.SetCategoryName("Y"); },
-        [](auto& c) { c.SetStartTime(c.GetStartTime() + 1); },
-        [](auto& c) { c.SetEndTime(c.GetEndTime() - 1); },
-        [](auto& c) { c.SetOwnCallSign(CallSign("JA1YYY", c.GetCallSignType())); },
-        [](auto& c) { c = Contest(CallSignFormat(), NumberFormat(0)); },
-        [](auto& c) { c = Contest(CallSignFormat(), NumberFormat(-1)); },
-    };
-    first_.AddBand(7, 6);
-    for (size_t i = 0; i < changes.size(); ++i) {
-        second_.doc.GetContest() = Contest();
-        changes[i](second_.doc.GetContest());
-        second_.AddBand(14, 6);
-        first_.op.ClearRecords();
-        EXPECT_EQ(first_.doc.ImportLogData(open_), 0) << "change " << i;
-        EXPECT_TRUE(first_.op.Dialogs().empty()) << "change " << i;
-    }
-}
-
-TEST_F(Import, TheDocumentItselfIsNeverACandidate) {
-    first_.AddBand(7, 6);
-    COpenDocumentList only_self;
-    only_self.Add(&first_.doc);
-    EXPECT_EQ(first_.doc.ImportLogData(only_self), 0);
-    ASSERT_EQ(first_.op.Messages().size(), 1u);
-}
-
 TEST_F(Import, RowsShowTotalsBandTextsAndTheNameOfAnUnsavedLog) {
     settings_.SetUnderDecimalPoint(2);
     first_.AddBand(50, 6);
@@ -292,33 +226,6 @@ TEST_F(Import, RowsShowTotalsBandTextsAndTheNameOfAnUnsavedLog) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], (std::array<Cp932, 5>{J("（ファイル名はありません。）"), "2", "1", "5",
                                              J("1.91 M ／ 7000 k ／ 10.25 G")}));
-}
-
-TEST_F(Import, WithoutMultiplierParameterTheMultiplierColumnShowsMinusOne) {
-    for (OpenLog* log : {&first_, &second_}) {
-        log->doc.GetContest() = Contest(-1);
-    }
-    first_.AddBand(7, 6);
-    second_.AddBand(14, 6).AddEntry(
-        Entry(second_.doc.GetContest(), kTime, "JA1ABC", "599/10", "599/13"));
-    std::vector<std::array<Cp932, 5>> rows;
-    first_.op.AnswerDialog(message_box::kIdCancel, Capture(rows));
-    first_.doc.ImportLogData(open_);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][1], "1");
-    EXPECT_EQ(rows[0][2], "-1");
-}
-
-TEST_F(Import, OkWithoutAChoiceChangesNothing) {
-    first_.AddBand(7, 6);
-    second_.AddBand(14, 6);
-    // The widget never closes with OK before a row is chosen; a binding that did must not
-    // import anything.
-    first_.op.AnswerDialog(message_box::kIdOk);
-    EXPECT_EQ(first_.doc.ImportLogData(open_), 0);
-    EXPECT_EQ(first_.doc.GetContest().GetBandCount(), 1);
-    EXPECT_EQ(first_.op.LastStatusText(), J("インポートを中止しました。"));
-    EXPECT_FALSE(first_.doc.IsModified());
 }
 
 }  // namespace

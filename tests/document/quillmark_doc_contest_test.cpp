@@ -8,8 +8,8 @@
 #include "citycode/city_code_organization.h"
 #include "contest_setup_script.h"
 #include "dialogs/contest_type_sheet.h"
-#include "document/quillmark_doc.h"
 #include "dialogs/scripted_operator.h"
+#include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"
@@ -99,16 +99,6 @@ TEST_F(ContestSetup, FinishedWizardDefinesTheContest) {
     EXPECT_FALSE(doc_.GetGraphSeries(3)->IsValid());
 }
 
-TEST_F(ContestSetup, CancelledWizardLeavesNoContest) {
-    operator_.AnswerDialog(message_box::kIdCancel);
-    EXPECT_EQ(doc_.SetupNewContest(), 0);
-    EXPECT_FALSE(doc_.GetContest().IsValid());
-    EXPECT_EQ(operator_.StatusTexts(),
-              std::vector<Cp932>{J("新規コンテスト情報の設定を中止しました。")});
-    EXPECT_TRUE(hints_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
-}
-
 TEST_F(ContestSetup, NewDocumentFailsWhenTheWizardIsCancelled) {
     operator_.AnswerDialog(message_box::kIdCancel);
     EXPECT_FALSE(doc_.OnNewDocument());
@@ -116,14 +106,6 @@ TEST_F(ContestSetup, NewDocumentFailsWhenTheWizardIsCancelled) {
     EXPECT_TRUE(doc_.OnNewDocument());
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_EQ(doc_.GetContest().GetContestName(), "ALL JA");
-}
-
-TEST_F(ContestSetup, NewDocumentStartsFromAnEmptyContest) {
-    SetUpExistingContest();
-    AnswerFinishedWizard(operator_, {.name = "NEW"});
-    EXPECT_TRUE(doc_.OnNewDocument());
-    EXPECT_EQ(doc_.GetContest().GetContestName(), "NEW");
-    EXPECT_EQ(doc_.GetContest().GetBandCount(), 0);
 }
 
 TEST_F(ContestSetup, SetupOverAnExistingContestFailsAndKeepsIt) {
@@ -137,24 +119,7 @@ TEST_F(ContestSetup, SetupOverAnExistingContestFailsAndKeepsIt) {
     EXPECT_FALSE(doc_.IsModified());
 }
 
-TEST_F(ContestSetup, WizardWithoutAMultiplierParameterGivesAContestWithoutOne) {
-    operator_.AnswerDialog(CContestTypeSheet::kIdWizardFinish, [](CDialogState& state, int) {
-        auto& sheet = dynamic_cast<CContestTypeSheet&>(state);
-        sheet.GetParameter1Page().SetMultiplierParameterPosition(0);
-        FinishWizard(sheet, {});
-    });
-    EXPECT_EQ(doc_.SetupNewContest(), 1);
-    EXPECT_EQ(doc_.GetContest().GetContestNumberType().HasMultiplier(), 0);
-    // No multiplier series for a contest without multipliers.
-    EXPECT_FALSE(doc_.GetGraphSeries(1)->IsValid());
-}
-
 // --- Changing the contest. ---
-
-TEST_F(ContestSetup, ChangeWithoutContestDoesNothingSilently) {
-    EXPECT_EQ(doc_.ChangeContest(), 0);
-    EXPECT_TRUE(operator_.Events().empty());
-}
 
 TEST_F(ContestSetup, ChangePreloadsTheWizardAndTakesOverOnlyTheDescription) {
     SetUpExistingContest();
@@ -222,25 +187,6 @@ TEST_F(ContestSetup, ChangeRefusesTheCallOfALoggedStation) {
     EXPECT_EQ(doc_.GetContest().GetOwnCallSign(), CallSign("JA1ABD", CallSignFormat()));
 }
 
-TEST_F(ContestSetup, CancelledChangeKeepsTheContest) {
-    SetUpExistingContest();
-    const CQuillmarkData_MainData before = doc_.GetContest();
-    operator_.AnswerDialog(message_box::kIdCancel, [](CDialogState& state, int) {
-        auto& sheet = dynamic_cast<CContestTypeSheet&>(state);
-        sheet.Next();
-        sheet.Next();
-        sheet.Next();
-        sheet.GetMainInformation1Page().SetContestNameText("GONE");
-        sheet.Next();
-    });
-    EXPECT_EQ(doc_.ChangeContest(), 0);
-    EXPECT_EQ(doc_.GetContest(), before);
-    EXPECT_EQ(operator_.StatusTexts(),
-              std::vector<Cp932>{J("既存のコンテスト情報の設定変更を中止しました。")});
-    EXPECT_TRUE(hints_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
-}
-
 // --- Opening an empty file. ---
 
 TEST_F(ContestSetup, EmptyFileBecomesANewContestSavedAtOnce) {
@@ -268,13 +214,6 @@ TEST_F(ContestSetup, EmptyFileWithTheWizardCancelledIsNotOpened) {
     EXPECT_EQ(doc_.GetPathName(), "");
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     EXPECT_FALSE(doc_.GetContest().IsValid());
-}
-
-TEST_F(ContestSetup, FileWithContentIsReadNotSetUp) {
-    const std::string path = folder_ / "junk.qmk";
-    std::ofstream(path) << "x";
-    EXPECT_FALSE(doc_.OnOpenDocument(path));
-    EXPECT_TRUE(operator_.Dialogs().empty());
 }
 
 }  // namespace

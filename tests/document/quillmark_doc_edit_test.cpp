@@ -6,8 +6,8 @@
 
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/log_data_input_sheet.h"
-#include "document/quillmark_doc.h"
 #include "dialogs/scripted_operator.h"
+#include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"
@@ -140,32 +140,6 @@ TEST_F(LogEditing, EveryOperationRefusesWithoutAnActiveBand) {
     EXPECT_FALSE(doc_.IsModified());
 }
 
-TEST_F(LogEditing, EveryOperationDoesNothingSilentlyWithoutAContest) {
-    Log().DeleteContents();
-    for (const Operation& operation : kOperations) {
-        EXPECT_EQ(operation.run(doc_), 0) << operation.name;
-    }
-    EXPECT_TRUE(operator_.Events().empty());
-}
-
-TEST_F(LogEditing, IndicesOutsideTheBandAreRefusedWithoutAWord) {
-    for (int index : {-1, 3, 1000}) {
-        EXPECT_EQ(doc_.DeleteLogData(index), 0);
-        EXPECT_EQ(doc_.ChangeLogData(index), 0);
-    }
-    // A stale index anywhere in a batch stops the whole batch.
-    const std::vector<std::vector<int>> stale = {{}, {0, 3}, {3}, {1, -1}};
-    for (const auto& indices : stale) {
-        EXPECT_EQ(doc_.ChangeSentContestNumbers(indices), 0);
-        EXPECT_EQ(doc_.ChangePoints(indices), 0);
-        EXPECT_EQ(doc_.ChangeModes(indices), 0);
-        EXPECT_EQ(doc_.ChangeCallingMethods(indices), 0);
-        EXPECT_EQ(doc_.ChangeCardData(indices), 0);
-    }
-    EXPECT_TRUE(operator_.Events().empty()) << operator_.Transcript();
-    EXPECT_EQ(Active().GetEntryCount(), 3);
-}
-
 // ---------------------------------------------------------------- delete
 
 TEST_F(LogEditing, DeletingTheFirstEntryPassesFirstToTheNextByTime) {
@@ -196,23 +170,6 @@ TEST_F(LogEditing, DeletingTheFirstEntryPassesFirstToTheNextByTime) {
                                             CLogDataConfirmDialog::kShowCardSent |
                                             CLogDataConfirmDialog::kShowCardReceived);
     }
-}
-
-TEST_F(LogEditing, CancelAtEitherDeleteConfirmationKeepsTheEntry) {
-    for (const std::vector<int>& answers :
-         std::vector<std::vector<int>>{{kCancel}, {kOk, kCancel}}) {
-        operator_.ClearRecords();
-        for (int answer : answers) {
-            operator_.AnswerDialog(answer);
-        }
-        EXPECT_EQ(doc_.DeleteLogData(1), 0);
-        EXPECT_EQ(operator_.StatusTexts(),
-                  std::vector<Cp932>{J("ログデータの削除を中止しました。")});
-        EXPECT_EQ(operator_.Dialogs().size(), answers.size());
-    }
-    EXPECT_EQ(Active().GetEntryCount(), 3);
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_TRUE(views_.hints.empty());
 }
 
 // ---------------------------------------------------------------- change
@@ -327,34 +284,6 @@ TEST_F(LogEditing, ReceivedNumberToAnotherMultiplierAssignsFirstAgainWithoutReso
     EXPECT_EQ(views_.hints, std::vector<int>{-1});
 }
 
-TEST_F(LogEditing, ReceivedNumberWithinTheSameMultiplierOnlyRedrawsTheEntry) {
-    AnswerConfirmation(kOk);
-    operator_.AnswerDialog(kOk,
-                           Wizard({{4, [](CLogDataInputSheet& sheet) {
-                                        sheet.GetContestNumberPage().SetReceivedEditText("559/13");
-                                    }}}));
-    AnswerConfirmation(kOk);
-    EXPECT_EQ(doc_.ChangeLogData(0), 1);
-    EXPECT_EQ(At(0).GetReceivedContestNumber().GetText(kDelimiters), "559/13");
-    EXPECT_EQ(Firsts(), (std::vector<int>{1, 1, 0}));
-    EXPECT_EQ(views_.hints, std::vector<int>{0});
-}
-
-TEST_F(LogEditing, WithoutMultiplierParameterAChangedNumberOnlyRedrawsTheEntry) {
-    doc_.GetContest() = doc_test::Contest(-1);
-    Log().AddBand(Band(7, 6));
-    Log().SetActiveBandAt(0);
-    AddEntry(kTime, "JA1AAA", "599/13", false);
-    AnswerConfirmation(kOk);
-    operator_.AnswerDialog(kOk,
-                           Wizard({{4, [](CLogDataInputSheet& sheet) {
-                                        sheet.GetContestNumberPage().SetReceivedEditText("599/99");
-                                    }}}));
-    AnswerConfirmation(kOk);
-    EXPECT_EQ(doc_.ChangeLogData(0), 1);
-    EXPECT_EQ(views_.hints, std::vector<int>{0});
-}
-
 TEST_F(LogEditing, CallSignOfAnotherWorkedStationIsRefusedAndTheWizardComesBack) {
     AnswerConfirmation(kOk);
     operator_.AnswerDialog(kOk, Wizard({{2, [](CLogDataInputSheet& sheet) {
@@ -378,23 +307,6 @@ TEST_F(LogEditing, CallSignOfAnotherWorkedStationIsRefusedAndTheWizardComesBack)
     EXPECT_EQ(Calls(), (std::vector<Cp932>{"JA1AAA", "JA1DDD", "JA1CCC"}));
 }
 
-TEST_F(LogEditing, OwnCallSignIsRefusedAndCancelThenChangesNothing) {
-    AnswerConfirmation(kOk);
-    operator_.AnswerDialog(kOk, Wizard({{2, [](CLogDataInputSheet& sheet) {
-                                             sheet.GetCallSignPage().SetEditText("JA1ZZZ");
-                                         }}}));
-    operator_.AnswerDialog(kCancel);
-    const auto before = Active().GetEntries();
-    EXPECT_EQ(doc_.ChangeLogData(1), 0);
-    ASSERT_EQ(operator_.Messages().size(), 1u);
-    EXPECT_EQ(operator_.Messages()[0].text,
-              J("【 JA1ZZZ 】\n\nこの呼出符号は重複します。別の呼出符号に変えてください。"));
-    EXPECT_EQ(operator_.LastStatusText(), J("ログデータの変更を中止しました。"));
-    EXPECT_EQ(Active().GetEntries(), before);
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_TRUE(views_.hints.empty());
-}
-
 TEST_F(LogEditing, KeepingTheStoredStationIsNoDuplicateEvenWhenWorkedTwice) {
     AddEntry(kTime + 180, "JA1BBB", "599/14", false);
     AnswerConfirmation(kOk);
@@ -405,41 +317,6 @@ TEST_F(LogEditing, KeepingTheStoredStationIsNoDuplicateEvenWhenWorkedTwice) {
     EXPECT_EQ(doc_.ChangeLogData(3), 1) << operator_.Transcript();
     EXPECT_TRUE(operator_.Messages().empty());
     EXPECT_EQ(At(3).GetCallSign().GetText(kDelimiters), "JA1BBB/P");
-}
-
-TEST_F(LogEditing, CancelAtAnyStepOfTheChangeLeavesTheEntry) {
-    struct Script {
-        const char* name;
-        std::function<void(CScriptedOperator&)> answer;
-    };
-    const Script scripts[] = {
-        {"first confirmation", [](CScriptedOperator& op) { op.AnswerDialog(kCancel); }},
-        {"wizard",
-         [](CScriptedOperator& op) {
-             op.AnswerDialog(kOk);
-             op.AnswerDialog(kCancel);
-         }},
-        {"last confirmation",
-         [](CScriptedOperator& op) {
-             op.AnswerDialog(kOk);
-             op.AnswerDialog(kOk, Wizard({{128, [](CLogDataInputSheet& sheet) {
-                                               sheet.GetCommentsPage().SetEditText("X");
-                                           }}}));
-             op.AnswerDialog(kCancel);
-         }},
-    };
-    const auto before = Active().GetEntries();
-    for (const Script& script : scripts) {
-        operator_.ClearRecords();
-        script.answer(operator_);
-        EXPECT_EQ(doc_.ChangeLogData(0), 0) << script.name;
-        EXPECT_EQ(operator_.StatusTexts(),
-                  std::vector<Cp932>{J("ログデータの変更を中止しました。")})
-            << script.name;
-        EXPECT_EQ(operator_.UnusedAnswerCount(), 0) << script.name;
-    }
-    EXPECT_EQ(Active().GetEntries(), before);
-    EXPECT_FALSE(doc_.IsModified());
 }
 
 // ---------------------------------------------------------------- batch changes
@@ -517,21 +394,6 @@ TEST_F(LogEditing, CancelAtTheSecondQuestionGoesBackToThePage) {
     EXPECT_EQ(operator_.Messages()[0].caption, J("クイルマーク - ログデータの得点の一括変更確認"));
     EXPECT_EQ(At(1).GetPoints(), 3);
     EXPECT_EQ(At(0).GetPoints(), 1);
-}
-
-TEST_F(LogEditing, CancelAtTheFirstQuestionOrInTheWizardStopsTheBatch) {
-    operator_.AnswerMessage(kCancel);
-    EXPECT_EQ(doc_.ChangeModes({0}), 0);
-    EXPECT_TRUE(operator_.Dialogs().empty());
-    EXPECT_EQ(operator_.LastStatusText(), J("ログデータの電波の型式の一括変更を中止しました。"));
-
-    operator_.AnswerMessage(kOk);
-    operator_.AnswerDialog(kCancel);
-    EXPECT_EQ(doc_.ChangeCallingMethods({0}), 0);
-    EXPECT_EQ(operator_.LastStatusText(),
-              J("ログデータの呼び出しの方法の一括変更を中止しました。"));
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_TRUE(views_.hints.empty());
 }
 
 TEST_F(LogEditing, ModeBatchNamesTheEmptyModeAndStartsFromTheBandsMode) {
@@ -634,4 +496,70 @@ TEST_F(LogEditing, CardBatchSetsClearsAndLeavesEachFlag) {
     EXPECT_EQ(At(0).GetCardFlags(), 0);
 }
 
+TEST_F(LogEditing, CancelAtEitherDeleteConfirmationKeepsTheEntry) {
+    for (const std::vector<int>& answers :
+         std::vector<std::vector<int>>{{kCancel}, {kOk, kCancel}}) {
+        operator_.ClearRecords();
+        for (int answer : answers) {
+            operator_.AnswerDialog(answer);
+        }
+        EXPECT_EQ(doc_.DeleteLogData(1), 0);
+        EXPECT_EQ(operator_.StatusTexts(),
+                  std::vector<Cp932>{J("ログデータの削除を中止しました。")});
+        EXPECT_EQ(operator_.Dialogs().size(), answers.size());
+    }
+    EXPECT_EQ(Active().GetEntryCount(), 3);
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_TRUE(views_.hints.empty());
+}
+
+TEST_F(LogEditing, CancelAtAnyStepOfTheChangeLeavesTheEntry) {
+    struct Script {
+        const char* name;
+        std::function<void(CScriptedOperator&)> answer;
+    };
+    const Script scripts[] = {
+        {"first confirmation", [](CScriptedOperator& op) { op.AnswerDialog(kCancel); }},
+        {"wizard",
+         [](CScriptedOperator& op) {
+             op.AnswerDialog(kOk);
+             op.AnswerDialog(kCancel);
+         }},
+        {"last confirmation",
+         [](CScriptedOperator& op) {
+             op.AnswerDialog(kOk);
+             op.AnswerDialog(kOk, Wizard({{128, [](CLogDataInputSheet& sheet) {
+                                               sheet.GetCommentsPage().SetEditText("X");
+                                           }}}));
+             op.AnswerDialog(kCancel);
+         }},
+    };
+    const auto before = Active().GetEntries();
+    for (const Script& script : scripts) {
+        operator_.ClearRecords();
+        script.answer(operator_);
+        EXPECT_EQ(doc_.ChangeLogData(0), 0) << script.name;
+        EXPECT_EQ(operator_.StatusTexts(),
+                  std::vector<Cp932>{J("ログデータの変更を中止しました。")})
+            << script.name;
+        EXPECT_EQ(operator_.UnusedAnswerCount(), 0) << script.name;
+    }
+    EXPECT_EQ(Active().GetEntries(), before);
+    EXPECT_FALSE(doc_.IsModified());
+}
+
+TEST_F(LogEditing, CancelAtTheFirstQuestionOrInTheWizardStopsTheBatch) {
+    operator_.AnswerMessage(kCancel);
+    EXPECT_EQ(doc_.ChangeModes({0}), 0);
+    EXPECT_TRUE(operator_.Dialogs().empty());
+    EXPECT_EQ(operator_.LastStatusText(), J("ログデータの電波の型式の一括変更を中止しました。"));
+
+    operator_.AnswerMessage(kOk);
+    operator_.AnswerDialog(kCancel);
+    EXPECT_EQ(doc_.ChangeCallingMethods({0}), 0);
+    EXPECT_EQ(operator_.LastStatusText(),
+              J("ログデータの呼び出しの方法の一括変更を中止しました。"));
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_TRUE(views_.hints.empty());
+}
 }  // namespace

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "citycode/city_code_organization.h"
-#include "document/quillmark_doc.h"
 #include "dialogs/scripted_operator.h"
+#include "document/quillmark_doc.h"
 #include "document/text_export.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
@@ -52,35 +52,10 @@ protected:
     CQuillmarkDoc doc_{operator_, settings_, &city_codes_};
 };
 
-TEST_F(TextExportCommand, WithoutContestDoesNothingSilently) {
-    EXPECT_FALSE(doc_.ExportLogDataAsText());
-    EXPECT_TRUE(operator_.Events().empty());
-}
-
 TEST_F(TextExportCommand, WithoutBandRefusesBeforeAskingForAFile) {
     doc_.GetContest() = Contest();
     EXPECT_FALSE(doc_.ExportLogDataAsText());
     EXPECT_EQ(OnlyMessage(), J("周波数帯が 1 つも存在しないため、このコマンドは利用できません。"));
-    EXPECT_TRUE(operator_.FileRequests().empty());
-}
-
-TEST_F(TextExportCommand, WithoutEntryRefuses) {
-    doc_.GetContest() = Contest();
-    doc_.GetContest().AddBand(Band(7, 6));
-    EXPECT_FALSE(doc_.ExportLogDataAsText());
-    EXPECT_EQ(OnlyMessage(),
-              J("ログデータが 1 件も入力されていないため、このコマンドは利用できません。"));
-    EXPECT_TRUE(operator_.FileRequests().empty());
-}
-
-TEST_F(TextExportCommand, WithoutMultiplierParameterRefuses) {
-    doc_.GetContest() = Contest(-1);
-    doc_.GetContest().AddBand(Band(7, 6));
-    doc_.GetContest().GetBandAt(0)->AddEntry(
-        Entry(doc_.GetContest(), kTime, "JA1ABC", "599/100", "599/13"));
-    EXPECT_FALSE(doc_.ExportLogDataAsText());
-    EXPECT_EQ(OnlyMessage(),
-              J("このログデータは、基本情報の設定の都合上、テキスト出力できません。"));
     EXPECT_TRUE(operator_.FileRequests().empty());
 }
 
@@ -120,20 +95,6 @@ TEST_F(TextExportCommand, WritesEveryBandInUtcWhenTheSettingSaysSo) {
     EXPECT_EQ(operator_.LastStatusText(), J("ログデータのテキスト出力を完了しました。"));
     EXPECT_TRUE(operator_.Messages().empty());
     EXPECT_EQ(operator_.UnscriptedCount(), 0);
-}
-
-TEST_F(TextExportCommand, UsesTheDecimalsSetting) {
-    SetUpLog();
-    doc_.GetContest().AddBand(Band(10.125, 6));
-    doc_.GetContest().GetBandAt(2)->AddEntry(
-        Entry(doc_.GetContest(), kTime, "JA1XYZ", "599/100", "599/13"));
-    settings_.SetUnderDecimalPoint(1);
-    const std::string path = folder_ / "out.log";
-    operator_.AnswerFileName(path);
-    ASSERT_TRUE(doc_.ExportLogDataAsText());
-    std::string bytes;
-    ASSERT_TRUE(safe_file::ReadWholeFile(path, bytes));
-    EXPECT_NE(bytes.find("\r\n10.1   "), std::string::npos) << bytes;
 }
 
 TEST_F(TextExportCommand, FileThatCannotBeCreatedGivesTheOpenMessage) {

@@ -7,8 +7,8 @@
 #include "citycode/city_code_organization.h"
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/log_data_input_sheet.h"
-#include "document/quillmark_doc.h"
 #include "dialogs/scripted_operator.h"
+#include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "platform/safe_file.h"
@@ -174,11 +174,6 @@ protected:
     CQuillmarkDoc doc_{operator_, settings_, &city_codes_};
     HintRecorder views_;
 };
-
-TEST_F(InputLogDataSession, WithoutContestNothingHappens) {
-    EXPECT_EQ(doc_.InputLogData(false), 0);
-    EXPECT_TRUE(operator_.Events().empty());
-}
 
 TEST_F(InputLogDataSession, WithoutActiveBandAsksForOne) {
     doc_.GetContest() = Contest();
@@ -383,17 +378,6 @@ TEST_F(InputLogDataSession, AfterAContactTheCallSignIsEmptyButTheSentNumberCarri
     EXPECT_EQ(views_.hints, (std::vector<int>{-3, -2, -2}));
 }
 
-TEST_F(InputLogDataSession, StationWorkedOnAnotherBandIsNotSecond) {
-    SetUpContest();
-    Band14().AddEntry(Entry(doc_.GetContest(), kEarlier, "JA1ABC", "599/100", "599/13"));
-    LogContact("JA1ABC", "599/13", true);
-    CancelCallSign();
-    doc_.InputLogData(false);
-    ExpectAllScripted();
-    EXPECT_EQ(Band7().GetEntryCount(), 1);
-    EXPECT_EQ(Band7().GetEntryAt(0)->GetFirst(), 1);
-}
-
 TEST_F(InputLogDataSession, SecondShowsTheFirstEarlierContactAndGoesBackToAnEmptyCallSign) {
     SetUpContest();
     Band7().AddEntry(Entry(doc_.GetContest(), kEarlier, "JA1ABC", "599/100", "599/13", 2));
@@ -481,58 +465,6 @@ TEST_F(InputLogDataSession, FirstNoticeNamesTheCityFromTheCityCodes) {
         std::vector<Cp932>{J("【 13 】\n東京都     [ とうきょうと ]\n\nこのマルチは初回です。")});
 }
 
-TEST_F(InputLogDataSession, WithoutMultiplierParameterNothingIsFirst) {
-    SetUpContest(-1);
-    LogContact("JA1ABC", "599/13", false);
-    CancelCallSign();
-    doc_.InputLogData(false);
-    ExpectAllScripted();
-    EXPECT_TRUE(operator_.Messages().empty());
-    ASSERT_EQ(Band7().GetEntryCount(), 1);
-    EXPECT_EQ(Band7().GetEntryAt(0)->GetFirst(), 0);
-}
-
-TEST_F(InputLogDataSession, CancelOnTheDetailPagesKeepsWhatWasStoredAndTheCallSign) {
-    settings_.SetIsInputPointsEveryTime(1);
-    SetUpContest();
-    Seen call_sign_page;
-    Seen details;
-    TypeCallSign("JA1ABC");
-    EnterDetails(
-        "599/13",
-        [](Sheet& sheet) {
-            if (sheet.GetActivePage() == &sheet.GetContestNumberPage()) {
-                sheet.GetContestNumberPage().SetSentEditText("599/300");
-            } else if (sheet.GetActivePage() == &sheet.GetPointsPage()) {
-                sheet.GetPointsPage().SetEditValue(9);
-            }
-        },
-        8);
-    TypeCallSign("JA1ABC", &call_sign_page);
-    int points_shown = 0;
-    EnterDetails(
-        "599/13",
-        [&](Sheet& sheet) {
-            if (sheet.GetActivePage() == &sheet.GetPointsPage()) {
-                points_shown = sheet.GetPointsPage().GetEditValue();
-            }
-        },
-        4, &details);
-    CancelCallSign();
-    EXPECT_EQ(doc_.InputLogData(false), 1);
-    ExpectAllScripted();
-    EXPECT_EQ(call_sign_page.call_sign_text, "JA1ABC");
-    // The contest number page was left with Next; the points page was cancelled.
-    EXPECT_EQ(details.sent_text, "599/300");
-    EXPECT_EQ(details.received_text, "599/13");
-    EXPECT_EQ(points_shown, 0);
-    EXPECT_EQ(Band7().GetEntryCount(), 0);
-    EXPECT_EQ(Band7().GetSentContestNumber().GetText("/"), "599/100");
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_TRUE(views_.hints.empty());
-    EXPECT_TRUE(operator_.Messages().empty());
-}
-
 TEST_F(InputLogDataSession, CancelOnTheConfirmationKeepsEveryValue) {
     settings_.SetIsInputPointsEveryTime(1);
     SetUpContest();
@@ -577,51 +509,6 @@ TEST_F(InputLogDataSession, CancelOnTheConfirmationKeepsEveryValue) {
     EXPECT_EQ(Band7().GetEntryAt(0)->GetPoints(), 9);
 }
 
-TEST_F(InputLogDataSession, NewUnnamedDocumentIsSavedAsTmp1AfterItsFirstContact) {
-    settings_.SetIsAutomaticSavingEnabled(1);
-    SetUpContest();
-    LogContact("JA1ABC", "599/13", true);
-    bool saved_after_first = false;
-    operator_.AnswerDialog(message_box::kIdCancel, [&](CDialogState& dialog, int) {
-        saved_after_first = std::filesystem::exists(folder_ / "Tmp_1.qmk");
-        dynamic_cast<Sheet&>(dialog).Cancel();
-    });
-    EXPECT_EQ(doc_.InputLogData(false), 1);
-    ExpectAllScripted();
-    EXPECT_TRUE(saved_after_first);
-    EXPECT_EQ(doc_.GetPathName(), folder_ / "Tmp_1.qmk");
-    EXPECT_FALSE(doc_.IsModified());
-
-    CScriptedOperator reader_operator;
-    CQuillmarkDoc reader(reader_operator, settings_, nullptr);
-    ASSERT_TRUE(reader.OnOpenDocument(folder_ / "Tmp_1.qmk")) << reader_operator.Transcript();
-    ASSERT_NE(reader.GetContest().GetActiveBand(), nullptr);
-    EXPECT_EQ(reader.GetContest().GetActiveBand()->GetEntries(), Band7().GetEntries());
-}
-
-TEST_F(InputLogDataSession, AutomaticSaveTakesTheNextFreeNumber) {
-    settings_.SetIsAutomaticSavingEnabled(1);
-    ASSERT_TRUE(safe_file::WriteFileSafely(folder_ / "Tmp_1.qmk", "someone else's"));
-    SetUpContest();
-    LogContact("JA1ABC", "599/13", true);
-    CancelCallSign();
-    doc_.InputLogData(false);
-    EXPECT_EQ(doc_.GetPathName(), folder_ / "Tmp_2.qmk");
-    std::string kept;
-    ASSERT_TRUE(safe_file::ReadWholeFile(folder_ / "Tmp_1.qmk", kept));
-    EXPECT_EQ(kept, "someone else's");
-}
-
-TEST_F(InputLogDataSession, WithoutAutomaticSavingTheDocumentStaysModified) {
-    SetUpContest();
-    LogContact("JA1ABC", "599/13", true);
-    CancelCallSign();
-    doc_.InputLogData(false);
-    EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(doc_.GetPathName(), "");
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "Tmp_1.qmk"));
-}
-
 const char* const kManualStart =
     "これより、手動入力モードを開始します。"
     "\n\n手動入力モードでは、通常のログ入力に加えて、交信日時の入力も行います。"
@@ -633,20 +520,6 @@ const char* const kManualStart =
 const char* const kManualEnd =
     "手動入力モードを終了すると、この後に、いろいろな作業が自動的に行われます。作業完了までには"
     "多少時間がかかります。\n\n手動入力モードを終了してよろしいですか？";
-
-TEST_F(InputLogDataSession, ManualModeDeclinedDoesNotStart) {
-    SetUpContest();
-    operator_.AnswerMessage(message_box::kIdNo);
-    EXPECT_EQ(doc_.InputLogData(true), 0);
-    ExpectAllScripted();
-    ASSERT_EQ(operator_.Messages().size(), 1u);
-    EXPECT_EQ(operator_.Messages()[0].text, J(kManualStart));
-    EXPECT_EQ(operator_.Messages()[0].caption, J("クイルマーク - 手動入力モード"));
-    EXPECT_EQ(operator_.Messages()[0].style, kManualQuestion);
-    EXPECT_EQ(operator_.StatusTexts(),
-              std::vector<Cp932>{J("手動入力モードでの入力を中止しました。")});
-    EXPECT_TRUE(operator_.Dialogs().empty());
-}
 
 // Sets the date page to a UTC moment on 5 June 2021.
 PageWork AtTime(int hour, int minute) {

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "citycode/city_code_organization.h"
-#include "document/city_code_result_sink.h"
 #include "dialogs/city_code_search_dialog.h"
 #include "dialogs/log_data_search_dialog.h"
-#include "document/quillmark_doc.h"
 #include "dialogs/scripted_operator.h"
+#include "document/city_code_result_sink.h"
+#include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"
@@ -135,12 +135,6 @@ protected:
 
 // --- Log search. ---
 
-TEST_F(SearchCommand, WithoutContestDoesNothing) {
-    std::vector<int> found;
-    EXPECT_FALSE(doc_.SearchLogData(found));
-    EXPECT_TRUE(operator_.Events().empty());
-}
-
 TEST_F(SearchCommand, WithoutActiveBandAsksForOne) {
     doc_.GetContest() = Contest();
     doc_.GetContest().AddBand(Band(7, 6));
@@ -203,15 +197,6 @@ TEST_F(SearchCommand, CallSignFindsEntriesInStoredOrder) {
     EXPECT_FALSE(doc_.IsModified());
 }
 
-TEST_F(SearchCommand, MustNotMatchTurnsATestAround) {
-    SetUpLog();
-    Search([](D& d) {
-        d.SetSwitch(D::kCallSign, D::kMustNotMatch);
-        d.SetEnteredCallSign("JA1");
-    });
-    EXPECT_EQ(Found(), std::vector<int>{2});
-}
-
 TEST_F(SearchCommand, CallSignTypedWithACommaIsSearchedWithTheSlash) {
     SetUpLog();
     Search([](D& d) {
@@ -219,17 +204,6 @@ TEST_F(SearchCommand, CallSignTypedWithACommaIsSearchedWithTheSlash) {
         d.SetEnteredCallSign("BBB,1");
     });
     EXPECT_EQ(Found(), std::vector<int>{1});
-}
-
-TEST_F(SearchCommand, ParameterNumberLimitsTheSearchToThatParameter) {
-    SetUpLog();
-    // "10" occurs in entries 0 and 2 as parameter 2; "59" is parameter 1 of them all.
-    Search([](D& d) {
-        d.SetSwitch(D::kReceivedContestNumber, D::kMustMatch);
-        d.SetEnteredReceivedContestNumber("9");
-        d.SetReceivedContestNumberParameter(true, 2);
-    });
-    EXPECT_EQ(Found(), std::vector<int>{3});
 }
 
 TEST_F(SearchCommand, DateRangeWithEqualEndsFindsTheContactsOfThatSecond) {
@@ -261,46 +235,6 @@ TEST_F(SearchCommand, EmptyCommentThatMustNotBeContainedFindsNothing) {
     EXPECT_EQ(operator_.Messages()[0].style, kNotice);
     EXPECT_EQ(operator_.Dialogs().size(), 2u) << "the dialog runs again";
     EXPECT_EQ(operator_.LastStatusText(), J("ログデータからの検索を終了しました。"));
-}
-
-TEST_F(SearchCommand, CommentContainmentRespectsDoubleByteCharacters) {
-    SetUpLog();
-    Search([](D& d) {
-        d.SetSwitch(D::kComment, D::kMustMatch);
-        d.SetComment(J("あ"));
-    });
-    EXPECT_EQ(Found(), (std::vector<int>{2, 3}));
-}
-
-TEST_F(SearchCommand, UnspecifiedModeFindsEntriesWithoutAMode) {
-    SetUpLog();
-    Search([](D& d) {
-        d.SetSwitch(D::kMode, D::kMustMatch);
-        d.SetModeIndex(0);
-    });
-    EXPECT_EQ(Found(), std::vector<int>{1});
-}
-
-TEST_F(SearchCommand, CombinedCriteriaMustAllHold) {
-    SetUpLog();
-    Search([](D& d) {
-        d.SetSwitch(D::kFirst, D::kMustMatch);
-        d.SetSwitch(D::kPoints, D::kMustMatch);
-        d.SetEnteredPoints(1, 1);
-        d.SetSwitch(D::kCallingMethod, D::kMustMatch);
-        d.SetCallingMethodCQ(false);
-    });
-    EXPECT_EQ(Found(), std::vector<int>{3});
-}
-
-TEST_F(SearchCommand, MultiplierNotInTheDatabase) {
-    SetUpLog();
-    Search([](D& d) { d.SetSwitch(D::kMultiplierNotInDatabase, D::kMustMatch); });
-    EXPECT_EQ(Found(), std::vector<int>{3}) << "99 is no city code";
-    // Codes of every open database count; "30" lives in the second one.
-    Add(kTime + 180, "JA8DDD", "599/30", true, 1, "CW", true, "");
-    Search([](D& d) { EXPECT_EQ(d.GetSwitch(D::kMultiplierNotInDatabase), D::kMustMatch); });
-    EXPECT_EQ(Found(), std::vector<int>{3});
 }
 
 TEST_F(SearchCommand, MultiplierCriteriaAreRefusedWithoutAMultiplierParameter) {
@@ -354,17 +288,6 @@ TEST_F(SearchCommand, CriteriaAreKeptForTheNextSearch) {
 
 // --- City code search. ---
 
-TEST_F(SearchCommand, CityCodesWithoutActiveBandAsksForOne) {
-    doc_.GetContest() = Contest();
-    RecordingResults results;
-    EXPECT_FALSE(doc_.SearchCityCodeDatabase(results));
-    ASSERT_EQ(operator_.Messages().size(), 1u);
-    EXPECT_EQ(operator_.Messages()[0].text,
-              J("検索を行いたい周波数帯をアクティブにしてください。"));
-    EXPECT_EQ(operator_.Messages()[0].caption, J("クイルマーク - 都市コードデータからの検索"));
-    EXPECT_EQ(operator_.Messages()[0].style, kWarning);
-}
-
 TEST_F(SearchCommand, CityCodesWithoutRecordsRefuses) {
     SetUpLog();
     CCityCodeData_MainDataOrganization empty;
@@ -401,20 +324,6 @@ TEST_F(SearchCommand, CityCodeFoundRecordsGoIntoANewDocument) {
     EXPECT_EQ(operator_.LastStatusText(), J("都市コードデータからの検索を完了しました。"));
     EXPECT_TRUE(operator_.Messages().empty());
     EXPECT_EQ(operator_.UnscriptedCount(), 0);
-}
-
-TEST_F(SearchCommand, CityCodeNameAndReadingMustBothHold) {
-    SetUpLog();
-    SearchCityCodes([](CCityCodeSearchDialog& d) {
-        d.SetName(true, J("市"));
-        d.SetReading(true, J("さ"));
-    });
-    RecordingResults results;
-    ASSERT_TRUE(doc_.SearchCityCodeDatabase(results));
-    ASSERT_EQ(results.documents.size(), 1u);
-    ASSERT_EQ(results.documents[0]->items.size(), 2u);
-    EXPECT_EQ(results.documents[0]->items[0].GetField(0), "10");
-    EXPECT_EQ(results.documents[0]->items[1].GetField(0), "20");
 }
 
 TEST_F(SearchCommand, WorkedMultipliersComeOnlyFromFirstEntries) {

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "citycode/city_code_organization.h"
-#include "document/quillmark_doc.h"
 #include "dialogs/scripted_operator.h"
+#include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "settings/quillmark_system.h"
@@ -53,12 +53,6 @@ protected:
     CCityCodeData_MainDataOrganization city_codes_;
     CQuillmarkDoc doc_{operator_, settings_, &city_codes_};
 };
-
-TEST_F(SortCommand, WithoutContestReturnsFalseSilently) {
-    std::vector<int> sorted = {9};
-    EXPECT_FALSE(doc_.SortLogDisplay(2, {0}, sorted));
-    EXPECT_TRUE(operator_.Events().empty());
-}
 
 TEST_F(SortCommand, WithoutActiveBandAsksForOne) {
     doc_.GetContest() = Contest();
@@ -120,29 +114,6 @@ TEST_F(SortCommand, ProgressWindowHasCancelAndTheRowRange) {
     }
     EXPECT_TRUE(range_seen) << operator_.Transcript();
     EXPECT_TRUE(cancel_on) << operator_.Transcript();
-}
-
-TEST_F(SortCommand, EqualKeysKeepTheDisplayOrder) {
-    SetUpLog();
-    std::vector<int> sorted;
-    ASSERT_TRUE(doc_.SortLogDisplay(6, {3, 0, 4, 1, 2}, sorted));
-    EXPECT_EQ(sorted, (std::vector<int>{3, 0, 4, 1, 2}));
-}
-
-TEST_F(SortCommand, ByFirstStatusPutsFirstEntriesByMultiplierThenTheOthersAsShown) {
-    SetUpLog();
-    std::vector<int> sorted;
-    ASSERT_TRUE(doc_.SortLogDisplay(5, {3, 1, 0, 2, 4}, sorted));
-    // First: 05 (4), 10 (2), 20 (0); then 3 and 1 as they were shown.
-    EXPECT_EQ(sorted, (std::vector<int>{4, 2, 0, 3, 1}));
-}
-
-TEST_F(SortCommand, SingleRowCompletes) {
-    SetUpLog();
-    std::vector<int> sorted;
-    ASSERT_TRUE(doc_.SortLogDisplay(1, {2}, sorted));
-    EXPECT_EQ(sorted, std::vector<int>{2});
-    EXPECT_EQ(operator_.LastStatusText(), J("ソートを完了しました。"));
 }
 
 TEST_F(SortCommand, CancelKeepsTheShownOrderAndSaysSo) {

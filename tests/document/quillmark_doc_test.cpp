@@ -11,8 +11,8 @@
 #include <fstream>
 
 #include "citycode/city_code_organization.h"
-#include "document/contest_file.h"
 #include "dialogs/scripted_operator.h"
+#include "document/contest_file.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "platform/progress_sink.h"
@@ -58,29 +58,6 @@ protected:
 };
 
 // --- Members and graph series. ---
-
-TEST_F(Document, OwnsSixSeriesOfTheRightKindsInOrder) {
-    const GraphKind kinds[] = {GraphKind::stations, GraphKind::multipliers, GraphKind::points,
-                               GraphKind::stations, GraphKind::multipliers, GraphKind::points};
-    for (int i = 0; i < 6; ++i) {
-        ASSERT_NE(doc_.GetGraphSeries(i), nullptr);
-        EXPECT_EQ(doc_.GetGraphSeries(i)->GetKind(), kinds[i]) << i;
-        EXPECT_FALSE(doc_.GetGraphSeries(i)->IsValid()) << i;
-    }
-    EXPECT_EQ(doc_.GetGraphSeries(-1), nullptr);
-    EXPECT_EQ(doc_.GetGraphSeries(6), nullptr);
-    EXPECT_EQ(doc_.GetCityCodeOrganization(), &city_codes_);
-    EXPECT_FALSE(doc_.GetContest().IsValid());
-}
-
-TEST_F(Document, RebuildsNeedAValidContest) {
-    EXPECT_EQ(doc_.RebuildGraphData(), 0);
-    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 0);
-    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 0);
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_FALSE(doc_.GetGraphSeries(i)->IsValid());
-    }
-}
 
 TEST_F(Document, RebuildGraphDataSetsUpWholeContestSeriesHiddenWithTitlesAndWidePens) {
     SetUpContest({7, 14});
@@ -148,31 +125,6 @@ TEST_F(Document, NoMultiplierParameterLeavesBothMultiplierSeriesNotValid) {
     }
 }
 
-TEST_F(Document, NoActiveBandLeavesActiveBandSeriesNotValid) {
-    SetUpContest({});
-    doc_.GetContest().AddBand(Band(7, 6));
-    doc_.RebuildGraphData();
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(doc_.GetGraphSeries(i)->IsValid()) << i;
-    }
-    for (int i = 3; i < 6; ++i) {
-        EXPECT_FALSE(doc_.GetGraphSeries(i)->IsValid()) << i;
-    }
-}
-
-TEST_F(Document, DeleteContentsClearsContestAndEveryActiveBandSeries) {
-    SetUpContest({7});
-    doc_.RebuildGraphData();
-    doc_.GetGraphSeries(1)->SetShown(true);
-    doc_.DeleteContents();
-    EXPECT_FALSE(doc_.GetContest().IsValid());
-    EXPECT_EQ(doc_.GetContest().GetBandCount(), 0);
-    for (int i = 3; i < 6; ++i) {
-        EXPECT_FALSE(doc_.GetGraphSeries(i)->IsValid()) << i;
-    }
-    EXPECT_EQ(doc_.GetGraphSeries(1)->IsShown(), 1);
-}
-
 // --- RebuildLogData. ---
 
 TEST_F(Document, RebuildLogDataSortsEveryBandAndAssignsFirstAgain) {
@@ -192,13 +144,6 @@ TEST_F(Document, RebuildLogDataSortsEveryBandAndAssignsFirstAgain) {
     EXPECT_EQ(BandAt(1).GetEntryAt(0)->GetFirst(), 1);
     // Sort-and-First leaves the graph series alone.
     EXPECT_FALSE(doc_.GetGraphSeries(0)->IsValid());
-}
-
-TEST_F(Document, FullRebuildAlsoSetsUpTheGraphSeries) {
-    SetUpContest({7});
-    ASSERT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 1);
-    EXPECT_TRUE(doc_.GetGraphSeries(0)->IsValid());
-    EXPECT_TRUE(doc_.GetGraphSeries(3)->IsValid());
 }
 
 // --- Lookups. ---
@@ -226,13 +171,6 @@ TEST_F(Document, FindCallSignSpotsTheOwnCallSignEvenOnAnEmptyBand) {
     EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1);
 }
 
-TEST_F(Document, FindCallSignWithoutActiveBandOrContestFindsNothing) {
-    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2);
-    SetUpContest({});
-    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2);
-    EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1);
-}
-
 TEST_F(Document, FindMultiplierLooksAtTheMultiplierParameterOfTheActiveBand) {
     SetUpContest({7, 14});
     Add(0, kStart + 1, "JA1AAA", "599/13");
@@ -242,14 +180,6 @@ TEST_F(Document, FindMultiplierLooksAtTheMultiplierParameterOfTheActiveBand) {
     EXPECT_EQ(doc_.FindMultiplier("14"), 1);
     EXPECT_EQ(doc_.FindMultiplier("15"), -1);
     EXPECT_EQ(doc_.FindMultiplier("599"), -1);
-}
-
-TEST_F(Document, FindMultiplierWithoutMultiplierParameterIsMinusTwo) {
-    SetUpContest({7}, -1);
-    Add(0, kStart + 1, "JA1AAA", "599/13");
-    EXPECT_EQ(doc_.FindMultiplier("13"), -2);
-    doc_.GetContest() = Contest();
-    EXPECT_EQ(doc_.FindMultiplier("13"), -1);  // no active band
 }
 
 TEST_F(Document, FindCityCodeSearchesEveryOpenDatabase) {
@@ -456,13 +386,6 @@ TEST_F(AutomaticSave, SettingOffWritesNothing) {
     EXPECT_TRUE(operator_.Events().empty());
 }
 
-TEST_F(AutomaticSave, UnmodifiedOrNotOnlyIfEnabledNewDocumentIsNotSaved) {
-    EXPECT_EQ(doc_.SaveAutomatically(false), 0);
-    doc_.SetModifiedFlag(false);
-    EXPECT_EQ(doc_.SaveAutomatically(true), 0);
-    EXPECT_TRUE(fs::is_empty(folder_ / "program"));
-}
-
 TEST_F(AutomaticSave, DocumentWithAPathIsSavedThere) {
     const std::string path = folder_ / "mine.qmk";
     doc_.SetPathName(path);
@@ -471,27 +394,6 @@ TEST_F(AutomaticSave, DocumentWithAPathIsSavedThere) {
     EXPECT_FALSE(doc_.IsModified());
     // Not modified any more: nothing to do.
     EXPECT_EQ(doc_.SaveAutomatically(true), 0);
-}
-
-TEST_F(AutomaticSave, DocumentWithAPathHonoursTheSettingOnlyWhenAsked) {
-    const std::string path = folder_ / "mine.qmk";
-    doc_.SetPathName(path);
-    settings_.SetIsAutomaticSavingEnabled(0);
-    EXPECT_EQ(doc_.SaveAutomatically(true), 0);
-    EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(doc_.SaveAutomatically(false), 1);
-    EXPECT_TRUE(fs::exists(path));
-}
-
-TEST_F(AutomaticSave, EveryNumberTakenSavesNothing) {
-    for (int n = 1; n <= CQuillmarkDoc::kMaxAutomaticSaveNumber; ++n) {
-        const std::string name = Program("Tmp_" + std::to_string(n) + ".qmk");
-        ASSERT_EQ(::close(::open(name.c_str(), O_CREAT | O_WRONLY, 0600)), 0);
-    }
-    EXPECT_EQ(doc_.NextAutomaticSavePath(), "");
-    EXPECT_EQ(doc_.SaveAutomatically(true), 0);
-    EXPECT_TRUE(doc_.GetPathName().empty());
-    EXPECT_TRUE(doc_.IsModified());
 }
 
 TEST_F(AutomaticSave, FailedSaveIsReportedAndTheDocumentStaysModified) {
@@ -505,4 +407,27 @@ TEST_F(AutomaticSave, FailedSaveIsReportedAndTheDocumentStaysModified) {
     EXPECT_EQ(operator_.Messages().size(), 1u);
 }
 
+TEST_F(Document, RebuildsNeedAValidContest) {
+    EXPECT_EQ(doc_.RebuildGraphData(), 0);
+    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 0);
+    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 0);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(doc_.GetGraphSeries(i)->IsValid());
+    }
+}
+
+TEST_F(Document, FindCallSignWithoutActiveBandOrContestFindsNothing) {
+    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2);
+    SetUpContest({});
+    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2);
+    EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1);
+}
+
+TEST_F(Document, FindMultiplierWithoutMultiplierParameterIsMinusTwo) {
+    SetUpContest({7}, -1);
+    Add(0, kStart + 1, "JA1AAA", "599/13");
+    EXPECT_EQ(doc_.FindMultiplier("13"), -2);
+    doc_.GetContest() = Contest();
+    EXPECT_EQ(doc_.FindMultiplier("13"), -1);  // no active band
+}
 }  // namespace

@@ -114,12 +114,6 @@ TEST(ExportLine, EmptyModeWritesEightBlanks) {
               "  ");
 }
 
-TEST(ExportLine, LongModeIsWrittenWhole) {
-    OneBand log;
-    log.band->AddEntry(Entry(log.contest, kTime, "JA1ABC", "599/100", "599/13", 1, "RTTY-45.45"));
-    EXPECT_EQ(log.Line(0).substr(7, 14), "RTTY-45.45  05");
-}
-
 TEST(ExportLine, DroppedSecondParameterLeavesBlanksForItAndItsSeparator) {
     OneBand log;
     log.band->AddEntry(Entry(log.contest, kTime, "JA1AB", "599/100", "599/13"));
@@ -151,14 +145,6 @@ TEST(ExportLine, NonFirstEntryHasBlankMultiplierAndPointsInTheSameColumn) {
     ASSERT_EQ(first_line.size(), second_line.size());
     EXPECT_EQ(first_line.substr(first_line.size() - 9), "13      3");
     EXPECT_EQ(second_line.substr(second_line.size() - 9), "        3");
-}
-
-TEST(ExportLine, PointsAreWrittenWithoutPadding) {
-    OneBand log;
-    log.band->AddEntry(Entry(log.contest, kTime, "JA1ABC", "599/100", "599/13", -12));
-    log.band->AddEntry(Entry(log.contest, kTime, "JA1ABD", "599/100", "599/13", 1000000));
-    EXPECT_EQ(log.Line(0).substr(log.Line(0).size() - 5), "  -12");
-    EXPECT_EQ(log.Line(1).substr(log.Line(1).size() - 9), "  1000000");
 }
 
 TEST(ExportLine, DateFollowsTheRuleAndHasNoSeconds) {
@@ -194,13 +180,6 @@ TEST(ExportText, BandsInContestOrderEntriesInStoredOrderEachEndedByCrLf) {
     EXPECT_NE(lines[1].find("JA1AAA"), std::string::npos);
     EXPECT_EQ(lines[2].substr(0, 5), "3.5  ");
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
-}
-
-TEST(ExportText, FullWidthTextStaysCp932) {
-    OneBand log;
-    log.band->AddEntry(Entry(log.contest, kTime, "JA1ABC", "599/100", "599/13", 1, J("電信")));
-    const Cp932 line = log.Line(0);
-    EXPECT_EQ(line.substr(7, 8), J("電信") + "    ");
 }
 
 struct RefusalCase {
@@ -294,13 +273,6 @@ TEST(ExportFile, MissingFolderIsAnOpenFailureAndCreatesNothing) {
     const auto result = text_export::WriteFile(path, SmallLog().contest, UtcOptions());
     EXPECT_EQ(result.status, text_export::WriteResult::Status::open_failed);
     EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
-}
-
-TEST(ExportFile, FolderAsTargetIsAnOpenFailure) {
-    TempFolder folder;
-    const auto result = text_export::WriteFile(folder.Path(), SmallLog().contest, UtcOptions());
-    EXPECT_EQ(result.status, text_export::WriteResult::Status::open_failed);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.Path()));
 }
 
 TEST(ExportFile, FullDeviceIsAWriteFailureAndTheDeviceIsNotRemoved) {
