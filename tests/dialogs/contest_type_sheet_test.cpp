@@ -550,4 +550,27 @@ TEST_F(MainInformationPage, OwnCallSignLimitIsTheFormatsMaximum) {
     unlimited.SetDefaultFormat(3, 0);
     EXPECT_EQ(CContestTypePage_MainInformation_1::GetOwnCallSignTextLimit(unlimited), -1);
 }
+TEST_F(ContestTypeSheet, BackToTheBeginPageOffersOnlyNextAgain) {
+    Run(contest_type::kModeNew, [](Sheet& sheet) {
+        sheet.Next();
+        EXPECT_TRUE(sheet.Back());
+        EXPECT_EQ(sheet.GetActivePageIndex(), Sheet::kPageBegin);
+        EXPECT_EQ(sheet.GetWizardButtons(), Sheet::kButtonNext);
+    });
+}
+
+TEST_F(ContestTypeSheet, F9DoesNothingInChangeMode) {
+    sheet_.GetParameter2Page().SetCallSignType(CallSignFormat());
+    sheet_.GetParameter2Page().SetContestNumberType(NumberFormat());
+    Run(
+        contest_type::kModeChange,
+        [](Sheet& sheet) {
+            sheet.Next();
+            sheet.Next();
+            EXPECT_FALSE(
+                sheet.OnParameterListKeyDown(0, CContestTypePage_Parameter_2::kKeyF9, {0}));
+        },
+        message_box::kIdCancel);
+    EXPECT_EQ(operator_.Dialogs().size(), 1u);
+}
 }  // namespace

@@ -42,4 +42,17 @@ TEST(ImportDialog, RunningAgainForgetsTheEarlierChoice) {
     EXPECT_EQ(dialog.GetChosenContest(), nullptr);
 }
 
+TEST(ImportDialog, SelectionOutsideTheListSelectsNothing) {
+    CQuillmarkData_MainData contest = Contest();
+    CImportDialog dialog;
+    EXPECT_FALSE(dialog.AddCandidate("none", nullptr));
+    dialog.AddCandidate("a.qmk", &contest);
+    for (int row : {1, -2, 100}) {
+        dialog.SetSelectedRow(0);
+        dialog.SetSelectedRow(row);
+        EXPECT_EQ(dialog.GetSelectedRow(), -1) << row;
+    }
+    EXPECT_EQ(dialog.GetRowTexts(1), (std::array<Cp932, 5>{}));
+    EXPECT_EQ(dialog.GetCandidateContest(-1), nullptr);
+}
 }  // namespace

@@ -62,4 +62,15 @@ TEST(ReplacingEdit, TakesThePairsAndTheSwitchFromTheSettings) {
     EXPECT_EQ(edit.GetReplacing(), 0);
 }
 
+TEST(ReplacingEdit, RefusesAnEmptySourceAndSwitchValuesOtherThanZeroAndOne) {
+    CReplacingEdit edit;
+    EXPECT_FALSE(edit.AddPair("", "/"));
+    EXPECT_TRUE(edit.AddPair(",", ""));
+    EXPECT_EQ(edit.GetPairCount(), 1);
+    EXPECT_FALSE(edit.SetReplacing(2));
+    EXPECT_FALSE(edit.SetReplacing(-1));
+    EXPECT_EQ(edit.GetReplacing(), 0);
+    edit.RemoveAllPairs();
+    EXPECT_EQ(edit.GetPairCount(), 0);
+}
 }  // namespace

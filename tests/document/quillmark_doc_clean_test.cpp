@@ -228,4 +228,15 @@ TEST_F(Import, RowsShowTotalsBandTextsAndTheNameOfAnUnsavedLog) {
                                              J("1.91 M ／ 7000 k ／ 10.25 G")}));
 }
 
+TEST_F(DataCleaning, UnansweredQuestionTakesTheDefaultNo) {
+    log_.doc.GetContest() = Contest();
+    EXPECT_EQ(log_.doc.CleanLogData(), 0);
+    EXPECT_FALSE(log_.doc.IsModified());
+}
+
+TEST_F(Import, WithoutContestDoesNothingSilently) {
+    first_.doc.GetContest().DeleteContents();
+    EXPECT_EQ(first_.doc.ImportLogData(open_), 0);
+    EXPECT_TRUE(first_.op.Events().empty());
+}
 }  // namespace

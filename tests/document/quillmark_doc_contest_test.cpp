@@ -216,4 +216,27 @@ TEST_F(ContestSetup, EmptyFileWithTheWizardCancelledIsNotOpened) {
     EXPECT_FALSE(doc_.GetContest().IsValid());
 }
 
+TEST_F(ContestSetup, ChangeWithoutContestDoesNothingSilently) {
+    EXPECT_EQ(doc_.ChangeContest(), 0);
+    EXPECT_TRUE(operator_.Events().empty());
+}
+
+TEST_F(ContestSetup, CancelledChangeKeepsTheContest) {
+    SetUpExistingContest();
+    const CQuillmarkData_MainData before = doc_.GetContest();
+    operator_.AnswerDialog(message_box::kIdCancel, [](CDialogState& state, int) {
+        auto& sheet = dynamic_cast<CContestTypeSheet&>(state);
+        sheet.Next();
+        sheet.Next();
+        sheet.Next();
+        sheet.GetMainInformation1Page().SetContestNameText("GONE");
+        sheet.Next();
+    });
+    EXPECT_EQ(doc_.ChangeContest(), 0);
+    EXPECT_EQ(doc_.GetContest(), before);
+    EXPECT_EQ(operator_.StatusTexts(),
+              std::vector<Cp932>{J("既存のコンテスト情報の設定変更を中止しました。")});
+    EXPECT_TRUE(hints_.hints.empty());
+    EXPECT_FALSE(doc_.IsModified());
+}
 }  // namespace

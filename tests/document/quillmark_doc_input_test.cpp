@@ -611,4 +611,22 @@ TEST_F(InputLogDataSession, ManualModeDatePageGuidanceAndTheDateCheck) {
     EXPECT_EQ(Band7().GetEntryCount(), 0);
 }
 
+TEST_F(InputLogDataSession, WithoutContestNothingHappens) {
+    EXPECT_EQ(doc_.InputLogData(false), 0);
+    EXPECT_TRUE(operator_.Events().empty());
+}
+
+TEST_F(InputLogDataSession, ManualModeDeclinedDoesNotStart) {
+    SetUpContest();
+    operator_.AnswerMessage(message_box::kIdNo);
+    EXPECT_EQ(doc_.InputLogData(true), 0);
+    ExpectAllScripted();
+    ASSERT_EQ(operator_.Messages().size(), 1u);
+    EXPECT_EQ(operator_.Messages()[0].text, J(kManualStart));
+    EXPECT_EQ(operator_.Messages()[0].caption, J("クイルマーク - 手動入力モード"));
+    EXPECT_EQ(operator_.Messages()[0].style, kManualQuestion);
+    EXPECT_EQ(operator_.StatusTexts(),
+              std::vector<Cp932>{J("手動入力モードでの入力を中止しました。")});
+    EXPECT_TRUE(operator_.Dialogs().empty());
+}
 }  // namespace

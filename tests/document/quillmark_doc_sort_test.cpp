@@ -143,4 +143,17 @@ TEST_F(SortCommand, CompareLogDataFollowsTheActiveBand) {
     EXPECT_LT(doc_.CompareLogData(5, 0, 2), 0) << "'-' sorts before letters";
 }
 
+TEST_F(SortCommand, WithoutContestReturnsFalseSilently) {
+    std::vector<int> sorted = {9};
+    EXPECT_FALSE(doc_.SortLogDisplay(2, {0}, sorted));
+    EXPECT_TRUE(operator_.Events().empty());
+}
+
+TEST_F(SortCommand, SingleRowCompletes) {
+    SetUpLog();
+    std::vector<int> sorted;
+    ASSERT_TRUE(doc_.SortLogDisplay(1, {2}, sorted));
+    EXPECT_EQ(sorted, std::vector<int>{2});
+    EXPECT_EQ(operator_.LastStatusText(), J("ソートを完了しました。"));
+}
 }  // namespace
