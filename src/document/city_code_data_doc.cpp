@@ -63,6 +63,7 @@ bool CCityCodeDataDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     progress.Close();
+    progress.SetStatusText(J("都市コードデータベースファイルの読み込みを完了しました。"));
     SetPathName(path);
     SetModifiedFlag(false);
     return true;

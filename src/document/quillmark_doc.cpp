@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 
 #include "citycode/city_code_organization.h"
-#include "document/contest_file.h"
 #include "dialogs/operator.h"
-#include "document/program_folders.h"
 #include "dialogs/progress_dialog.h"
+#include "document/contest_file.h"
+#include "document/program_folders.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"
 #include "settings/quillmark_system.h"
@@ -123,8 +123,8 @@ int CQuillmarkDoc::RebuildGraphData() {
 }
 
 bool CQuillmarkDoc::OnOpenDocument(const std::string& path) {
-    if (struct stat info {}; ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-                             info.st_size == 0) {
+    if (struct stat info{};
+        ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) {
         return OpenEmptyFileAsNewContest(path);
     }
     DeleteContents();
@@ -143,6 +143,8 @@ bool CQuillmarkDoc::OnOpenDocument(const std::string& path) {
     SetModifiedFlag(false);
     RebuildGraphData();
     UpdateAllViews(kHintAll);
+    // The reading text would otherwise stay as if the program were still busy.
+    progress.SetStatusText(J("ファイルからの読み込みを完了しました。"));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "dialogs/import_dialog.h"
-#include "document/open_documents.h"
 #include "dialogs/operator.h"
 #include "dialogs/progress_dialog.h"
+#include "document/open_documents.h"
 #include "document/quillmark_doc.h"
 #include "platform/cp932_convert.h"
 #include "settings/quillmark_system.h"

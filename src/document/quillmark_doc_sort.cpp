@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "document/log_sort.h"
 #include "dialogs/operator.h"
 #include "dialogs/progress_dialog.h"
+#include "document/log_sort.h"
 #include "document/quillmark_doc.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"

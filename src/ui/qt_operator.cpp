@@ -17,6 +17,8 @@
 #include "dialogs/dialog_state.h"
 #include "dialogs/progress_dialog.h"
 #include "platform/cp932_convert.h"
+#include "ui/frames/main_frame.h"
+#include "ui/frames/main_status_bar.h"
 
 namespace {
 
@@ -181,6 +183,11 @@ int CQtOperator::ShowMessage(const Cp932& text, const Cp932& caption, int style)
 
 void CQtOperator::SetStatusText(const Cp932& text) {
     if (main_window_ == nullptr) {
+        return;
+    }
+    if (auto* frame = qobject_cast<CMainFrame*>(main_window_.data())) {
+        frame->MainStatusBar()->SetMessage(Text(text));
+        frame->MainStatusBar()->repaint();
         return;
     }
     QStatusBar* bar = main_window_->statusBar();

@@ -15,54 +15,23 @@
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/progress_dialog.h"
 #include "platform/cp932_convert.h"
-#include "ui/main_frame.h"
+#include "settings/quillmark_system.h"
+#include "ui/frames/main_frame.h"
+#include "ui/frames/main_status_bar.h"
+#include "ui_test_util.h"
 
 namespace {
 
-int argc = 1;
-char arg0[] = "ui_tests";
-char* argv[] = {arg0, nullptr};
-
-// The application object is never destroyed: Qt's own globals may be gone by the time a
-// static one would be.
-void EnsureApp() {
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv);
-    }
-}
-
-Cp932 J(const char* utf8) {
-    return Utf8ToCp932(utf8);
-}
-
-// Runs check on the modal window as soon as the event loop shows it.
-void WhenModal(std::function<void(QWidget*)> check) {
-    QTimer::singleShot(0, [check = std::move(check)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        check(modal);
-    });
-}
-
-QDialog* FindWindowTitled(const QString& title) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<QDialog*>(widget);
-        if (dialog != nullptr && dialog->windowTitle() == title && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
-// Constructed before any widget member of a fixture.
-struct AppGuard {
-    AppGuard() { EnsureApp(); }
-};
+using ui_test::AppGuard;
+using ui_test::FindWindowTitled;
+using ui_test::J;
+using ui_test::WhenModal;
 
 class QtOperator : public testing::Test {
 protected:
     AppGuard app_;
-    CMainFrame frame_;
+    CQuillmarkSystem settings_;
+    CMainFrame frame_{settings_};
     CQtOperator operator_{&frame_};
 };
 
@@ -109,7 +78,7 @@ TEST_F(QtOperator, ExclamationIsAWarningWithOneOkButton) {
 
 TEST_F(QtOperator, StatusTextGoesToTheMainWindowStatusBar) {
     operator_.SetStatusText(J("ログデータのテキスト出力を完了しました。"));
-    EXPECT_EQ(frame_.statusBar()->currentMessage(),
+    EXPECT_EQ(frame_.MainStatusBar()->Message(),
               QStringLiteral("ログデータのテキスト出力を完了しました。"));
 }
 

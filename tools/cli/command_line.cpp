@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "user_settings.h"
 #include "platform/cp932_convert.h"
+#include "user_settings.h"
 
 namespace {
 

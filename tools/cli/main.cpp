@@ -10,6 +10,7 @@ int RunDump(const CommandLine& line);
 int RunConvert(const CommandLine& line);
 int RunExport(const CommandLine& line);
 int RunCityCodes(const CommandLine& line);
+int RunSample(const CommandLine& line);
 
 namespace {
 
@@ -17,9 +18,13 @@ const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         {"dump", "FILE [--rebuild]", 1, {"--rebuild"}, RunDump},
         {"convert", "IN OUT", 2, {}, RunConvert},
-        {"export", "FILE OUT [--under-decimal-point N] [--utc]", 2,
-         {"--under-decimal-point=", "--utc"}, RunExport},
+        {"export",
+         "FILE OUT [--under-decimal-point N] [--utc]",
+         2,
+         {"--under-decimal-point=", "--utc"},
+         RunExport},
         {"citycodes", "FILE", 1, {}, RunCityCodes},
+        {"sample", "OUT [--contacts N] [--seed S]", 1, {"--contacts=", "--seed="}, RunSample},
     };
     return commands;
 }

@@ -33,6 +33,9 @@ public:
     bool Sync() override;
 
     QString FileName() const;
+    // The QSettings behind the store, for what the program keeps beside the settings
+    // (the recent-file list).
+    QSettings& Raw() { return *settings_; }
 
 private:
     std::unique_ptr<QSettings> settings_;

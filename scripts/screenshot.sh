@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Starts the program under a virtual X display, optionally sends keys, and saves a screenshot.
+#
+#   scripts/screenshot.sh OUT.png [--keys "KEY ..."] [--type TEXT] [--wait SECONDS]
+#                         [--size WxH] [--settings FILE.ini] [--] [PROGRAM ARGUMENTS...]
+#
+# --keys is a list of xdotool key names sent one by one ("F5", "ctrl+s", "Return"); --type
+# types a text; both may be given several times and run in order. The program runs with a
+# settings file of its own (a copy of --settings, else one that switches the title logo off),
+# so the user's settings are never touched. Needs xvfb, xdotool, x11-apps and netpbm
+# (scripts/setup.sh --screenshot installs them).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${QUILLMARK_BUILD_DIR:-$root/build}"
+
+out="${1:?usage: screenshot.sh OUT.png [options] [-- args]}"
+shift
+actions=()
+wait_after=1
+size="1280x800"
+settings=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --keys) actions+=("keys:$2"); shift 2 ;;
+    --type) actions+=("type:$2"); shift 2 ;;
+    --wait) actions+=("wait:$2"); shift 2 ;;
+    --size) size="$2"; shift 2 ;;
+    --settings) settings="$2"; shift 2 ;;
+    --) shift; break ;;
+    *) break ;;
+  esac
+done
+
+home="$(mktemp -d)"
+trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
+mkdir -p "$home/config/Halvard_Systems"
+if [ -n "$settings" ]; then
+  cp "$settings" "$home/config/Halvard_Systems/Quillmark.ini"
+else
+  printf '[TitleLogoDisplay]\nIsDisplayingTitleLogoEnabled=0\n' \
+    > "$home/config/Halvard_Systems/Quillmark.ini"
+fi
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  DISPLAY="$display" xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+export DISPLAY="$display" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
+export QT_QPA_PLATFORM=xcb LANG="${LANG:-C.UTF-8}"
+"$build/bin/quillmark" "$@" &
+app_pid=$!
+window="$(xdotool search --sync --onlyvisible --name 'クイルマーク' | head -1)"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 1
+
+for action in "${actions[@]}"; do
+  kind="${action%%:*}"
+  value="${action#*:}"
+  case "$kind" in
+    keys) for key in $value; do xdotool key --clearmodifiers "$key"; sleep 0.3; done ;;
+    type) xdotool type --delay 60 "$value"; sleep 0.3 ;;
+    wait) sleep "$value" ;;
+  esac
+done
+sleep "$wait_after"
+xwd -root -silent -display "$display" | xwdtopnm 2>/dev/null | pnmtopng > "$out"
+echo "saved $out"
