@@ -4,10 +4,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "../model/model_test_util.h"
+#include "dialogs/scripted_operator.h"
 #include "model/band.h"
 #include "model/contest.h"
 #include "model/log_entry.h"
@@ -27,6 +30,42 @@ using model_test::Number;
 // Japanese literals are written in UTF-8 here and compared in CP932.
 inline Cp932 J(std::string_view utf8) {
     return Utf8ToCp932(utf8);
+}
+
+inline std::string U(std::string_view cp932) {
+    return Cp932ToUtf8(cp932);
+}
+
+inline constexpr int kWarning = message_box::kOk | message_box::kIconExclamation;
+inline constexpr int kNotice = message_box::kOk | message_box::kIconInformation;
+
+// A message box as the operator saw it; texts in UTF-8 so that a failure reads as the screen.
+struct Shown {
+    std::string text;
+    std::string caption;
+    int style = 0;
+    bool operator==(const Shown&) const = default;
+    friend void PrintTo(const Shown& shown, std::ostream* out) {
+        *out << "[" << shown.caption << "] " << shown.style << ": " << shown.text;
+    }
+};
+
+using Texts = std::vector<std::string>;
+
+inline std::vector<Shown> MessagesOf(const CScriptedOperator& op) {
+    std::vector<Shown> shown;
+    for (const auto& message : op.Messages()) {
+        shown.push_back({U(message.text), U(message.caption), message.style});
+    }
+    return shown;
+}
+
+inline Texts StatusesOf(const CScriptedOperator& op) {
+    Texts texts;
+    for (const Cp932& text : op.StatusTexts()) {
+        texts.push_back(U(text));
+    }
+    return texts;
 }
 
 // Seconds since 1970 of a UTC calendar moment.

@@ -1,0 +1,210 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "citycode/city_code_main_data.h"
+#include "citycode/city_code_organization.h"
+#include "dialogs/log_data_confirm_dialog.h"
+#include "dialogs/log_data_input_sheet.h"
+#include "dialogs/scripted_operator.h"
+#include "document/quillmark_doc.h"
+#include "document_test_util.h"
+#include "model/band_data.h"
+#include "settings/quillmark_system.h"
+
+// A session at the radio for the document tests: a document with a scripted operator, quiet
+// settings (UTC, no automatic saving, no detail page asked for every time), its own folders,
+// the views' update hints, and the operator's answers to the log entry wizard.
+namespace doc_test {
+
+inline const int64_t kTime = Utc(2021, 6, 5, 9, 30);
+
+struct HintRecorder : IDocumentListener {
+    void OnUpdate(CDocumentBase&, int hint) override { hints.push_back(hint); }
+    std::vector<int> hints;
+};
+
+// Bits of the log entry wizard's pages.
+enum PageBit {
+    kDatePage = 1,
+    kCallSignPage = 2,
+    kNumberPage = 4,
+    kPointsPage = 8,
+    kModePage = 16,
+    kCQPage = 32,
+    kCardPage = 64,
+    kCommentsPage = 128,
+};
+
+using Sheet = CLogDataInputSheet;
+// What the operator does on each page of the log entry wizard (by page bit) before Next.
+using PageWork = std::map<int, std::function<void(Sheet&)>>;
+
+// Works the shown wizard: on every page its work, then Next, until the run ends (the last
+// page passed, a work pressed Cancel, or a page refused).
+inline CScriptedOperator::DialogFiller Wizard(PageWork work = {}) {
+    return [work](CDialogState& state, int) {
+        auto& sheet = dynamic_cast<Sheet&>(state);
+        while (CLogDataInputPage* page = sheet.GetActivePage()) {
+            if (const auto it = work.find(page->GetPageBit()); it != work.end()) {
+                it->second(sheet);
+            }
+            if (sheet.Next() != Sheet::NextResult::moved) {
+                return;
+            }
+        }
+    };
+}
+
+// The fields of an entry, or of a confirmation showing one, as
+// "call|sent|received|points|mode|calling method|card flags|comment" (texts in UTF-8).
+inline std::string Row(const CQuillmarkData_LogDataItem& entry) {
+    return U(entry.GetCallSign().GetText("/")) + "|" +
+           U(entry.GetSentContestNumber().GetText("/")) + "|" +
+           U(entry.GetReceivedContestNumber().GetText("/")) + "|" +
+           std::to_string(entry.GetPoints()) + "|" + U(entry.GetMode()) + "|" +
+           std::to_string(entry.GetCallingMethod()) + "|" + std::to_string(entry.GetCardFlags()) +
+           "|" + U(entry.GetComment());
+}
+inline std::string Row(const CLogDataConfirmDialog& shown) {
+    const int cards = (shown.GetCardFlag(1) ? 1 : 0) | (shown.GetCardFlag(2) ? 2 : 0) |
+                      (shown.GetCardFlag(4) ? 4 : 0);
+    return U(shown.GetCallSign()) + "|" + U(shown.GetSentContestNumber()) + "|" +
+           U(shown.GetReceivedContestNumber()) + "|" + std::to_string(shown.GetPoints()) + "|" +
+           U(shown.GetMode()) + "|" + std::to_string(shown.GetCallingMethod()) + "|" +
+           std::to_string(cards) + "|" + U(shown.GetComment());
+}
+
+class DocSession : public testing::Test {
+protected:
+    DocSession() {
+        settings_.SetPunctuationMarks(std::string(kDelimiters));
+        settings_.SetIsDisplayUTC(1);
+        settings_.SetIsAutomaticSavingEnabled(0);
+        settings_.SetUnderDecimalPoint(3);
+        settings_.SetIsInputPointsEveryTime(0);
+        settings_.SetIsInputElectricWaveTypeEveryTime(0);
+        settings_.SetIsInputCQEveryTime(0);
+        settings_.SetIsInputCardDataEveryTime(0);
+        settings_.SetIsInputCommentsEveryTime(0);
+        settings_.SetDefaultPoints(1);
+        settings_.SetDefaultSettingOfCardDemand(1);
+        doc_.SetProgramFolder(folder_.Path());
+        doc_.SetUserDataFolder(folder_ / "user");
+        doc_.AddListener(&views_);
+    }
+    ~DocSession() override { doc_.RemoveListener(&views_); }
+
+    // Contest(multiplier) with one band per frequency (MHz), each CW, calling and sending
+    // "599/100"; band `active` is active (-1: none).
+    void SetUpContest(std::initializer_list<double> mhz = {7}, int active = 0, int multiplier = 1) {
+        doc_.GetContest() = Contest(multiplier);
+        for (const double frequency : mhz) {
+            CQuillmarkData_SubMainData& band = BandAt(Log().AddBand(Band(frequency, 6)));
+            band.SetSentContestNumber(Number("599/100", NumberFormat(multiplier)));
+            band.SetMode("CW");
+            band.SetCallingMethod(true);
+        }
+        if (active >= 0) {
+            Log().SetActiveBandAt(active);
+        }
+    }
+    CQuillmarkData_MainData& Log() { return doc_.GetContest(); }
+    CQuillmarkData_SubMainData& BandAt(int index) { return *Log().GetBandAt(index); }
+    // Appends an entry sent "599/100" to a band.
+    void Add(int band, int64_t time, std::string_view call, std::string_view received,
+             bool first = false, int points = 1) {
+        auto entry = Entry(Log(), time, call, "599/100", received, points);
+        entry.SetFirst(first);
+        BandAt(band).AddEntry(entry);
+    }
+    // The call signs of a band's entries in stored order, "*" after a First entry.
+    Texts Calls(int band) {
+        Texts calls;
+        for (const auto& entry : BandAt(band).GetEntries()) {
+            calls.push_back(U(entry.GetCallSign().GetText(kDelimiters)) +
+                            (entry.GetFirst() == 1 ? "*" : ""));
+        }
+        return calls;
+    }
+    std::vector<Shown> Messages() const { return MessagesOf(operator_); }
+    Texts Statuses() const { return StatusesOf(operator_); }
+    // "name:mask" of every dialog run.
+    Texts Dialogs() const {
+        Texts runs;
+        for (const auto& run : operator_.Dialogs()) {
+            runs.push_back(run.name + ":" + std::to_string(run.mask));
+        }
+        return runs;
+    }
+    void ExpectAllScripted() const {
+        EXPECT_EQ(operator_.UnscriptedCount(), 0) << operator_.Transcript();
+        EXPECT_EQ(operator_.UnusedAnswerCount(), 0) << operator_.Transcript();
+    }
+
+    // --- The operator's answers in an input run. ---
+    // Types the call sign (the call sign page's work comes first) and presses Next.
+    void AnswerCallSign(std::string call, std::function<void(Sheet&)> seen = {}) {
+        operator_.AnswerDialog(message_box::kIdOk,
+                               Wizard({{kCallSignPage, [call, seen](Sheet& sheet) {
+                                            if (seen) {
+                                                seen(sheet);
+                                            }
+                                            sheet.GetCallSignPage().SetEditText(call);
+                                        }}}));
+    }
+    // Next through the detail pages, typing the received number after the number page's work.
+    void AnswerDetails(std::string received, PageWork work = {}) {
+        const auto number_work = work[kNumberPage];
+        work[kNumberPage] = [received, number_work](Sheet& sheet) {
+            if (number_work) {
+                number_work(sheet);
+            }
+            sheet.GetContestNumberPage().SetReceivedEditText(received);
+        };
+        operator_.AnswerDialog(message_box::kIdOk, Wizard(work));
+    }
+    // Answers a confirmation and keeps what it showed.
+    void AnswerConfirmation(int answer = message_box::kIdOk) {
+        operator_.AnswerDialog(answer, [this](CDialogState& state, int) {
+            confirmations_.push_back(dynamic_cast<CLogDataConfirmDialog&>(state));
+        });
+    }
+    // Cancel on the page shown, which ends the run on the call sign page.
+    void AnswerCancel(std::function<void(Sheet&)> seen = {}) {
+        operator_.AnswerDialog(message_box::kIdCancel, [seen](CDialogState& state, int) {
+            auto& sheet = dynamic_cast<Sheet&>(state);
+            if (seen) {
+                seen(sheet);
+            }
+            sheet.Cancel();
+        });
+    }
+    // One new station logged; first_notice when its multiplier is new on the band.
+    void LogContact(std::string call, std::string received, bool first_notice) {
+        AnswerCallSign(call);
+        AnswerDetails(received);
+        AnswerConfirmation();
+        if (first_notice) {
+            operator_.AnswerMessage(message_box::kIdOk);
+        }
+    }
+
+    TempFolder folder_;
+    CScriptedOperator operator_;
+    CQuillmarkSystem settings_;
+    CCityCodeData_MainData city_database_;
+    CCityCodeData_MainDataOrganization city_codes_;
+    CQuillmarkDoc doc_{operator_, settings_, &city_codes_};
+    HintRecorder views_;
+    std::vector<CLogDataConfirmDialog> confirmations_;
+};
+
+}  // namespace doc_test
