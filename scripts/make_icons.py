@@ -226,6 +226,14 @@ APP = svg(
     '<path d="M20 32 l-2 4" stroke="#d99a1e" stroke-width="2" stroke-linecap="round"/>',
     48, 48)
 
+# The icon of a contest data file: a log sheet with the quill.
+DOCUMENT = svg(
+    '<path d="M8 3 h24 l8 8 v34 h-32 z" fill="#ffffff" stroke="#1f2d3d" stroke-width="2"/>'
+    '<path d="M32 3 v8 h8" fill="none" stroke="#1f2d3d" stroke-width="2"/>'
+    '<path d="M13 18 h18 M13 24 h22 M13 30 h16 M13 36 h20" stroke="#8a96a3" stroke-width="2"/>'
+    '<path d="M44 14 C36 18 31 25 29 36 C34 31 40 25 44 14 z" fill="#2f6fb3" stroke="#1f2d3d"/>',
+    48, 48)
+
 LOGO = (
     '<svg xmlns="http://www.w3.org/2000/svg" width="480" height="240" viewBox="0 0 480 240">\n'
     '<rect width="480" height="240" fill="#ffffff"/>'
@@ -254,6 +262,8 @@ def main():
             f.write(svg(body))
     with open(os.path.join(OUT, "quillmark.svg"), "w", encoding="utf-8") as f:
         f.write(APP)
+    with open(os.path.join(OUT, "application-x-quillmark.svg"), "w", encoding="utf-8") as f:
+        f.write(DOCUMENT)
     with open(os.path.join(OUT, "title_logo.svg"), "w", encoding="utf-8") as f:
         f.write(LOGO)
 

@@ -11,6 +11,7 @@
 # (scripts/setup.sh --screenshot installs them).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh" --screenshot
 build="${QUILLMARK_BUILD_DIR:-$root/build}"
 
 out="${1:?usage: screenshot.sh OUT.png [options] [-- args]}"

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; does nothing when all are present.
-# With --coverage it also installs gcovr, which scripts/test.sh --coverage uses.
+# With --coverage it also installs gcovr, which scripts/test.sh --coverage uses; with
+# --screenshot what scripts/screenshot.sh needs (a virtual X server, xdotool, xwd, netpbm).
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk
+  fonts-noto-cjk poppler-utils desktop-file-utils
 )
-if [ "${1:-}" = "--coverage" ]; then
-  packages+=(gcovr)
-fi
+case "${1:-}" in
+  --coverage) packages+=(gcovr) ;;
+  --screenshot) packages+=(xvfb xdotool x11-apps x11-utils netpbm) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,9 @@ class CHelpWindow : public QDialog {
 public:
     explicit CHelpWindow(QWidget* parent = nullptr);
     QTextBrowser* Browser() const { return browser_; }
+    // The bundled page with the table of every command that has a key.
+    static QString HelpPage();
+    static QString ShortcutTable();
 
 private:
     QTextBrowser* browser_;

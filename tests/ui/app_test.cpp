@@ -1,0 +1,146 @@
+#include "ui/app/quillmark_app.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "dialogs/scripted_operator.h"
+#include "document/city_code_data_doc.h"
+#include "document/quillmark_doc.h"
+#include "settings/memory_settings_store.h"
+#include "ui/frames/city_code_data_child_frame.h"
+#include "ui/frames/main_frame.h"
+#include "ui/frames/quillmark_child_frame.h"
+#include "ui_test_util.h"
+
+namespace {
+
+using ui_test::J;
+
+// A program folder with the city code file, a settings store in memory and the scripted
+// operator, so start-up runs as in the program without touching the user's files.
+class AppStart : public testing::Test {
+protected:
+    void SetUp() override {
+        ui_test::EnsureApp();
+        ASSERT_TRUE(folder_.isValid());
+        QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/Qmk_Code.ini"),
+                    folder_.filePath(QStringLiteral("Qmk_Code.ini")));
+        store_ = new CMemorySettingsStore;
+        store_->SetInt("TitleLogoDisplay", "IsDisplayingTitleLogoEnabled", 0);
+    }
+
+    std::optional<int> Start(QStringList arguments = {}) {
+        app_ = std::make_unique<CQuillmarkApp>(std::unique_ptr<ISettingsStore>(store_), nullptr,
+                                               folder_.path(), &op_);
+        arguments.prepend(QStringLiteral("quillmark"));
+        return app_->InitInstance(arguments);
+    }
+
+    void Stop() {
+        app_->MainFrame()->close();
+        app_->ExitInstance();
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile file(folder_.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QTemporaryDir folder_;
+    CMemorySettingsStore* store_ = nullptr;  // owned by the application
+    CScriptedOperator op_;
+    std::unique_ptr<CQuillmarkApp> app_;
+};
+
+TEST_F(AppStart, WithoutArgumentsOnlyTheCityCodeWindowOpens) {
+    EXPECT_EQ(Start(), std::nullopt);
+    const QList<CChildFrame*> frames = app_->MainFrame()->ChildFrames();
+    ASSERT_EQ(frames.size(), 1);
+    auto* city = qobject_cast<CCityCodeDataChildFrame*>(frames[0]);
+    ASSERT_NE(city, nullptr);
+    EXPECT_EQ(city->CityCodeDocument().GetDatabase().GetItemCount(), 1407);
+    EXPECT_EQ(app_->CityCodes()->GetTotalItemCount(), 1407);
+    EXPECT_EQ(app_->MainFrame()->menuBar()->actions().size(), 7);  // the city code bar
+    EXPECT_EQ(op_.Messages().size(), 0u);
+    Stop();
+}
+
+TEST_F(AppStart, AMissingCityCodeFileEndsStartUpNamingFileAndFolder) {
+    QFile::remove(folder_.filePath(QStringLiteral("Qmk_Code.ini")));
+    EXPECT_EQ(Start(), 1);
+    ASSERT_EQ(op_.Messages().size(), 1u);
+    const QString text = QString::fromStdString(Cp932ToUtf8(op_.Messages()[0].text));
+    EXPECT_TRUE(text.contains(QStringLiteral("Qmk_Code.ini"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(folder_.path()))) << text.toStdString();
+    EXPECT_EQ(op_.Messages()[0].Icon(), message_box::kIconStop);
+}
+
+TEST_F(AppStart, BadFilesOnTheCommandLineOrDroppedGiveAMessageAndNoCrash) {
+    const QString damaged = Write(QStringLiteral("damaged.qmk"), QByteArray("\x05garbage", 8));
+    EXPECT_EQ(Start({damaged}), 1);  // a file that cannot be opened ends the start
+    EXPECT_EQ(op_.Messages().size(), 1u);
+    app_.reset();
+    store_ = new CMemorySettingsStore;
+    store_->SetInt("TitleLogoDisplay", "IsDisplayingTitleLogoEnabled", 0);
+    EXPECT_EQ(Start({QStringLiteral("--bogus")}), 2);
+    app_.reset();
+    store_ = new CMemorySettingsStore;
+    EXPECT_EQ(Start({QStringLiteral("-p"), QStringLiteral("a.qmk"), QStringLiteral("b.qmk")}), 2);
+}
+
+TEST_F(AppStart, OpeningASampleShowsTheContestWindowAndADirectoryIsRefused) {
+    EXPECT_EQ(Start({QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk")}),
+              std::nullopt);
+    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    ASSERT_NE(contest, nullptr);
+    EXPECT_GT(contest->QuillmarkDocument().GetContest().GetTotalEntryCount(), 100);
+    EXPECT_EQ(app_->RecentFiles().Paths().size(), 2u);  // the sample and the city codes
+    EXPECT_FALSE(app_->OpenDocumentFile(folder_.path()));
+    EXPECT_EQ(op_.Messages().back().caption, J("クイルマーク - 警告"));
+    // Opening it again only brings its window forward.
+    EXPECT_TRUE(app_->OpenDocumentFile(
+        QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk")));
+    EXPECT_EQ(app_->MainFrame()->ChildFrames().size(), 2);
+    Stop();
+}
+
+TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
+    struct Case {
+        int flag;
+        bool restored;
+        bool recorded;
+    } const cases[] = {{0, false, false}, {1, true, false}, {2, true, true}};
+    for (const Case& c : cases) {
+        app_.reset();
+        store_ = new CMemorySettingsStore;
+        store_->SetInt("TitleLogoDisplay", "IsDisplayingTitleLogoEnabled", 0);
+        store_->SetInt("MainWindowPlacement", "MainWindowPlacementSaveFlag", c.flag);
+        store_->SetInt("MainWindowPlacement", "MainWindowRect.left", 40);
+        store_->SetInt("MainWindowPlacement", "MainWindowRect.top", 30);
+        store_->SetInt("MainWindowPlacement", "MainWindowRect.right", 840);
+        store_->SetInt("MainWindowPlacement", "MainWindowRect.bottom", 630);
+        ASSERT_EQ(Start(), std::nullopt);
+        EXPECT_EQ(app_->MainFrame()->geometry().width() == 800, c.restored) << c.flag;
+        app_->MainFrame()->setGeometry(10, 20, 700, 500);
+        Stop();
+        EXPECT_EQ(store_->GetInt("MainWindowPlacement", "MainWindowRect.right", 0) == 710,
+                  c.recorded)
+            << c.flag;
+    }
+}
+
+TEST_F(AppStart, AnEmptyStoredRectangleIsIgnored) {
+    store_->SetInt("MainWindowPlacement", "MainWindowRect.right", -1);
+    ASSERT_EQ(Start(), std::nullopt);
+    EXPECT_GT(app_->MainFrame()->width(), 100);
+    Stop();
+}
+
+}  // namespace
