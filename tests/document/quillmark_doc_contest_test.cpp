@@ -5,14 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "citycode/city_code_organization.h"
 #include "contest_setup_script.h"
 #include "dialogs/contest_type_sheet.h"
-#include "dialogs/scripted_operator.h"
-#include "document/quillmark_doc.h"
-#include "document_test_util.h"
-#include "model/band_data.h"
-#include "settings/quillmark_system.h"
+#include "doc_session.h"
 
 namespace {
 
@@ -20,43 +15,25 @@ using namespace doc_test;
 using namespace contest_setup_script;
 using Fields = CContestTypePage_MainInformation_1::DateTimeFields;
 
-const int64_t kTime = Utc(2021, 6, 5, 9, 30);
-
-struct HintRecorder : IDocumentListener {
-    void OnUpdate(CDocumentBase&, int hint) override { hints.push_back(hint); }
-    std::vector<int> hints;
-};
-
-class ContestSetup : public testing::Test {
+class ContestSetup : public DocSession {
 protected:
-    void SetUp() override {
-        settings_.SetPunctuationMarks(std::string(kDelimiters));
-        settings_.SetIsDisplayUTC(1);
-        settings_.SetIsAutomaticSavingEnabled(0);
-        doc_.SetProgramFolder(folder_.Path());
-        doc_.SetUserDataFolder(folder_.Path());
-        doc_.AddListener(&hints_);
-    }
-    void TearDown() override { doc_.RemoveListener(&hints_); }
-
     // A contest as an earlier setup left it, with one contact on 14 MHz.
     void SetUpExistingContest() {
-        doc_.GetContest() = Contest();
-        doc_.GetContest().SetCategoryCode("C");
-        doc_.GetContest().SetCategoryName("Single");
-        doc_.GetContest().AddBand(Band(7, 6));
-        doc_.GetContest().AddBand(Band(14, 6));
-        doc_.GetContest().SetActiveBandAt(1);
-        doc_.GetContest().GetBandAt(1)->AddEntry(
-            Entry(doc_.GetContest(), kTime, "JA1ABC", "599/100", "599/13"));
+        SetUpContest({7, 14}, 1);
+        Log().SetCategoryCode("C");
+        Log().SetCategoryName("Single");
+        Add(1, kTime, "JA1ABC", "599/13");
     }
-
-    TempFolder folder_;
-    CScriptedOperator operator_;
-    CQuillmarkSystem settings_;
-    CCityCodeData_MainDataOrganization city_codes_;
-    CQuillmarkDoc doc_{operator_, settings_, &city_codes_};
-    HintRecorder hints_;
+    // The wizard as the operator works it: Next to the main information page, then body.
+    void AnswerChange(int result, std::function<void(CContestTypeSheet&)> body) {
+        operator_.AnswerDialog(result, [body](CDialogState& state, int) {
+            auto& sheet = dynamic_cast<CContestTypeSheet&>(state);
+            for (int i = 0; i < 3; ++i) {
+                sheet.Next();
+            }
+            body(sheet);
+        });
+    }
 };
 
 // --- A new contest. ---
@@ -72,27 +49,23 @@ TEST_F(ContestSetup, FinishedWizardDefinesTheContest) {
     });
     EXPECT_EQ(doc_.SetupNewContest(), 1);
 
-    EXPECT_EQ(caption, J("クイルマーク - 新規コンテスト情報の設定"));
+    EXPECT_EQ(U(caption), "クイルマーク - 新規コンテスト情報の設定");
     EXPECT_EQ(mode, 1);
-    const CQuillmarkData_MainData& contest = doc_.GetContest();
+    const CQuillmarkData_MainData& contest = Log();
     ASSERT_TRUE(contest.IsValid());
     EXPECT_EQ(contest.GetContestName(), "ALL JA");
     EXPECT_EQ(contest.GetCategoryCode(), "XMA");
     EXPECT_EQ(contest.GetCategoryName(), "Multi");
     EXPECT_EQ(contest.GetStartTime(), Utc(2021, 4, 29, 21, 0));
     EXPECT_EQ(contest.GetEndTime(), Utc(2021, 4, 30, 21, 0));
-    CQuillmarkData_CallSignType call_format;
-    call_format.SetDefaultFormat(2, 0);
-    CQuillmarkData_ContestNumberType number_format;
-    number_format.SetDefaultFormat(4, 1);
-    EXPECT_EQ(contest.GetCallSignType(), call_format);
-    EXPECT_EQ(contest.GetContestNumberType(), number_format);
-    EXPECT_EQ(contest.GetOwnCallSign(), CallSign("JA1ZZZ", call_format));
+    EXPECT_EQ(contest.GetCallSignType(), model_test::CallSignFormat(2, 0));
+    EXPECT_EQ(contest.GetContestNumberType(), model_test::ContestNumberFormat(4, 1));
+    EXPECT_EQ(contest.GetOwnCallSign(), CallSign("JA1ZZZ", contest.GetCallSignType()));
     EXPECT_EQ(contest.GetBandCount(), 0);
     EXPECT_EQ(contest.GetActiveBandIndex(), -1);
 
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(hints_.hints, std::vector<int>{-1});
+    EXPECT_EQ(views_.hints, std::vector<int>{-1});
     EXPECT_TRUE(operator_.StatusTexts().empty());
     EXPECT_TRUE(doc_.GetGraphSeries(0)->IsValid());
     EXPECT_TRUE(doc_.GetGraphSeries(1)->IsValid());
@@ -105,17 +78,16 @@ TEST_F(ContestSetup, NewDocumentFailsWhenTheWizardIsCancelled) {
     AnswerFinishedWizard(operator_);
     EXPECT_TRUE(doc_.OnNewDocument());
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(doc_.GetContest().GetContestName(), "ALL JA");
+    EXPECT_EQ(Log().GetContestName(), "ALL JA");
 }
 
 TEST_F(ContestSetup, SetupOverAnExistingContestFailsAndKeepsIt) {
     SetUpExistingContest();
-    const CQuillmarkData_MainData before = doc_.GetContest();
+    const CQuillmarkData_MainData before = Log();
     AnswerFinishedWizard(operator_);
     EXPECT_EQ(doc_.SetupNewContest(), 0);
-    EXPECT_EQ(operator_.StatusTexts(),
-              std::vector<Cp932>{J("新規コンテスト情報の設定に失敗しました。")});
-    EXPECT_EQ(doc_.GetContest(), before);
+    EXPECT_EQ(Statuses(), Texts{"新規コンテスト情報の設定に失敗しました。"});
+    EXPECT_EQ(Log(), before);
     EXPECT_FALSE(doc_.IsModified());
 }
 
@@ -123,16 +95,15 @@ TEST_F(ContestSetup, SetupOverAnExistingContestFailsAndKeepsIt) {
 
 TEST_F(ContestSetup, ChangePreloadsTheWizardAndTakesOverOnlyTheDescription) {
     SetUpExistingContest();
-    const CQuillmarkData_MainData before = doc_.GetContest();
+    const CQuillmarkData_MainData before = Log();
     operator_.AnswerDialog(CContestTypeSheet::kIdWizardFinish, [&](CDialogState& state, int) {
         auto& sheet = dynamic_cast<CContestTypeSheet&>(state);
-        EXPECT_EQ(sheet.GetCaption(), J("クイルマーク - 既存のコンテスト情報の設定変更"));
+        EXPECT_EQ(U(sheet.GetCaption()), "クイルマーク - 既存のコンテスト情報の設定変更");
         EXPECT_EQ(sheet.GetMode(), 2);
         const auto& main = sheet.GetMainInformation1Page();
-        EXPECT_EQ(main.GetContestNameText(), "TEST");
-        EXPECT_EQ(main.GetCategoryCode(), "C");
-        EXPECT_EQ(main.GetCategoryName(), "Single");
-        EXPECT_EQ(main.GetOwnCallSignText(), "JA1ZZZ");
+        EXPECT_EQ((Texts{main.GetContestNameText(), main.GetCategoryCode(), main.GetCategoryName(),
+                         main.GetOwnCallSignText()}),
+                  (Texts{"TEST", "C", "Single", "JA1ZZZ"}));
         EXPECT_EQ(main.GetStartFields(), (Fields{2021, 6, 5, 0, 0, 0}));
         EXPECT_EQ(main.GetEndFields(), (Fields{2021, 6, 6, 0, 0, 0}));
         EXPECT_EQ(sheet.GetParameter2Page().GetCallSignType(), CallSignFormat());
@@ -146,32 +117,22 @@ TEST_F(ContestSetup, ChangePreloadsTheWizardAndTakesOverOnlyTheDescription) {
     });
     EXPECT_EQ(doc_.ChangeContest(), 1);
 
-    const CQuillmarkData_MainData& contest = doc_.GetContest();
-    EXPECT_EQ(contest.GetContestName(), "RENAMED");
-    EXPECT_EQ(contest.GetCategoryCode(), "M");
-    EXPECT_EQ(contest.GetCategoryName(), "Multi");
-    EXPECT_EQ(contest.GetOwnCallSign(), CallSign("JA1YYY/2", CallSignFormat()));
-    EXPECT_EQ(contest.GetStartTime(), Utc(2021, 6, 5, 3, 0));
-    EXPECT_EQ(contest.GetEndTime(), Utc(2021, 6, 7, 3, 0));
-    EXPECT_EQ(contest.GetCallSignType(), before.GetCallSignType());
-    EXPECT_EQ(contest.GetContestNumberType(), before.GetContestNumberType());
-    for (int i = 0; i < contest.GetBandCount(); ++i) {
-        EXPECT_EQ(*contest.GetBandAt(i), *before.GetBandAt(i));
-    }
-    EXPECT_EQ(contest.GetActiveBandIndex(), 1);
-    EXPECT_EQ(hints_.hints, std::vector<int>{-3});
-    EXPECT_EQ(operator_.StatusTexts(),
-              std::vector<Cp932>{J("既存のコンテスト情報の設定変更を完了しました。")});
+    CQuillmarkData_MainData expected = before;
+    expected.SetContestName("RENAMED");
+    expected.SetCategoryCode("M");
+    expected.SetCategoryName("Multi");
+    expected.SetOwnCallSign(CallSign("JA1YYY/2", CallSignFormat()));
+    expected.SetStartTime(Utc(2021, 6, 5, 3, 0));
+    expected.SetEndTime(Utc(2021, 6, 7, 3, 0));
+    EXPECT_EQ(Log(), expected) << "formats, bands, entries and the active band are kept";
+    EXPECT_EQ(views_.hints, std::vector<int>{-3});
+    EXPECT_EQ(Statuses(), Texts{"既存のコンテスト情報の設定変更を完了しました。"});
     EXPECT_TRUE(doc_.IsModified());
 }
 
 TEST_F(ContestSetup, ChangeRefusesTheCallOfALoggedStation) {
     SetUpExistingContest();
-    operator_.AnswerDialog(CContestTypeSheet::kIdWizardFinish, [](CDialogState& state, int) {
-        auto& sheet = dynamic_cast<CContestTypeSheet&>(state);
-        sheet.Next();
-        sheet.Next();
-        sheet.Next();
+    AnswerChange(CContestTypeSheet::kIdWizardFinish, [](CContestTypeSheet& sheet) {
         sheet.GetMainInformation1Page().SetOwnCallSignText("JA1ABC");
         EXPECT_FALSE(sheet.Next());
         sheet.GetMainInformation1Page().SetOwnCallSignText("JA1ABD");
@@ -179,12 +140,28 @@ TEST_F(ContestSetup, ChangeRefusesTheCallOfALoggedStation) {
         EXPECT_TRUE(sheet.Next());
     });
     EXPECT_EQ(doc_.ChangeContest(), 1);
-    ASSERT_EQ(operator_.Messages().size(), 1u);
-    EXPECT_EQ(operator_.Messages()[0].text,
-              J("入力された自局の呼出符号は、既存のログデータの呼出符号と重複します。"
-                "別の呼出符号に変えてください。"));
-    EXPECT_EQ(operator_.Messages()[0].caption, J("クイルマーク - 警告"));
-    EXPECT_EQ(doc_.GetContest().GetOwnCallSign(), CallSign("JA1ABD", CallSignFormat()));
+    EXPECT_EQ(
+        Messages(),
+        (std::vector<Shown>{{"入力された自局の呼出符号は、既存のログデータの呼出符号と重複しま"
+                             "す。別の呼出符号に変えてください。",
+                             "クイルマーク - 警告", kWarning}}));
+    EXPECT_EQ(Log().GetOwnCallSign(), CallSign("JA1ABD", CallSignFormat()));
+}
+
+TEST_F(ContestSetup, ChangeWithoutContestOrCancelledChangesNothing) {
+    EXPECT_EQ(doc_.ChangeContest(), 0);
+    EXPECT_TRUE(operator_.Events().empty());
+    SetUpExistingContest();
+    const CQuillmarkData_MainData before = Log();
+    AnswerChange(message_box::kIdCancel, [](CContestTypeSheet& sheet) {
+        sheet.GetMainInformation1Page().SetContestNameText("GONE");
+        sheet.Next();
+    });
+    EXPECT_EQ(doc_.ChangeContest(), 0);
+    EXPECT_EQ(Log(), before);
+    EXPECT_EQ(Statuses(), Texts{"既存のコンテスト情報の設定変更を中止しました。"});
+    EXPECT_TRUE(views_.hints.empty());
+    EXPECT_FALSE(doc_.IsModified());
 }
 
 // --- Opening an empty file. ---
@@ -192,51 +169,21 @@ TEST_F(ContestSetup, ChangeRefusesTheCallOfALoggedStation) {
 TEST_F(ContestSetup, EmptyFileBecomesANewContestSavedAtOnce) {
     const std::string path = folder_ / "new.qmk";
     std::ofstream(path).close();
+    operator_.AnswerDialog(message_box::kIdCancel);
+    EXPECT_FALSE(doc_.OnOpenDocument(path)) << "the wizard cancelled";
+    EXPECT_EQ(doc_.GetPathName(), "");
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_FALSE(Log().IsValid());
+
     AnswerFinishedWizard(operator_);
     ASSERT_TRUE(doc_.OnOpenDocument(path));
-
     EXPECT_EQ(doc_.GetPathName(), path);
     EXPECT_FALSE(doc_.IsModified());
-    EXPECT_GT(std::filesystem::file_size(path), 0u);
-    EXPECT_EQ(doc_.GetContest().GetContestName(), "ALL JA");
-
+    EXPECT_EQ(Log().GetContestName(), "ALL JA");
     CScriptedOperator other_operator;
     CQuillmarkDoc reopened(other_operator, settings_, &city_codes_);
     ASSERT_TRUE(reopened.OnOpenDocument(path)) << other_operator.Transcript();
-    EXPECT_EQ(reopened.GetContest(), doc_.GetContest());
+    EXPECT_EQ(reopened.GetContest(), Log());
 }
 
-TEST_F(ContestSetup, EmptyFileWithTheWizardCancelledIsNotOpened) {
-    const std::string path = folder_ / "new.qmk";
-    std::ofstream(path).close();
-    operator_.AnswerDialog(message_box::kIdCancel);
-    EXPECT_FALSE(doc_.OnOpenDocument(path));
-    EXPECT_EQ(doc_.GetPathName(), "");
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
-    EXPECT_FALSE(doc_.GetContest().IsValid());
-}
-
-TEST_F(ContestSetup, ChangeWithoutContestDoesNothingSilently) {
-    EXPECT_EQ(doc_.ChangeContest(), 0);
-    EXPECT_TRUE(operator_.Events().empty());
-}
-
-TEST_F(ContestSetup, CancelledChangeKeepsTheContest) {
-    SetUpExistingContest();
-    const CQuillmarkData_MainData before = doc_.GetContest();
-    operator_.AnswerDialog(message_box::kIdCancel, [](CDialogState& state, int) {
-        auto& sheet = dynamic_cast<CContestTypeSheet&>(state);
-        sheet.Next();
-        sheet.Next();
-        sheet.Next();
-        sheet.GetMainInformation1Page().SetContestNameText("GONE");
-        sheet.Next();
-    });
-    EXPECT_EQ(doc_.ChangeContest(), 0);
-    EXPECT_EQ(doc_.GetContest(), before);
-    EXPECT_EQ(operator_.StatusTexts(),
-              std::vector<Cp932>{J("既存のコンテスト情報の設定変更を中止しました。")});
-    EXPECT_TRUE(hints_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
-}
 }  // namespace

@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
-#include "citycode/city_code_organization.h"
-#include "dialogs/scripted_operator.h"
+#include "doc_session.h"
 #include "document/contest_file.h"
-#include "document_test_util.h"
-#include "model/band_data.h"
 #include "platform/progress_sink.h"
-#include "settings/quillmark_system.h"
 
 namespace {
 
@@ -25,72 +20,55 @@ namespace fs = std::filesystem;
 
 const int64_t kStart = Utc(2021, 6, 5, 0, 0);
 
-// A document with a scripted operator and its own folders under a temporary folder.
-class Document : public testing::Test {
+class Document : public DocSession {
 protected:
     void SetUp() override {
         doc_.SetProgramFolder(folder_ / "program");
         doc_.SetUserDataFolder(folder_ / "user/data");
         fs::create_directory(folder_ / "program");
     }
-
-    // The document's contest set up with one band per frequency (MHz), the first active.
-    void SetUpContest(std::initializer_list<double> bands, int multiplier = 1) {
-        doc_.GetContest() = Contest(multiplier);
-        for (double band : bands) {
-            doc_.GetContest().AddBand(Band(band, 6));
+    // Series i as "shown pen bucket events", or "-" when it is not valid.
+    Texts Series() const {
+        Texts series;
+        for (int i = 0; i < CQuillmarkDoc::kSeriesCount; ++i) {
+            const auto& s = *doc_.GetGraphSeries(i);
+            series.push_back(!s.IsValid() ? "-"
+                                          : std::to_string(s.IsShown()) + " " +
+                                                std::to_string(s.GetPenWidth()) + " " +
+                                                std::to_string(s.GetBucketLength()) + " " +
+                                                std::to_string(s.GetEventCount()));
         }
-        if (bands.size() > 0) {
-            doc_.GetContest().SetActiveBandAt(0);
-        }
+        return series;
     }
-    CQuillmarkData_SubMainData& BandAt(int i) { return *doc_.GetContest().GetBandAt(i); }
-    void Add(int band, int64_t time, std::string_view call, std::string_view received,
-             int points = 1) {
-        BandAt(band).AddEntry(Entry(doc_.GetContest(), time, call, "599/100", received, points));
+    std::string Program(const std::string& name) { return folder_ / ("program/" + name); }
+    static std::string FirstLine(const std::string& path) {
+        std::string line;
+        std::getline(std::ifstream(path), line);
+        return line;
     }
-
-    TempFolder folder_;
-    CScriptedOperator operator_;
-    CQuillmarkSystem settings_;
-    CCityCodeData_MainDataOrganization city_codes_;
-    CQuillmarkDoc doc_{operator_, settings_, &city_codes_};
 };
 
-// --- Members and graph series. ---
+// --- Graph series and rebuilds. ---
 
-TEST_F(Document, RebuildGraphDataSetsUpWholeContestSeriesHiddenWithTitlesAndWidePens) {
-    SetUpContest({7, 14});
+TEST_F(Document, RebuildGraphDataSetsUpTheSeriesOfTheContestAndOfTheActiveBand) {
+    EXPECT_EQ(doc_.RebuildGraphData(), 0) << "no contest";
+    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 0);
+    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 0);
+    EXPECT_EQ(Series(), (Texts{"-", "-", "-", "-", "-", "-"}));
+
+    SetUpContest({7, 14}, 1);
+    Add(0, kStart + 10, "JA1AAA", "599/13", true);
+    Add(1, kStart + 10, "JA1BBB", "599/13", true);
+    Add(1, kStart + 20, "JA1CCC", "599/14", true);
     ASSERT_EQ(doc_.RebuildGraphData(), 1);
-    const char* titles[] = {"全体の局数", "全体のマルチ数", "全体の得点数"};
+    // The whole contest's series are hidden with wide pens; the active band's follow their
+    // kind, and count the active band only.
+    EXPECT_EQ(Series(), (Texts{"0 5 180 3", "0 5 180 3", "0 5 180 3", "1 1 180 2", "1 1 180 2",
+                               "0 1 180 2"}));
+    const Texts titles = {"全体の局数", "全体のマルチ数", "全体の得点数"};
     for (int i = 0; i < 3; ++i) {
-        const auto& series = *doc_.GetGraphSeries(i);
-        EXPECT_TRUE(series.IsValid()) << i;
-        EXPECT_EQ(series.IsShown(), 0) << i;
-        EXPECT_EQ(series.GetTitle(), J(titles[i])) << i;
-        EXPECT_EQ(series.GetPenWidth(), 5) << i;
-        EXPECT_EQ(series.GetBucketLength(), 180) << i;
+        EXPECT_EQ(U(doc_.GetGraphSeries(i)->GetTitle()), titles[i]);
     }
-}
-
-TEST_F(Document, RebuildGraphDataGivesActiveBandSeriesTheirKindDefaults) {
-    SetUpContest({7, 14});
-    Add(0, kStart + 10, "JA1AAA", "599/13");
-    Add(1, kStart + 10, "JA1BBB", "599/13");
-    Add(1, kStart + 20, "JA1CCC", "599/14");
-    doc_.GetContest().SetActiveBandAt(1);
-    doc_.RebuildGraphData();
-    const int shown[] = {1, 1, 0};
-    for (int i = 3; i < 6; ++i) {
-        const auto& series = *doc_.GetGraphSeries(i);
-        EXPECT_TRUE(series.IsValid()) << i;
-        EXPECT_EQ(series.IsShown(), shown[i - 3]) << i;
-        EXPECT_EQ(series.GetPenWidth(), 1) << i;
-        EXPECT_EQ(series.GetBucketLength(), 180) << i;
-    }
-    // The active-band series count the active band only; the whole-contest ones all bands.
-    EXPECT_EQ(doc_.GetGraphSeries(3)->GetEventCount(), 2);
-    EXPECT_EQ(doc_.GetGraphSeries(0)->GetEventCount(), 3);
 }
 
 TEST_F(Document, WholeContestSeriesKeepTheirShownFlagsActiveBandSeriesReturnToDefaults) {
@@ -100,63 +78,50 @@ TEST_F(Document, WholeContestSeriesKeepTheirShownFlagsActiveBandSeriesReturnToDe
     doc_.GetGraphSeries(2)->SetShown(true);
     doc_.GetGraphSeries(3)->SetShown(false);
     doc_.GetGraphSeries(5)->SetShown(true);
-
     // A band is added and made active.
-    doc_.GetContest().AddBand(Band(14, 6));
-    doc_.GetContest().SetActiveBandAt(1);
-    Add(1, kStart + 5, "JA1AAA", "599/13");
+    Log().AddBand(Band(14, 6));
+    Log().SetActiveBandAt(1);
+    Add(1, kStart + 5, "JA1AAA", "599/13", true);
     doc_.RebuildGraphData();
-
-    EXPECT_EQ(doc_.GetGraphSeries(0)->IsShown(), 1);
-    EXPECT_EQ(doc_.GetGraphSeries(1)->IsShown(), 0);
-    EXPECT_EQ(doc_.GetGraphSeries(2)->IsShown(), 1);
-    EXPECT_EQ(doc_.GetGraphSeries(3)->IsShown(), 1);
-    EXPECT_EQ(doc_.GetGraphSeries(5)->IsShown(), 0);
-    EXPECT_EQ(doc_.GetGraphSeries(3)->GetEventCount(), 1);
+    EXPECT_EQ(Series(), (Texts{"1 5 180 1", "0 5 180 1", "1 5 180 1", "1 1 180 1", "1 1 180 1",
+                               "0 1 180 1"}));
 }
 
 TEST_F(Document, NoMultiplierParameterLeavesBothMultiplierSeriesNotValid) {
-    SetUpContest({7}, -1);
+    SetUpContest({7}, 0, -1);
     doc_.RebuildGraphData();
-    EXPECT_FALSE(doc_.GetGraphSeries(1)->IsValid());
-    EXPECT_FALSE(doc_.GetGraphSeries(4)->IsValid());
-    for (int i : {0, 2, 3, 5}) {
-        EXPECT_TRUE(doc_.GetGraphSeries(i)->IsValid()) << i;
-    }
+    EXPECT_EQ(Series(), (Texts{"0 5 180 0", "-", "0 5 180 0", "1 1 180 0", "-", "0 1 180 0"}));
 }
 
-// --- RebuildLogData. ---
-
-TEST_F(Document, RebuildLogDataSortsEveryBandAndAssignsFirstAgain) {
+TEST_F(Document, RebuildLogDataSortsEveryBandAndAssignsFirstAgainButLeavesTheGraphs) {
     SetUpContest({7, 14});
     Add(0, kStart + 300, "JA1CCC", "599/13");
     Add(0, kStart + 100, "JA1AAA", "599/13");
     Add(0, kStart + 200, "JA1BBB", "599/14");
     Add(1, kStart + 50, "JA1DDD", "599/13");
     ASSERT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 1);
-    const auto& band = BandAt(0);
-    EXPECT_EQ(band.GetEntryAt(0)->GetTime(), kStart + 100);
-    EXPECT_EQ(band.GetEntryAt(1)->GetTime(), kStart + 200);
-    EXPECT_EQ(band.GetEntryAt(2)->GetTime(), kStart + 300);
-    EXPECT_EQ(band.GetEntryAt(0)->GetFirst(), 1);
-    EXPECT_EQ(band.GetEntryAt(1)->GetFirst(), 1);
-    EXPECT_EQ(band.GetEntryAt(2)->GetFirst(), 0);
-    EXPECT_EQ(BandAt(1).GetEntryAt(0)->GetFirst(), 1);
-    // Sort-and-First leaves the graph series alone.
+    EXPECT_EQ(Calls(0), (Texts{"JA1AAA*", "JA1BBB*", "JA1CCC"}));
+    EXPECT_EQ(Calls(1), Texts{"JA1DDD*"});
     EXPECT_FALSE(doc_.GetGraphSeries(0)->IsValid());
 }
 
 // --- Lookups. ---
 
 TEST_F(Document, FindCallSignComparesMainParametersOnTheActiveBandOnly) {
-    SetUpContest({7, 14});
+    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2) << "no contest";
+    SetUpContest({7, 14}, -1);
+    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2) << "no active band";
+    EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1) << "the own call sign, even so";
+    Log().SetActiveBandAt(0);
     Add(0, kStart + 1, "JA1AAA", "599/13");
     Add(0, kStart + 2, "JA1BBB/1", "599/13");
     Add(0, kStart + 3, "JA1BBB", "599/14");
-    Add(1, kStart + 4, "JA1CCC", "599/14");
+    Add(0, kStart + 4, "JA1ZZZ/2", "599/14");
+    Add(1, kStart + 5, "JA1CCC", "599/14");
     EXPECT_EQ(doc_.FindCallSign("JA1AAA"), 0);
     // The first of two earlier contacts, whatever the other parameters.
     EXPECT_EQ(doc_.FindCallSign("JA1BBB"), 1);
+    EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1);
     // Worked on another band only: not a duplicate here.
     EXPECT_EQ(doc_.FindCallSign("JA1CCC"), -2);
     // Byte for byte: case matters, parts do not match.
@@ -164,15 +129,10 @@ TEST_F(Document, FindCallSignComparesMainParametersOnTheActiveBandOnly) {
     EXPECT_EQ(doc_.FindCallSign("JA1AA"), -2);
 }
 
-TEST_F(Document, FindCallSignSpotsTheOwnCallSignEvenOnAnEmptyBand) {
-    SetUpContest({7});
-    EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1);
-    Add(0, kStart + 1, "JA1ZZZ/2", "599/13");
-    EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1);
-}
-
 TEST_F(Document, FindMultiplierLooksAtTheMultiplierParameterOfTheActiveBand) {
-    SetUpContest({7, 14});
+    SetUpContest({7, 14}, -1);
+    EXPECT_EQ(doc_.FindMultiplier("13"), -1) << "no active band";
+    Log().SetActiveBandAt(0);
     Add(0, kStart + 1, "JA1AAA", "599/13");
     Add(0, kStart + 2, "JA1BBB", "13/14");
     Add(1, kStart + 3, "JA1CCC", "599/15");
@@ -180,70 +140,60 @@ TEST_F(Document, FindMultiplierLooksAtTheMultiplierParameterOfTheActiveBand) {
     EXPECT_EQ(doc_.FindMultiplier("14"), 1);
     EXPECT_EQ(doc_.FindMultiplier("15"), -1);
     EXPECT_EQ(doc_.FindMultiplier("599"), -1);
+    SetUpContest({7}, 0, -1);
+    Add(0, kStart + 1, "JA1AAA", "599/13");
+    EXPECT_EQ(doc_.FindMultiplier("13"), -2) << "no multiplier parameter";
 }
 
 TEST_F(Document, FindCityCodeSearchesEveryOpenDatabase) {
-    CCityCodeData_MainData first;
     CCityCodeData_MainData second;
-    auto add = [](CCityCodeData_MainData& database, const char* code, const char* name) {
+    for (auto [database, code, name] :
+         {std::tuple{&city_database_, "1001", "札幌市"},
+          std::tuple{&city_database_, "1002", "小樽市"}, std::tuple{&second, "1001", "重複市"}}) {
         CCityCodeData_CityCodeDataItem item;
         item.SetFields(code, J(name), "ﾖﾐ");
-        database.AddItem(item);
-    };
-    add(first, "1001", "札幌市");
-    add(first, "1002", "小樽市");
-    add(second, "1001", "重複市");
-    city_codes_.Register(&first);
+        database->AddItem(item);
+    }
+    city_codes_.Register(&city_database_);
     city_codes_.Register(&second);
-
     EXPECT_EQ(doc_.FindCityCode(-1, 0, "1001", true), 0);
     EXPECT_EQ(doc_.FindCityCode(0, 0, "1001", true), 2);
     EXPECT_EQ(doc_.FindCityCode(-1, 1, J("樽"), false), 1);
     EXPECT_EQ(doc_.FindCityCode(-1, 1, J("樽"), true), -1);
     EXPECT_EQ(doc_.FindCityCode(-1, 0, "100", false), 0);
+    // Starts outside the list, a column that is none, an empty key.
     EXPECT_EQ(doc_.FindCityCode(-2, 0, "1001", true), -1);
     EXPECT_EQ(doc_.FindCityCode(2, 0, "1001", true), -1);
     EXPECT_EQ(doc_.FindCityCode(-1, 3, "1001", true), -1);
     EXPECT_EQ(doc_.FindCityCode(-1, 0, "", false), -1);
-
     doc_.SetCityCodeOrganization(nullptr);
     EXPECT_EQ(doc_.FindCityCode(-1, 0, "1001", true), -1);
 }
 
 // --- Saving and loading. ---
 
-TEST_F(Document, SaveShowsTheStatusTextsAndClearsModified) {
-    SetUpContest({7});
+TEST_F(Document, SaveThenOpenReadsTheContestBackWithTheStatusTexts) {
+    SetUpContest({7, 14});
     Add(0, kStart + 1, "JA1AAA", "599/13");
     doc_.SetModifiedFlag(true);
     const std::string path = folder_ / "log.qmk";
     ASSERT_TRUE(doc_.OnSaveDocument(path)) << operator_.Transcript();
     EXPECT_FALSE(doc_.IsModified());
-    EXPECT_EQ(operator_.StatusTexts(),
-              (std::vector<Cp932>{J("ファイルに書き込んでいます。しばらくお待ちください．．．"),
-                                  J("ファイルへの書き込みを完了しました。")}));
+    EXPECT_EQ(Statuses(), (Texts{"ファイルに書き込んでいます。しばらくお待ちください．．．",
+                                 "ファイルへの書き込みを完了しました。"}));
     EXPECT_TRUE(operator_.Messages().empty());
-}
-
-TEST_F(Document, OpenReadsTheContestBackAndSetsUpTheGraphs) {
-    SetUpContest({7, 14});
-    Add(0, kStart + 1, "JA1AAA", "599/13");
-    const std::string path = folder_ / "log.qmk";
-    ASSERT_TRUE(doc_.OnSaveDocument(path));
 
     CScriptedOperator op;
     CQuillmarkDoc other(op, settings_, &city_codes_);
     other.SetModifiedFlag(true);
     ASSERT_TRUE(other.OnOpenDocument(path)) << op.Transcript();
-    EXPECT_TRUE(other.GetContest() == doc_.GetContest());
+    EXPECT_TRUE(other.GetContest() == Log());
     EXPECT_EQ(other.GetPathName(), path);
     EXPECT_EQ(other.GetTitle(), "log.qmk");
     EXPECT_FALSE(other.IsModified());
     EXPECT_TRUE(other.GetGraphSeries(0)->IsValid());
     EXPECT_TRUE(other.GetGraphSeries(3)->IsValid());
-    ASSERT_FALSE(op.StatusTexts().empty());
-    EXPECT_EQ(op.StatusTexts().front(),
-              J("ファイルから読み込んでいます。しばらくお待ちください．．．"));
+    EXPECT_EQ(StatusesOf(op).at(0), "ファイルから読み込んでいます。しばらくお待ちください．．．");
 }
 
 TEST_F(Document, OpenOfADamagedFileTellsTheOperatorAndLeavesTheDocumentEmpty) {
@@ -251,16 +201,14 @@ TEST_F(Document, OpenOfADamagedFileTellsTheOperatorAndLeavesTheDocumentEmpty) {
     std::ofstream(path) << "not a contest";
     SetUpContest({7});
     ASSERT_FALSE(doc_.OnOpenDocument(path));
-    EXPECT_FALSE(doc_.GetContest().IsValid());
-    EXPECT_EQ(doc_.GetContest().GetBandCount(), 0);
+    EXPECT_FALSE(Log().IsValid());
+    EXPECT_EQ(Log().GetBandCount(), 0);
     EXPECT_TRUE(doc_.GetPathName().empty());
-    ASSERT_EQ(operator_.Messages().size(), 1u);
-    const auto& message = operator_.Messages()[0];
-    EXPECT_EQ(message.caption, J("クイルマーク"));
-    EXPECT_EQ(message.Icon(), message_box::kIconExclamation);
-    EXPECT_EQ(message.text.rfind(J("ファイル「") + path + J("」を開けませんでした。\n\n"), 0), 0u)
-        << operator_.Transcript();
-    EXPECT_EQ(operator_.LastStatusText(), J("ファイルの読み込みに失敗しました。"));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].caption, "クイルマーク");
+    EXPECT_EQ(Messages()[0].style, kWarning);
+    EXPECT_EQ(Messages()[0].text.rfind("ファイル「" + path + "」を開けませんでした。\n\n", 0), 0u);
+    EXPECT_EQ(Statuses().back(), "ファイルの読み込みに失敗しました。");
 }
 
 TEST_F(Document, FailedSaveTellsTheOperatorAndStaysModified) {
@@ -269,15 +217,14 @@ TEST_F(Document, FailedSaveTellsTheOperatorAndStaysModified) {
     const std::string path = folder_ / "gone/log.qmk";
     EXPECT_FALSE(doc_.OnSaveDocument(path));
     EXPECT_TRUE(doc_.IsModified());
-    ASSERT_EQ(operator_.Messages().size(), 1u);
-    const auto& message = operator_.Messages()[0];
-    EXPECT_EQ(message.caption, J("クイルマーク"));
-    EXPECT_EQ(message.style, message_box::kOk | message_box::kIconExclamation);
-    EXPECT_EQ(message.text.rfind(J("ファイル「") + path + J("」に保存できませんでした。\n\n"), 0),
-              0u);
-    const Cp932 ending = J("\n\nこのログデータは、まだ保存されていません。");
-    EXPECT_EQ(message.text.substr(message.text.size() - ending.size()), ending);
-    EXPECT_EQ(operator_.LastStatusText(), J("ファイルへの書き込みに失敗しました。"));
+    const std::vector<Shown> messages = Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string& text = messages[0].text;
+    EXPECT_EQ(messages[0].caption, "クイルマーク");
+    EXPECT_EQ(messages[0].style, kWarning);
+    EXPECT_EQ(text.rfind("ファイル「" + path + "」に保存できませんでした。\n\n", 0), 0u);
+    EXPECT_TRUE(text.ends_with("\n\nこのログデータは、まだ保存されていません。")) << text;
+    EXPECT_EQ(Statuses().back(), "ファイルへの書き込みに失敗しました。");
 }
 
 TEST_F(Document, SaveOnAFullDiskKeepsTheOldFileAndTheDocumentModified) {
@@ -301,10 +248,7 @@ TEST_F(Document, SaveOnAFullDiskKeepsTheOldFileAndTheDocumentModified) {
     EXPECT_FALSE(saved);
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_EQ(operator_.Messages().size(), 1u);
-    std::ifstream in(path);
-    std::string content;
-    std::getline(in, content);
-    EXPECT_EQ(content, "old");
+    EXPECT_EQ(FirstLine(path), "old");
 }
 
 // --- Automatic saving. ---
@@ -313,86 +257,86 @@ class AutomaticSave : public Document {
 protected:
     void SetUp() override {
         Document::SetUp();
+        settings_.SetIsAutomaticSavingEnabled(1);
         SetUpContest({7});
         Add(0, kStart + 1, "JA1AAA", "599/13");
         doc_.SetModifiedFlag(true);
     }
-    std::string Program(const std::string& name) { return folder_ / ("program/" + name); }
 };
 
 struct PathListener : IDocumentListener {
     void OnPathNameChanged(CDocumentBase& document, bool add_to_recent) override {
-        paths.push_back(document.GetPathName());
-        recent.push_back(add_to_recent);
+        paths.push_back(document.GetPathName() + (add_to_recent ? " recent" : ""));
     }
-    std::vector<std::string> paths;
-    std::vector<bool> recent;
+    Texts paths;
 };
 
 TEST_F(AutomaticSave, NewDocumentBecomesTmp1InTheProgramFolder) {
     PathListener listener;
     doc_.AddListener(&listener);
     EXPECT_EQ(doc_.SaveAutomatically(true), 1) << operator_.Transcript();
+    doc_.RemoveListener(&listener);
     EXPECT_EQ(doc_.GetPathName(), Program("Tmp_1.qmk"));
-    EXPECT_EQ(listener.paths, std::vector<std::string>{Program("Tmp_1.qmk")});
-    EXPECT_EQ(listener.recent, std::vector<bool>{true});
+    EXPECT_EQ(listener.paths, Texts{Program("Tmp_1.qmk") + " recent"});
     EXPECT_FALSE(doc_.IsModified());
     CQuillmarkData_MainData loaded;
     CNullProgressSink sink;
     ASSERT_TRUE(contest_file::Load(Program("Tmp_1.qmk"), kDelimiters, loaded, sink).loaded);
-    EXPECT_TRUE(loaded == doc_.GetContest());
-    doc_.RemoveListener(&listener);
+    EXPECT_TRUE(loaded == Log());
 }
 
-TEST_F(AutomaticSave, TakesTheSmallestFreeNumber) {
-    std::ofstream(Program("Tmp_1.qmk")) << "someone else's";
-    std::ofstream(Program("Tmp_3.qmk")) << "someone else's";
-    EXPECT_EQ(doc_.SaveAutomatically(true), 1);
-    EXPECT_EQ(doc_.GetPathName(), Program("Tmp_2.qmk"));
-    std::ifstream in(Program("Tmp_1.qmk"));
-    std::string content;
-    std::getline(in, content);
-    EXPECT_EQ(content, "someone else's");
-}
-
-TEST_F(AutomaticSave, ANameThatCannotBeReadIsStillTaken) {
-    // A dangling link cannot be opened for reading, but saving there would write through it.
-    fs::create_symlink(folder_ / "nowhere/file", Program("Tmp_1.qmk"));
-    fs::create_directory(Program("Tmp_2.qmk"));
-    EXPECT_EQ(doc_.SaveAutomatically(true), 1);
-    EXPECT_EQ(doc_.GetPathName(), Program("Tmp_3.qmk"));
+TEST_F(AutomaticSave, TakesTheSmallestFreeNameInAFolderItCanWrite) {
+    const struct {
+        const char* what;
+        std::function<void()> setup;
+        std::string expected;  // under the test's folder
+    } cases[] = {
+        {"others' files",
+         [this] {
+             std::ofstream(Program("Tmp_1.qmk")) << "someone else's";
+             std::ofstream(Program("Tmp_3.qmk")) << "someone else's";
+         },
+         "program/Tmp_2.qmk"},
+        // A dangling link cannot be opened for reading, but saving there would write through it.
+        {"names that cannot be read",
+         [this] {
+             fs::create_symlink(folder_ / "nowhere/file", Program("Tmp_1.qmk"));
+             fs::create_directory(Program("Tmp_2.qmk"));
+         },
+         "program/Tmp_3.qmk"},
+        {"unwritable program folder", [this] { doc_.SetProgramFolder(folder_ / "no such folder"); },
+         "user/data/Tmp_1.qmk"},
+        {"trailing separator", [this] { doc_.SetProgramFolder(folder_ / "program/"); },
+         "program/Tmp_1.qmk"},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder_ / "program");
+        fs::create_directory(folder_ / "program");
+        doc_.SetProgramFolder(folder_ / "program");
+        doc_.SetPathName("", false);
+        doc_.SetModifiedFlag(true);
+        c.setup();
+        EXPECT_EQ(doc_.SaveAutomatically(true), 1) << c.what << operator_.Transcript();
+        EXPECT_EQ(doc_.GetPathName(), folder_ / c.expected) << c.what;
+        EXPECT_TRUE(fs::is_regular_file(folder_ / c.expected)) << c.what;
+    }
     EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
 }
 
-TEST_F(AutomaticSave, UnwritableProgramFolderFallsBackToTheUserDataFolder) {
-    doc_.SetProgramFolder(folder_ / "no such folder");
-    EXPECT_EQ(doc_.SaveAutomatically(true), 1) << operator_.Transcript();
-    EXPECT_EQ(doc_.GetPathName(), folder_ / "user/data/Tmp_1.qmk");
-    EXPECT_TRUE(fs::is_regular_file(folder_ / "user/data/Tmp_1.qmk"));
-}
-
-TEST_F(AutomaticSave, ProgramFolderWithTrailingSeparatorGivesACleanName) {
-    doc_.SetProgramFolder(folder_ / "program/");
-    EXPECT_EQ(doc_.SaveAutomatically(true), 1);
-    EXPECT_EQ(doc_.GetPathName(), Program("Tmp_1.qmk"));
-}
-
-TEST_F(AutomaticSave, SettingOffWritesNothing) {
+TEST_F(AutomaticSave, SettingOffWritesNothingAPathIsSavedToUnlessUnmodified) {
     settings_.SetIsAutomaticSavingEnabled(0);
     EXPECT_EQ(doc_.SaveAutomatically(true), 0);
     EXPECT_TRUE(doc_.GetPathName().empty());
     EXPECT_TRUE(fs::is_empty(folder_ / "program"));
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_TRUE(operator_.Events().empty());
-}
 
-TEST_F(AutomaticSave, DocumentWithAPathIsSavedThere) {
+    settings_.SetIsAutomaticSavingEnabled(1);
     const std::string path = folder_ / "mine.qmk";
     doc_.SetPathName(path);
     EXPECT_EQ(doc_.SaveAutomatically(true), 1);
     EXPECT_TRUE(fs::is_regular_file(path));
     EXPECT_FALSE(doc_.IsModified());
-    // Not modified any more: nothing to do.
     EXPECT_EQ(doc_.SaveAutomatically(true), 0);
 }
 
@@ -407,27 +351,4 @@ TEST_F(AutomaticSave, FailedSaveIsReportedAndTheDocumentStaysModified) {
     EXPECT_EQ(operator_.Messages().size(), 1u);
 }
 
-TEST_F(Document, RebuildsNeedAValidContest) {
-    EXPECT_EQ(doc_.RebuildGraphData(), 0);
-    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 0);
-    EXPECT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildFull), 0);
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_FALSE(doc_.GetGraphSeries(i)->IsValid());
-    }
-}
-
-TEST_F(Document, FindCallSignWithoutActiveBandOrContestFindsNothing) {
-    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2);
-    SetUpContest({});
-    EXPECT_EQ(doc_.FindCallSign("JA1AAA"), -2);
-    EXPECT_EQ(doc_.FindCallSign("JA1ZZZ"), -1);
-}
-
-TEST_F(Document, FindMultiplierWithoutMultiplierParameterIsMinusTwo) {
-    SetUpContest({7}, -1);
-    Add(0, kStart + 1, "JA1AAA", "599/13");
-    EXPECT_EQ(doc_.FindMultiplier("13"), -2);
-    doc_.GetContest() = Contest();
-    EXPECT_EQ(doc_.FindMultiplier("13"), -1);  // no active band
-}
 }  // namespace
