@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -235,17 +232,10 @@ TEST_F(Document, SaveOnAFullDiskKeepsTheOldFileAndTheDocumentModified) {
     const std::string path = folder_ / "log.qmk";
     std::ofstream(path) << "old";
     doc_.SetModifiedFlag(true);
-    const sighandler_t old_handler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit old_limit{};
-    ::getrlimit(RLIMIT_FSIZE, &old_limit);
-    rlimit limit = old_limit;
-    limit.rlim_cur = 4096;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const bool saved = doc_.OnSaveDocument(path);
-    ::setrlimit(RLIMIT_FSIZE, &old_limit);
-    ::signal(SIGXFSZ, old_handler);
-
-    EXPECT_FALSE(saved);
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_FALSE(doc_.OnSaveDocument(path));
+    }
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_EQ(operator_.Messages().size(), 1u);
     EXPECT_EQ(FirstLine(path), "old");
