@@ -52,12 +52,11 @@ TEST(CityCodeSearchDialog, FailedCheckIsShownAsAWarning) {
     CCityCodeSearchDialog dialog;
     dialog.SetName(true, "");
     EXPECT_FALSE(dialog.OnSearchStart(op));
-    ASSERT_EQ(op.Messages().size(), 1u);
-    EXPECT_EQ(op.Messages()[0].text, J("都市名の入力に誤りがあります。"));
-    EXPECT_EQ(op.Messages()[0].caption, J("クイルマーク - 警告"));
-    EXPECT_EQ(op.Messages()[0].style, message_box::kOk | message_box::kIconExclamation);
     dialog.SetName(true, J("札幌"));
     EXPECT_TRUE(dialog.OnSearchStart(op));
+    EXPECT_EQ(
+        MessagesOf(op),
+        (std::vector<Shown>{{"都市名の入力に誤りがあります。", "クイルマーク - 警告", kWarning}}));
 }
 
 }  // namespace

@@ -9,34 +9,21 @@ namespace {
 
 using namespace doc_test;
 
-constexpr int kWarning = message_box::kOk | message_box::kIconExclamation;
-
-TEST(ImportDialog, OkWithoutASelectedRowIsRefusedAndTheDialogStays) {
+TEST(ImportDialog, OkWithoutASelectedRowIsRefusedAndRunningAgainForgetsTheChoice) {
     CQuillmarkData_MainData contest = Contest();
     CImportDialog dialog;
     ASSERT_TRUE(dialog.AddCandidate("a.qmk", &contest));
     CScriptedOperator op;
     EXPECT_FALSE(dialog.OnOK(op));
-    ASSERT_EQ(op.Messages().size(), 1u);
-    EXPECT_EQ(op.Messages()[0].text,
-              J("アイテムが選択されていません。インポートしたいファイルを選択してください。"));
-    EXPECT_EQ(op.Messages()[0].caption, J("クイルマーク - インポート"));
-    EXPECT_EQ(op.Messages()[0].style, kWarning);
+    EXPECT_EQ(MessagesOf(op),
+              (std::vector<Shown>{
+                  {"アイテムが選択されていません。インポートしたいファイルを選択してください。",
+                   "クイルマーク - インポート", kWarning}}));
     EXPECT_EQ(dialog.GetChosenContest(), nullptr);
-
     dialog.SetSelectedRow(0);
     EXPECT_TRUE(dialog.OnOK(op));
     EXPECT_EQ(dialog.GetChosenContest(), &contest);
     EXPECT_EQ(op.Messages().size(), 1u);
-}
-
-TEST(ImportDialog, RunningAgainForgetsTheEarlierChoice) {
-    CQuillmarkData_MainData contest = Contest();
-    CImportDialog dialog;
-    dialog.AddCandidate("a.qmk", &contest);
-    dialog.SetSelectedRow(0);
-    CScriptedOperator op;
-    ASSERT_TRUE(dialog.OnOK(op));
     op.AnswerDialog(message_box::kIdCancel);
     EXPECT_EQ(dialog.DoModal(op), message_box::kIdCancel);
     EXPECT_EQ(dialog.GetChosenContest(), nullptr);
@@ -55,4 +42,5 @@ TEST(ImportDialog, SelectionOutsideTheListSelectsNothing) {
     EXPECT_EQ(dialog.GetRowTexts(1), (std::array<Cp932, 5>{}));
     EXPECT_EQ(dialog.GetCandidateContest(-1), nullptr);
 }
+
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "../document/document_test_util.h"
-#include "dialogs/scripted_operator.h"
 #include "platform/time_zone_rule.h"
 
 namespace {
@@ -11,52 +10,50 @@ namespace {
 using namespace doc_test;
 
 TEST(LogDataConfirmDialog, EntryFillsEveryFieldWithTextsAndTheDateLine) {
-    const auto contest = Contest();
     auto entry =
-        Entry(contest, Utc(2021, 6, 5, 9, 3, 7), "JA1ABC/2", "599/100", "579/13", 3, J("電信"));
+        Entry(Contest(), Utc(2021, 6, 5, 9, 3, 7), "JA1ABC/2", "599/100", "579/13", 3, J("電信"));
     entry.SetCallingMethod(true);
     entry.SetCardFlag(1, true);
     entry.SetCardFlag(4, true);
     entry.SetComment(J("メモ"));
     CLogDataConfirmDialog dialog;
     ASSERT_TRUE(dialog.SetEntry(entry, ",/", CTimeZoneRule::Utc()));
-    EXPECT_EQ(dialog.GetDateText(), J("2021 年  6 月 5 日   9 時 03 分 07 秒"));
-    EXPECT_EQ(dialog.GetCallSign(), "JA1ABC,2");
-    EXPECT_EQ(dialog.GetSentContestNumber(), "599,100");
-    EXPECT_EQ(dialog.GetReceivedContestNumber(), "579,13");
+    EXPECT_EQ(
+        (Texts{U(dialog.GetDateText()), dialog.GetCallSign(), dialog.GetSentContestNumber(),
+               dialog.GetReceivedContestNumber(), U(dialog.GetModeText()), U(dialog.GetComment())}),
+        (Texts{"2021 年  6 月 5 日   9 時 03 分 07 秒", "JA1ABC,2", "599,100", "579,13", "電信",
+               "メモ"}));
     EXPECT_EQ(dialog.GetPoints(), 3);
-    EXPECT_EQ(dialog.GetModeText(), J("電信"));
     EXPECT_EQ(dialog.GetCallingMethod(), 1);
-    EXPECT_TRUE(dialog.GetCardFlag(1));
-    EXPECT_FALSE(dialog.GetCardFlag(2));
-    EXPECT_TRUE(dialog.GetCardFlag(4));
-    EXPECT_EQ(dialog.GetComment(), J("メモ"));
+    EXPECT_TRUE(dialog.GetCardFlag(1) && !dialog.GetCardFlag(2) && dialog.GetCardFlag(4));
+
+    // An invalid entry is refused and changes nothing.
+    EXPECT_FALSE(dialog.SetEntry(CQuillmarkData_LogDataItem(), "/", CTimeZoneRule::Utc()));
+    EXPECT_EQ(dialog.GetCallSign(), "JA1ABC,2");
+    EXPECT_EQ(dialog.GetPoints(), 3);
 }
 
 TEST(LogDataConfirmDialog, DateLineDropsLeadingZerosOfYearMonthDayAndHourOnly) {
     CLogDataConfirmDialog dialog;
+    EXPECT_EQ(dialog.GetDateText(), "");
     dialog.SetDate(Utc(2000, 12, 31, 23, 59, 0), CTimeZoneRule::Utc());
-    EXPECT_EQ(dialog.GetDateText(), J("2000 年  12 月 31 日   23 時 59 分 00 秒"));
+    EXPECT_EQ(U(dialog.GetDateText()), "2000 年  12 月 31 日   23 時 59 分 00 秒");
     dialog.SetDate(Utc(2001, 1, 2, 0, 0, 9), CTimeZoneRule::Utc());
-    EXPECT_EQ(dialog.GetDateText(), J("2001 年  1 月 2 日   0 時 00 分 09 秒"));
+    EXPECT_EQ(U(dialog.GetDateText()), "2001 年  1 月 2 日   0 時 00 分 09 秒");
 }
 
-TEST(LogDataConfirmDialog, EmptyModeIsShownAsNotGiven) {
+TEST(LogDataConfirmDialog, TitleAndAnEmptyModeAreShownAsTexts) {
     CLogDataConfirmDialog dialog;
-    EXPECT_EQ(dialog.GetModeText(), J("（指定されていません。）"));
+    EXPECT_EQ(U(dialog.GetModeText()), "（指定されていません。）");
     EXPECT_EQ(dialog.GetMode(), "");
     dialog.SetMode("SSB");
     EXPECT_EQ(dialog.GetModeText(), "SSB");
-}
-
-TEST(LogDataConfirmDialog, WindowTitleNamesTheProgramAndTheCaption) {
-    CLogDataConfirmDialog dialog;
-    EXPECT_EQ(dialog.GetWindowTitle(), J("クイルマーク"));
+    EXPECT_EQ(U(dialog.GetWindowTitle()), "クイルマーク");
     dialog.SetCaption(J("ログデータ入力の確認"));
-    EXPECT_EQ(dialog.GetWindowTitle(), J("クイルマーク - ログデータ入力の確認"));
+    EXPECT_EQ(U(dialog.GetWindowTitle()), "クイルマーク - ログデータ入力の確認");
 }
 
-TEST(LogDataConfirmDialog, AcceptsOnlyTheFourMessageBoxIcons) {
+TEST(LogDataConfirmDialog, IconCallingMethodAndCardBitsRefuseOtherValues) {
     CLogDataConfirmDialog dialog;
     for (int icon : {16, 32, 48, 64}) {
         EXPECT_TRUE(dialog.SetIcon(icon)) << icon;
@@ -66,20 +63,6 @@ TEST(LogDataConfirmDialog, AcceptsOnlyTheFourMessageBoxIcons) {
         EXPECT_FALSE(dialog.SetIcon(icon)) << icon;
         EXPECT_EQ(dialog.GetIcon(), 64);
     }
-}
-
-TEST(LogDataConfirmDialog, InvalidEntryIsRefusedAndChangesNothing) {
-    CLogDataConfirmDialog dialog;
-    dialog.SetCallSign("JA1XYZ");
-    dialog.SetPoints(7);
-    EXPECT_FALSE(dialog.SetEntry(CQuillmarkData_LogDataItem(), "/", CTimeZoneRule::Utc()));
-    EXPECT_EQ(dialog.GetCallSign(), "JA1XYZ");
-    EXPECT_EQ(dialog.GetPoints(), 7);
-    EXPECT_EQ(dialog.GetDateText(), "");
-}
-
-TEST(LogDataConfirmDialog, CallingMethodAndCardBitsRefuseOtherValues) {
-    CLogDataConfirmDialog dialog;
     EXPECT_TRUE(dialog.SetCallingMethod(1));
     EXPECT_FALSE(dialog.SetCallingMethod(2));
     EXPECT_FALSE(dialog.SetCallingMethod(-1));
@@ -95,4 +78,5 @@ TEST(LogDataConfirmDialog, CallingMethodAndCardBitsRefuseOtherValues) {
     EXPECT_TRUE(dialog.SetCardFlag(2, false));
     EXPECT_FALSE(dialog.GetCardFlag(2));
 }
+
 }  // namespace

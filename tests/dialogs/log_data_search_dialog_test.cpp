@@ -182,6 +182,7 @@ const CheckCase kChecks[] = {
          d.SetSwitch(D::kCallSign, 1);
      },
      "条件の入力に誤りがあります。", Field::none},
+    {"nothing switched on", [](D&) {}, "検索条件を指定してください。", Field::none},
 };
 
 TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
@@ -201,18 +202,10 @@ TEST_F(LogDataSearchDialogTest, FailedCheckIsShownAsAWarning) {
     CScriptedOperator op;
     dialog_.SetSwitch(D::kComment, 1);
     EXPECT_FALSE(dialog_.OnSearchStart(op));
-    ASSERT_EQ(op.Messages().size(), 1u);
-    EXPECT_EQ(op.Messages()[0].text, J("コメントの入力に誤りがあります。"));
-    EXPECT_EQ(op.Messages()[0].caption, J("クイルマーク - 警告"));
-    EXPECT_EQ(op.Messages()[0].style, message_box::kOk | message_box::kIconExclamation);
     dialog_.SetComment("QSL");
     EXPECT_TRUE(dialog_.OnSearchStart(op));
-    EXPECT_EQ(op.Messages().size(), 1u);
-}
-
-TEST_F(LogDataSearchDialogTest, NothingSwitchedOnAsksForACriterion) {
-    const auto result = dialog_.OnSearchStart();
-    EXPECT_EQ(result.message, J("検索条件を指定してください。"));
+    EXPECT_EQ(MessagesOf(op), (std::vector<Shown>{{"コメントの入力に誤りがあります。",
+                                                   "クイルマーク - 警告", kWarning}}));
 }
 
 TEST_F(LogDataSearchDialogTest, AnEmptyFormatClearsItsParameterBoxes) {

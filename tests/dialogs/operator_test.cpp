@@ -46,27 +46,16 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{kOk | kDefaultButton3, {kIdOk}, kIdOk, kIdOk},
         StyleCase{0xE, {kIdOk}, kIdOk, kIdOk}));
 
-TEST(FileFilter, SplitsIntoDescriptionAndPatternPairs) {
-    const auto pairs = SplitFileFilter(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||"));
-    ASSERT_EQ(pairs.size(), 2u);
-    EXPECT_EQ(pairs[0].first, J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"));
-    EXPECT_EQ(pairs[0].second, "*.log");
-    EXPECT_EQ(pairs[1].first, J("すべてのﾌｧｲﾙ (*.*)"));
-    EXPECT_EQ(pairs[1].second, "*.*");
-}
-
-TEST(FileFilter, TrailByteThatLooksLikeABarDoesNotSplit) {
-    // "ポ" is 0x83 0x7C in CP932: its trail byte is '|'.
+TEST(FileFilter, SplitsIntoDescriptionAndPatternPairsKeepingOnlyWholePairs) {
+    using Pairs = std::vector<std::pair<Cp932, Cp932>>;
+    EXPECT_EQ(SplitFileFilter(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||")),
+              (Pairs{{J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"), "*.log"}, {J("すべてのﾌｧｲﾙ (*.*)"), "*.*"}}));
+    // "ポ" is 0x83 0x7C in CP932: its trail byte is '|', which does not split.
     const Cp932 name = J("ポ (*.qmk)");
     ASSERT_NE(name.find('|'), std::string::npos);
-    const auto pairs = SplitFileFilter(name + "|*.qmk||");
-    ASSERT_EQ(pairs.size(), 1u);
-    EXPECT_EQ(pairs[0].first, name);
-}
-
-TEST(FileFilter, UnterminatedAndOddListsKeepOnlyWholePairs) {
-    EXPECT_EQ(SplitFileFilter("a|*.a").size(), 1u);
-    EXPECT_EQ(SplitFileFilter("a|*.a|b").size(), 1u);
+    EXPECT_EQ(SplitFileFilter(name + "|*.qmk||"), (Pairs{{name, "*.qmk"}}));
+    EXPECT_EQ(SplitFileFilter("a|*.a"), (Pairs{{"a", "*.a"}}));
+    EXPECT_EQ(SplitFileFilter("a|*.a|b"), (Pairs{{"a", "*.a"}}));
     EXPECT_TRUE(SplitFileFilter("").empty());
     EXPECT_TRUE(SplitFileFilter("||a|*.a||").empty());
 }

@@ -8,6 +8,7 @@
 namespace {
 
 using doc_test::J;
+using doc_test::U;
 using Kind = CScriptedOperator::Event::Kind;
 
 std::vector<Kind> KindsOf(const CScriptedOperator& op) {
@@ -45,42 +46,32 @@ TEST(ProgressDialog, ShowCreatesTheWindowWithEveryFieldThenUpdatesPartByPart) {
     EXPECT_EQ(op.Events()[0].text, "one\ntwo\n");
     EXPECT_EQ(op.Events()[1].text, J("50 % 完了"));
     EXPECT_EQ(op.Events()[3].value, 0);
-}
-
-TEST(ProgressDialog, CaptionIsSentOnlyWhenItChanges) {
-    CScriptedOperator op;
-    CProgressDialog progress(op);
-    progress.Show();
+    // The caption is sent only when it changes.
     op.ClearRecords();
-    progress.SetProgressText(0, J("クイルマーク"));
+    progress.SetProgressText(0, J("クイルマーク - 旧バージョンのデータファイルのコンバート"));
     EXPECT_TRUE(op.Events().empty());
     progress.SetProgressText(0, "other");
     EXPECT_EQ(KindsOf(op), std::vector<Kind>{Kind::progress_caption});
 }
 
-struct PercentCase {
-    int lower;
-    int upper;
-    int position;
-    const char* text;
-};
-
-class ProgressPercent : public testing::TestWithParam<PercentCase> {};
-
-TEST_P(ProgressPercent, IsPositionTimesHundredOverTheSpan) {
-    CScriptedOperator op;
-    CProgressDialog progress(op);
-    progress.SetProgressRange(GetParam().lower, GetParam().upper);
-    progress.SetProgressPos(GetParam().position);
-    EXPECT_EQ(progress.GetPercentText(), J(GetParam().text));
+TEST(ProgressDialog, PercentIsPositionTimesHundredOverTheSpan) {
+    const struct {
+        int lower, upper, position;
+        const char* text;
+    } cases[] = {{0, 100, 0, "0 % 完了"},
+                 {0, 100, 100, "100 % 完了"},
+                 {0, 3, 1, "33 % 完了"},
+                 {0, 200, 199, "99 % 完了"},
+                 {10, 10, 5, "0 % 完了"},  // empty range: no division by zero
+                 {0, 1, 2000000000, "200000000000 % 完了"}};
+    for (const auto& c : cases) {
+        CScriptedOperator op;
+        CProgressDialog progress(op);
+        progress.SetProgressRange(c.lower, c.upper);
+        progress.SetProgressPos(c.position);
+        EXPECT_EQ(U(progress.GetPercentText()), c.text);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, ProgressPercent,
-    testing::Values(PercentCase{0, 100, 0, "0 % 完了"}, PercentCase{0, 100, 100, "100 % 完了"},
-                    PercentCase{0, 3, 1, "33 % 完了"}, PercentCase{0, 200, 199, "99 % 完了"},
-                    PercentCase{10, 10, 5, "0 % 完了"},  // empty range: no division by zero
-                    PercentCase{0, 1, 2000000000, "200000000000 % 完了"}));
 
 TEST(ProgressDialog, CancelButtonSetsCancelledUntilTheNextShow) {
     CScriptedOperator op;
@@ -167,7 +158,7 @@ TEST(ProgressDialog, SinkReportsThroughTheWindowAndTheOperator) {
     EXPECT_EQ(op.Messages()[0].style, message_box::kOk | message_box::kIconInformation);
 }
 
-TEST(ProgressDialog, TextIndexOutsideZeroToThreeIsRefused) {
+TEST(ProgressDialog, TextIndexOutsideZeroToThreeIsRefusedAndBeepsOnlyWhenSet) {
     CScriptedOperator op;
     CProgressDialog progress(op);
     for (int index : {-1, 4, 100}) {
@@ -178,11 +169,6 @@ TEST(ProgressDialog, TextIndexOutsideZeroToThreeIsRefused) {
         EXPECT_TRUE(progress.SetProgressText(index, std::to_string(index)));
         EXPECT_EQ(progress.GetProgressText(index), std::to_string(index));
     }
-}
-
-TEST(ProgressDialog, BeepSoundsOnlyWhenSet) {
-    CScriptedOperator op;
-    CProgressDialog progress(op);
     progress.Beep(48);
     progress.SetBeep(false);
     progress.Beep(64);
