@@ -58,15 +58,43 @@ window="$(xdotool search --sync --onlyvisible --name 'クイルマーク' | head
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 1
 
+# There is no window manager to give the focus back when a dialog closes: before each key the
+# topmost visible window of the program gets it, as a desktop would do.
+focus_top() {
+  local id
+  for id in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) "[^"]*": ("quillmark".*/\1/p'); do
+    if xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+      xdotool windowfocus --sync "$id" 2>/dev/null || true
+      return
+    fi
+  done
+}
+
 for action in "${actions[@]}"; do
   kind="${action%%:*}"
   value="${action#*:}"
   case "$kind" in
-    keys) for key in $value; do xdotool key --clearmodifiers "$key"; sleep 0.3; done ;;
-    type) xdotool type --delay 60 "$value"; sleep 0.3 ;;
+    keys) for key in $value; do focus_top; xdotool key --clearmodifiers "$key"; sleep 0.3; done ;;
+    type) focus_top; xdotool type --delay 60 "$value"; sleep 0.3 ;;
     wait) sleep "$value" ;;
   esac
 done
 sleep "$wait_after"
-xwd -root -silent -display "$display" | xwdtopnm 2>/dev/null | pnmtopng > "$out"
+# The root window alone may not show the windows opened after the first one; each visible
+# window is therefore grabbed by itself and laid over the root, bottom to top (the list
+# names the topmost first).
+shot="$home/shot.ppm"
+xwd -root -silent | xwdtopnm > "$shot" 2>/dev/null
+for id in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' | tac); do
+  info="$(xwininfo -id "$id")"
+  grep -q 'Map State: IsViewable' <<<"$info" || continue
+  x="$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")"
+  y="$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")"
+  w="$(sed -n 's/.*Width: *//p' <<<"$info")"
+  [ "${w:-0}" -gt 4 ] || continue
+  xwd -id "$id" -silent 2>/dev/null | xwdtopnm > "$home/window.ppm" 2>/dev/null || continue
+  pnmpaste "$home/window.ppm" "$x" "$y" "$shot" > "$home/next.ppm" 2>/dev/null &&
+    mv "$home/next.ppm" "$shot"
+done
+pnmtopng "$shot" > "$out"
 echo "saved $out"

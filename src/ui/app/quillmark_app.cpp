@@ -25,8 +25,7 @@
 #include "ui/commands/command_actions.h"
 #include "ui/commands/command_ids.h"
 #include "ui/dialogs/about_dialog.h"
-#include "ui/dialogs/summary_sheet_dialog_widget.h"
-#include "ui/dialogs/system_setting_sheet_widget.h"
+#include "ui/dialogs/dialog_registry.h"
 #include "ui/frames/child_frame.h"
 #include "ui/frames/main_frame.h"
 #include "ui/frames/main_status_bar.h"
@@ -64,16 +63,7 @@ CQuillmarkApp::~CQuillmarkApp() {
 }
 
 void CQuillmarkApp::RegisterDialogs() {
-    qt_operator_->RegisterDialog(
-        "CSystemSettingSheet", [this](QWidget* parent, CDialogState& state, int) {
-            return CSystemSettingSheetWidget::Run(parent, static_cast<CSystemSettingSheet&>(state),
-                                                  *operator_);
-        });
-    qt_operator_->RegisterDialog(
-        "CSummarySheetDialog", [this](QWidget* parent, CDialogState& state, int) {
-            return CSummarySheetDialogWidget::Run(parent, static_cast<CSummarySheetDialog&>(state),
-                                                  *operator_);
-        });
+    RegisterDialogWidgets(*qt_operator_, settings_);
 }
 
 CCommandActions& CQuillmarkApp::Commands() {

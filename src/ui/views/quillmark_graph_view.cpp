@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
+#include <map>
 
 #include "document/quillmark_doc.h"
 #include "platform/time_zone_rule.h"
@@ -148,6 +150,10 @@ void CQuillmarkGraphView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(palette().color(QPalette::Text));
     const QFontMetrics metrics(font());
+    // Where the last label of each line ended: on a short plot the end time would otherwise
+    // be written over the start time.
+    std::map<int, int> line_end;
+    std::vector<QRect> titles;
     for (const graph_layout::Label& label : drawing_.labels) {
         const QString text = qt_text::FromCp932(label.text);
         const int width = metrics.horizontalAdvance(text);
@@ -157,9 +163,23 @@ void CQuillmarkGraphView::paintEvent(QPaintEvent*) {
             label.anchor == graph_layout::Label::kMiddleRight) {
             x -= width;
         }
+        if (label.anchor == graph_layout::Label::kTopRight && line_end.count(top) != 0) {
+            x = std::max(x, line_end[top] + metrics.horizontalAdvance(QStringLiteral("  ")));
+        }
+        line_end[top] = x + width;
         if (label.anchor == graph_layout::Label::kMiddleLeft ||
             label.anchor == graph_layout::Label::kMiddleRight) {
             top -= metrics.height() / 2;
+        }
+        if (label.anchor == graph_layout::Label::kMiddleLeft) {
+            // Series that end at the same height would write their titles over each other.
+            QRect area(x, top, width, metrics.height());
+            while (std::any_of(titles.begin(), titles.end(),
+                               [&area](const QRect& r) { return r.intersects(area); })) {
+                area.translate(0, metrics.height());
+            }
+            titles.push_back(area);
+            top = area.top();
         }
         painter.drawText(x, top + metrics.ascent(), text);
     }
