@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../cli/sample_contest.h"
+#include "../model/raw_contest.h"
 #include "model/contest.h"
 #include "platform/archive.h"
 #include "platform/progress_sink.h"
@@ -22,6 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace model_test;
 using sample::J;
 
 std::string Hex(const char* text) {
@@ -67,154 +69,11 @@ contest_file::LoadResult LoadBytes(const std::string& bytes, CQuillmarkData_Main
     return contest_file::LoadFromBytes(bytes, "/,.", contest, sink);
 }
 
-// --- A field-by-field writer of the contest record, to make files the model cannot. ---
-
-struct RawAttributes {
-    int32_t valid = 1, min = 0, max = -1, classes = -1;
-    std::string specials;
-};
-
-struct RawFormat {
-    // Totals as the default call sign attributes below give them.
-    int32_t valid = 1, count = 2, index = 0, multiplier_index = -1, min_total = 5, max_total = 8;
-    std::vector<RawAttributes> attributes{RawAttributes{1, 5, 6, 3, ""},
-                                          RawAttributes{1, 0, 1, 1, ""}};
-};
-
-struct RawItem {
-    int32_t valid = 1;
-    std::vector<std::string> parts;
-};
-
-struct RawEntry {
-    int32_t valid = 1;
-    int32_t time = 1700000000;
-    RawItem call{1, {"JA1ABC", "2"}};
-    RawItem sent{1, {"599", "10"}};
-    RawItem received{1, {"599", "11"}};
-    int32_t first = 1, points = 1;
-    std::string mode = "CW";
-    int32_t calling = 1, cards = 1;
-    std::string comment;
-};
-
-struct RawBand {
-    int32_t valid = 1;
-    double frequency = 7.0;
-    int32_t unit = 6;
-    std::string mode = "CW";
-    RawItem sent{1, {"599", "10"}};
-    int32_t calling = 1;
-    std::vector<RawEntry> entries{RawEntry{}};
-    // When set, these bytes replace the tag; body_follows says whether the body is written.
-    std::string tag;
-    bool body_follows = true;
-};
-
-struct RawContest {
-    std::string header = kHeaderBytes;
-    int32_t valid = 1;
-    std::string name = "TEST", code = "XMA", category = "ALL";
-    int32_t start = 1700000000, end = 1700086400;
-    RawItem own{1, {"JA1ZZZ", "1"}};
-    RawFormat call_sign_format;
-    RawFormat number_format = [] {
-        RawFormat f;
-        f.index = 1;  // has multiplier
-        f.multiplier_index = 1;
-        f.min_total = 5;
-        f.max_total = 10;
-        f.attributes = {RawAttributes{1, 2, 3, 1, ""}, RawAttributes{1, 2, 6, 1, ""}};
-        return f;
-    }();
-    std::vector<RawBand> bands{RawBand{}};
-    int32_t active = 0;
-    std::string trailer;
-};
-
-void Put(CArchive& ar, const RawItem& item) {
-    ar.WriteInt32(item.valid);
-    ar.WriteStringArray(item.parts);
-}
-
-void Put(CArchive& ar, const RawFormat& format, bool number) {
-    ar.WriteInt32(format.valid);
-    ar.WriteInt32(format.count);
-    ar.WriteInt32(format.index);
-    if (number) {
-        ar.WriteInt32(format.multiplier_index);
-    }
-    ar.WriteInt32(format.min_total);
-    ar.WriteInt32(format.max_total);
-    ar.WriteCount(format.attributes.size());
-    for (const RawAttributes& a : format.attributes) {
-        ar.WriteInt32(a.valid);
-        ar.WriteInt32(a.min);
-        ar.WriteInt32(a.max);
-        ar.WriteInt32(a.classes);
-        ar.WriteString(a.specials);
-    }
-}
-
-std::string Le16(uint16_t value) {
-    return std::string{static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-}
-
-const std::string kBandClass = "CQuillmarkData_SubMainData";
-const std::string kFirstBandTag = Le16(0xFFFF) + Le16(1) + Le16(26) + kBandClass;
-const std::string kLaterBandTag = Le16(0x8001);
-
-void PutBandBody(CArchive& ar, const RawBand& band) {
-    ar.WriteInt32(band.valid);
-    ar.WriteDouble(band.frequency);
-    ar.WriteInt32(band.unit);
-    ar.WriteString(band.mode);
-    Put(ar, band.sent);
-    ar.WriteInt32(band.calling);
-    ar.WriteCount(band.entries.size());
-    for (const RawEntry& e : band.entries) {
-        ar.WriteInt32(e.valid);
-        ar.WriteTime(e.time);
-        Put(ar, e.call);
-        Put(ar, e.sent);
-        Put(ar, e.received);
-        ar.WriteInt32(e.first);
-        ar.WriteInt32(e.points);
-        ar.WriteString(e.mode);
-        ar.WriteInt32(e.calling);
-        ar.WriteInt32(e.cards);
-        ar.WriteString(e.comment);
-    }
-}
-
-// Band tags are written by hand: the first band introduces the class, every later one
-// refers to class index 1 (unless a case puts its own bytes there).
-std::string Build(const RawContest& c) {
-    CArchive head;
-    head.WriteString(c.header);
-    head.WriteInt32(c.valid);
-    head.WriteString(c.name);
-    head.WriteString(c.code);
-    head.WriteString(c.category);
-    head.WriteInt32(c.start);
-    head.WriteInt32(c.end);
-    Put(head, c.own);
-    Put(head, c.call_sign_format, false);
-    Put(head, c.number_format, true);
-    head.WriteCount(c.bands.size());
-    std::string out = head.Buffer();
-    for (size_t b = 0; b < c.bands.size(); ++b) {
-        const RawBand& band = c.bands[b];
-        out += !band.tag.empty() ? band.tag : b == 0 ? kFirstBandTag : kLaterBandTag;
-        if (band.body_follows) {
-            CArchive body;
-            PutBandBody(body, band);
-            out += body.Buffer();
-        }
-    }
-    CArchive tail;
-    tail.WriteInt32(c.active);
-    return out + tail.Buffer() + c.trailer;
+// The file image: the header string, then the contest record.
+std::string File(const RawContest& raw, const std::string& header = kHeaderBytes) {
+    CArchive ar;
+    ar.WriteString(header);
+    return ar.TakeBuffer() + Build(raw);
 }
 
 std::string ReadSample(const char* name) {
@@ -249,63 +108,21 @@ TEST(ContestFile, SaveThenLoadGivesAnEqualContest) {
     }
 }
 
-// Builds the same contest as the raw writer and compares byte for byte: the model's
-// records are exactly the documented layout, the first band introducing its class
-// (0xFFFF, schema 1, name) and the second tagged 0x8001.
-TEST(ContestFile, ModelWritesTheDocumentedLayout) {
-    CQuillmarkData_MainData contest;
-    ASSERT_TRUE(contest.SetContest("TEST", 1700000000, 1700086400, sample::CallSign("JA1ZZZ/1"),
-                                   sample::CallSignFormat(), sample::ContestNumberFormat()));
-    contest.SetCategoryCode("XMA");
-    contest.SetCategoryName("ALL");
-    for (const double frequency : {7.0, 14.0}) {
-        CQuillmarkData_BandItem item;
-        item.SetBand(frequency, 6);
-        CQuillmarkData_SubMainData* band = contest.GetBandAt(contest.AddBand(item));
-        band->SetMode("CW");
-        band->SetSentContestNumber(sample::Number("599/10"));
-        band->SetCallingMethod(true);
-        CQuillmarkData_LogDataItem entry;
-        entry.SetEntry(1700000000, sample::CallSign("JA1ABC/2"), sample::Number("599/10"),
-                       sample::Number("599/11"), 1);
-        entry.SetFirst(true);
-        entry.SetMode("CW");
-        entry.SetCallingMethod(true);
-        entry.SetCardFlag(1, true);
-        band->AddEntry(entry);
-    }
-    contest.SetActiveBandAt(1);
-
-    RawContest raw;
-    raw.call_sign_format.min_total = contest.GetCallSignType().GetMinTotalLength();
-    raw.call_sign_format.max_total = contest.GetCallSignType().GetMaxTotalLength();
-    raw.number_format.min_total = contest.GetContestNumberType().GetMinTotalLength();
-    raw.number_format.max_total = contest.GetContestNumberType().GetMaxTotalLength();
-    raw.bands.push_back(RawBand{});
-    raw.bands[1].frequency = 14.0;
-    raw.active = 1;
-    EXPECT_EQ(contest_file::StoreContest(contest), Build(raw));
-}
-
-// --- Headers ---
-
 TEST(ContestFile, ForeignEmptyAndCutHeadersAreRefusedAndTrailingBytesIgnored) {
-    RawContest no_trailing_blank;
-    no_trailing_blank.header = kHeaderBytes.substr(0, kHeaderBytes.size() - 1);
     RawContest trailer;
     trailer.trailer = "extra";
     const struct {
         std::string bytes;
         const char* error;  // empty: the file loads
     } cases[] = {
-        {Build(no_trailing_blank), "not a known data file"},
+        {File({}, kHeaderBytes.substr(0, kHeaderBytes.size() - 1)), "not a known data file"},
         {std::string("PK\x03\x04 a zip file"), "not a known data file"},
         {std::string("\x80garbage"), "not a known data file"},
         {std::string(1, '\xFF'), "not a known data file"},
         {std::string("\x05hello and more"), "not a known data file"},
         {"", "the file is empty"},
         {ReadSample("v350.qmk").substr(0, 20), "ends too early"},
-        {Build(trailer), ""},
+        {File(trailer), ""},
     };
     for (const auto& c : cases) {
         CQuillmarkData_MainData contest = sample::MakeContest(1, 1);
@@ -376,7 +193,7 @@ TEST_P(ContestFileDamage, IsRefusedWithAReasonOrAccepted) {
     raw.bands[1].frequency = 14.0;
     c.damage(raw);
     CQuillmarkData_MainData contest;
-    const auto result = LoadBytes(Build(raw), contest);
+    const auto result = LoadBytes(File(raw), contest);
     if (std::string(c.error).empty()) {
         EXPECT_TRUE(result.loaded) << result.error;
     } else {
@@ -392,24 +209,12 @@ std::vector<std::string> Parts(int n) {
 
 using Raw = RawContest;
 const RawItem kNotValidItem{0, {}};
-// A band tag without its body.
-void TagOnly(RawBand& band, std::string tag) {
-    band.tag = std::move(tag);
-    band.body_follows = false;
-}
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 const DamageCase kDamage[] = {
     {"Sound", [](Raw&) {}, ""},
     {"ContestNotValid", [](Raw& c) { c.valid = 0; }, "the contest record is not valid"},
-    {"NullBand", [](Raw& c) { TagOnly(c.bands[1], Le16(0)); }, "unexpected class"},
-    // The first band object again.
-    {"RepeatedBand", [](Raw& c) { TagOnly(c.bands[1], Le16(2)); }, "bad object index"},
-    {"OtherClass", [](Raw& c) { c.bands[0].tag = Le16(0xFFFF) + Le16(1) + Le16(7) + "CObject"; },
-     "unexpected class"},
-    {"OtherSchema", [](Raw& c) { c.bands[0].tag = Le16(0xFFFF) + Le16(2) + Le16(26) + kBandClass; },
-     "unsupported schema"},
     {"NaNFrequency", [](Raw& c) { c.bands[1].frequency = kNaN; },
      "band 2: the frequency is not a number"},
     {"InfiniteFrequency", [](Raw& c) { c.bands[0].frequency = kInfinity; },
@@ -487,7 +292,7 @@ TEST(ContestFile, ActiveIndexOutOfRangeIsRepairedToNoActiveBand) {
         raw.bands[1].frequency = 14.0;
         raw.active = active;
         CQuillmarkData_MainData contest;
-        const auto result = LoadBytes(Build(raw), contest);
+        const auto result = LoadBytes(File(raw), contest);
         ASSERT_TRUE(result.loaded) << result.error;
         EXPECT_TRUE(result.active_band_repaired) << active;
         EXPECT_EQ(contest.GetActiveBandIndex(), -1);

@@ -107,8 +107,12 @@ TEST(BandItem, InvalidBandsSortFirstAndEqualEachOther) {
     EXPECT_EQ(Band(0.001, 3).Compare(invalid), 1);
 }
 
-TEST(BandItem, NonFiniteFrequencyFromAFileHasAConsistentPlace) {
-    // A damaged file can hold a NaN; comparisons must still be a consistent order.
+TEST(BandItem, DamagedBandFromAFileHasAConsistentPlaceAndText) {
+    // A damaged file can hold a NaN or an unknown unit; comparisons must still be a consistent
+    // order, and the text must not fail.
+    EXPECT_EQ(model_test::Load<CQuillmarkData_BandItem>(Bytes().I32(1).F64(7).I32(4).str())
+                  .GetBandText(0, 1, true),
+              "7 ?");
     const std::string bytes =
         Bytes().I32(1).F64(std::numeric_limits<double>::quiet_NaN()).I32(6).str();
     const auto nan_band = model_test::Load<CQuillmarkData_BandItem>(bytes);
