@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "legacy/old_file_converter.h"
+#include "model/band_data.h"
 #include "model/contest.h"
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"
@@ -64,6 +65,40 @@ inline Converted Convert(const std::string& image, std::string_view delimiters =
     const Cp932 header = ar.ReadString();
     converted.result = ConvertOldFile(ar, header, delimiters, converted.contest, converted.sink);
     return converted;
+}
+
+// A format as "main I: MIN-MAX/CLASSES ..." (the main or multiplier parameter index, then
+// each parameter's attributes); special characters follow a '+'.
+inline std::string Attributes(const CQuillmarkData_ParameterType& format, int index) {
+    std::string text = "main " + std::to_string(index) + ":";
+    for (int i = 0; i < format.GetParameterCount(); ++i) {
+        const auto* a = format.GetAttributes(i);
+        text += " " + std::to_string(a->GetMinLength()) + "-" + std::to_string(a->GetMaxLength()) +
+                "/" + std::to_string(a->GetCharacterClasses()) +
+                (a->GetSpecialCharacters().empty() ? "" : "+" + a->GetSpecialCharacters());
+    }
+    return text;
+}
+inline std::string Attributes(const CQuillmarkData_CallSignType& format) {
+    return Attributes(format, format.GetMainParameterIndex());
+}
+inline std::string Attributes(const CQuillmarkData_ContestNumberType& format) {
+    return Attributes(format, format.GetMultiplierParameterIndex());
+}
+
+// The entries of a band as "CALL +SECONDS F|- POINTS CARDS SENT_RST MODE CALLING COMMENT",
+// the time counted from the samples' start.
+inline std::vector<std::string> Entries(const CQuillmarkData_SubMainData& band) {
+    std::vector<std::string> rows;
+    for (const auto& e : band.GetEntries()) {
+        rows.push_back(Cp932ToUtf8(e.GetCallSign().GetText("/")) + " +" +
+                       std::to_string(e.GetTime() - 962452800) + (e.GetFirst() ? " F " : " - ") +
+                       std::to_string(e.GetPoints()) + " " + std::to_string(e.GetCardFlags()) +
+                       " " + e.GetSentContestNumber().GetParameter(0) + " " +
+                       Cp932ToUtf8(e.GetMode()) + " " + std::to_string(e.GetCallingMethod()) + " " +
+                       Cp932ToUtf8(e.GetComment()));
+    }
+    return rows;
 }
 
 inline ::testing::AssertionResult ItemFits(const CQuillmarkData_Item& item,

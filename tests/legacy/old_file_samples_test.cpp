@@ -47,14 +47,6 @@ TEST_P(OldFileSample, CommittedFileEqualsTheWritersOutput) {
     EXPECT_EQ(committed, old_file_writer::SampleFile(GetParam()));
 }
 
-TEST_P(OldFileSample, CommittedFileConverts) {
-    const legacy_test::Converted converted = Convert(ReadFile(SamplePath(GetParam())));
-    EXPECT_TRUE(converted.result.recognised);
-    EXPECT_EQ(converted.result.dropped_entries, 1);
-    EXPECT_TRUE(legacy_test::IsSoundConversion(converted.contest));
-    EXPECT_EQ(converted.contest.GetBandAt(0)->GetEntryCount(), 3);
-}
-
 TEST_P(OldFileSample, DataAfterTheRecordsIsIgnored) {
     const legacy_test::Converted converted =
         Convert(old_file_writer::SampleFile(GetParam()) + std::string("\x01\x02\xFF", 3));

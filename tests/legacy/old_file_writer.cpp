@@ -8,21 +8,17 @@
 namespace old_file_writer {
 namespace {
 
-void WriteItem(CArchive& ar, const Item& item) {
-    ar.WriteInt32(item.valid);
-    std::vector<std::string> parts;
-    for (const std::string& part : item.parts) {
-        parts.push_back(Utf8ToCp932(part));
-    }
-    ar.WriteStringArray(parts);
-}
-
 void WriteStrings(CArchive& ar, const std::vector<std::string>& utf8) {
     std::vector<std::string> strings;
     for (const std::string& text : utf8) {
         strings.push_back(Utf8ToCp932(text));
     }
     ar.WriteStringArray(strings);
+}
+
+void WriteItem(CArchive& ar, const Item& item) {
+    ar.WriteInt32(item.valid);
+    WriteStrings(ar, item.parts);
 }
 
 void WriteValues(CArchive& ar, const std::vector<uint32_t>& values) {

@@ -136,31 +136,21 @@ TEST(OldLogDataRecord, LaterVersionsKeepOnlyTheThreeCardBits) {
 TEST(OldLogDataRecord, MinimumSizesMatchTheSmallestRecords) {
     old_file_writer::Entry empty;
     empty.call_sign = {};
-    for (const OldFileVersion version :
-         {OldFileVersion::v300, OldFileVersion::v310, OldFileVersion::v330, OldFileVersion::v350}) {
+    const std::pair<OldFileVersion, size_t> cases[] = {
+        {OldFileVersion::v300, CQuillmarkData_Old_300_LogDataItem::MinRecordBytes()},
+        {OldFileVersion::v310, CQuillmarkData_Old_310_LogDataItem::MinRecordBytes()},
+        {OldFileVersion::v330, CQuillmarkData_Old_330_LogDataItem::MinRecordBytes()},
+        {OldFileVersion::v350, CQuillmarkData_Old_350_LogDataItem::MinRecordBytes()},
+    };
+    for (const auto& [version, expected] : cases) {
         old_file_writer::Contest one;
         one.version = version;
         one.entries = {empty};
         old_file_writer::Contest none = one;
         none.entries.clear();
-        const size_t entry_bytes =
-            old_file_writer::Write(one).size() - old_file_writer::Write(none).size();
-        size_t expected = 0;
-        switch (version) {
-            case OldFileVersion::v300:
-                expected = CQuillmarkData_Old_300_LogDataItem::MinRecordBytes();
-                break;
-            case OldFileVersion::v310:
-                expected = CQuillmarkData_Old_310_LogDataItem::MinRecordBytes();
-                break;
-            case OldFileVersion::v330:
-                expected = CQuillmarkData_Old_330_LogDataItem::MinRecordBytes();
-                break;
-            default:
-                expected = CQuillmarkData_Old_350_LogDataItem::MinRecordBytes();
-                break;
-        }
-        EXPECT_EQ(entry_bytes, expected) << static_cast<int>(version);
+        EXPECT_EQ(old_file_writer::Write(one).size() - old_file_writer::Write(none).size(),
+                  expected)
+            << static_cast<int>(version);
     }
 }
 
