@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -23,6 +24,11 @@ CalendarTime Fields(int64_t year, int month, int day, int hour = 0, int minute =
     t.minute = minute;
     t.second = second;
     return t;
+}
+
+// The clock fields of a calendar time, for comparing in one go.
+auto Clock(const CalendarTime& t) {
+    return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
 TEST(UtcCalendar, SplitsAndJoinsKnownMoments) {
@@ -49,16 +55,10 @@ TEST(UtcCalendar, SplitsAndJoinsKnownMoments) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.seconds);
         const CalendarTime t = CTimeZoneRule::Utc().ToCalendarTime(c.seconds);
-        EXPECT_EQ(t.year, c.year);
-        EXPECT_EQ(t.month, c.month);
-        EXPECT_EQ(t.day, c.day);
-        EXPECT_EQ(t.hour, c.hour);
-        EXPECT_EQ(t.minute, c.minute);
-        EXPECT_EQ(t.second, c.second);
-        EXPECT_EQ(t.weekday, c.weekday);
-        EXPECT_EQ(t.yearday, c.yearday);
-        EXPECT_FALSE(t.is_daylight);
-        EXPECT_EQ(t.utc_offset, 0);
+        EXPECT_EQ(
+            std::tuple_cat(Clock(t), std::tuple(t.weekday, t.yearday, t.is_daylight, t.utc_offset)),
+            std::tuple(c.year, c.month, c.day, c.hour, c.minute, c.second, c.weekday, c.yearday,
+                       false, 0));
         EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), c.seconds);
     }
 }
@@ -82,14 +82,10 @@ TEST(UtcCalendar, AgreesWithTheCLibraryOverAWideRange) {
         std::tm tm{};
         ASSERT_NE(gmtime_r(&t, &tm), nullptr);
         const CalendarTime c = rule.ToCalendarTime(seconds);
-        ASSERT_EQ(c.year, int64_t{tm.tm_year} + 1900) << seconds;
-        ASSERT_EQ(c.month, tm.tm_mon + 1) << seconds;
-        ASSERT_EQ(c.day, tm.tm_mday) << seconds;
-        ASSERT_EQ(c.hour, tm.tm_hour) << seconds;
-        ASSERT_EQ(c.minute, tm.tm_min) << seconds;
-        ASSERT_EQ(c.second, tm.tm_sec) << seconds;
-        ASSERT_EQ(c.weekday, tm.tm_wday) << seconds;
-        ASSERT_EQ(c.yearday, tm.tm_yday) << seconds;
+        ASSERT_EQ(std::tuple_cat(Clock(c), std::tuple(c.weekday, c.yearday)),
+                  std::tuple(int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
+                             tm.tm_min, tm.tm_sec, tm.tm_wday, tm.tm_yday))
+            << seconds;
         ASSERT_EQ(rule.ToSeconds(c), seconds);
     }
 }
@@ -142,12 +138,7 @@ const OverflowCase kOverflowCases[] = {
 };
 
 void ExpectSameClock(const CalendarTime& actual, const CalendarTime& expected) {
-    EXPECT_EQ(actual.year, expected.year);
-    EXPECT_EQ(actual.month, expected.month);
-    EXPECT_EQ(actual.day, expected.day);
-    EXPECT_EQ(actual.hour, expected.hour);
-    EXPECT_EQ(actual.minute, expected.minute);
-    EXPECT_EQ(actual.second, expected.second);
+    EXPECT_EQ(Clock(actual), Clock(expected));
 }
 
 TEST(UtcCalendar, EnteredFieldsCarryOverLikeTheCalendar) {
