@@ -3,10 +3,33 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <tuple>
 
 #include "settings/memory_settings_store.h"
 
 namespace {
+
+// A store holding the given section/key/value triples.
+CMemorySettingsStore StoreWith(
+    std::initializer_list<std::tuple<const char*, std::string, std::string>> values) {
+    CMemorySettingsStore store;
+    for (const auto& [section, key, value] : values) {
+        store.SetString(section, key, value);
+    }
+    return store;
+}
+
+// The replacement pairs' keys for pairs 1, 2, … in order.
+CMemorySettingsStore PairStore(const std::vector<std::pair<Cp932, Cp932>>& pairs) {
+    CMemorySettingsStore store;
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        store.SetString("InputTextReplacement", "SourceCharacters_" + n, pairs[i].first);
+        store.SetString("InputTextReplacement", "DestinationCharacters_" + n, pairs[i].second);
+    }
+    return store;
+}
 
 CQuillmarkSystem LoadedFrom(const CMemorySettingsStore& store) {
     CQuillmarkSystem system;
@@ -22,10 +45,9 @@ TEST(QuillmarkSystem, DefaultDateDisplayStringIsTheJapaneseClockFormat) {
 }
 
 TEST(QuillmarkSystem, MissingPairsGiveTheTwoDefaultPairs) {
-    CMemorySettingsStore store;
-    store.SetString("InputTextReplacement", "SourceCharacters_2", "x");
-    store.SetString("InputTextReplacement", "DestinationCharacters_2", "y");
-    const CQuillmarkSystem system = LoadedFrom(store);
+    const CQuillmarkSystem system =
+        LoadedFrom(StoreWith({{"InputTextReplacement", "SourceCharacters_2", "x"},
+                              {"InputTextReplacement", "DestinationCharacters_2", "y"}}));
     EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{" ", "=+"}));
     EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"/", "59/"}));
 }
@@ -41,12 +63,8 @@ TEST(QuillmarkSystem, DefaultPairsFollowTheFirstPunctuationMark) {
 }
 
 TEST(QuillmarkSystem, MissingDestinationGivesAnEmptyOne) {
-    CMemorySettingsStore store;
-    store.SetString("InputTextReplacement", "SourceCharacters_1", "x");
-    store.SetString("InputTextReplacement", "SourceCharacters_2", "y");
+    CMemorySettingsStore store = PairStore({{"x", "d1"}, {"y", "d2"}});
     store.SetString("InputTextReplacement", "SourceCharacters_3", "z");
-    store.SetString("InputTextReplacement", "DestinationCharacters_1", "d1");
-    store.SetString("InputTextReplacement", "DestinationCharacters_2", "d2");
     CQuillmarkSystem system = LoadedFrom(store);
     ASSERT_EQ(system.GetReplacementPairCount(), 3);
     EXPECT_EQ(system.GetDestinationCharacters(2), "");
@@ -59,26 +77,13 @@ TEST(QuillmarkSystem, MissingDestinationGivesAnEmptyOne) {
 }
 
 TEST(QuillmarkSystem, EmptySourceDropsItsPairAndTheRestMoveUp) {
-    CMemorySettingsStore store;
-    const std::vector<std::pair<Cp932, Cp932>> pairs = {{"a", "1"}, {"", "2"}, {"c", "3"}};
-    for (size_t i = 0; i < pairs.size(); ++i) {
-        store.SetString("InputTextReplacement", "SourceCharacters_" + std::to_string(i + 1),
-                        pairs[i].first);
-        store.SetString("InputTextReplacement", "DestinationCharacters_" + std::to_string(i + 1),
-                        pairs[i].second);
-    }
-    const CQuillmarkSystem system = LoadedFrom(store);
+    const CQuillmarkSystem system = LoadedFrom(PairStore({{"a", "1"}, {"", "2"}, {"c", "3"}}));
     EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"a", "c"}));
     EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"1", "3"}));
 }
 
 TEST(QuillmarkSystem, SelfFeedingPairIsRefusedAtValidation) {
-    CMemorySettingsStore store;
-    store.SetString("InputTextReplacement", "SourceCharacters_1", " ");
-    store.SetString("InputTextReplacement", "DestinationCharacters_1", "/ ");
-    store.SetString("InputTextReplacement", "SourceCharacters_2", "=");
-    store.SetString("InputTextReplacement", "DestinationCharacters_2", "59/");
-    CQuillmarkSystem system = LoadedFrom(store);
+    CQuillmarkSystem system = LoadedFrom(PairStore({{" ", "/ "}, {"=", "59/"}}));
     EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"="}));
     Cp932 text = "A B=";
     size_t caret = 4;
@@ -154,10 +159,8 @@ TEST(QuillmarkSystem, LoadAndValidateGiveAnAcceptedValue) {
 }
 
 TEST(QuillmarkSystem, EmptyTextsBecomeTheirDefaults) {
-    CMemorySettingsStore store;
-    store.SetString("DateDisplay", "DateDisplayString", "");
-    store.SetString("PunctuationMarks", "PunctuationMarks", "");
-    const CQuillmarkSystem system = LoadedFrom(store);
+    const CQuillmarkSystem system = LoadedFrom(StoreWith(
+        {{"DateDisplay", "DateDisplayString", ""}, {"PunctuationMarks", "PunctuationMarks", ""}}));
     EXPECT_EQ(system.GetDateDisplayString(), CQuillmarkSystem::DefaultDateDisplayString());
     EXPECT_EQ(system.GetPunctuationMarks(), "/,.");
 }
@@ -281,12 +284,8 @@ TEST(QuillmarkSystemSave, PlacementFlagOneWritesNoRectangle) {
 }
 
 TEST(QuillmarkSystemSave, StalePairKeysAreRemoved) {
-    CMemorySettingsStore store;
-    for (int n = 1; n <= 5; ++n) {
-        store.SetString("InputTextReplacement", "SourceCharacters_" + std::to_string(n),
-                        std::string(1, static_cast<char>('a' + n)));
-        store.SetString("InputTextReplacement", "DestinationCharacters_" + std::to_string(n), "-");
-    }
+    CMemorySettingsStore store =
+        PairStore({{"b", "-"}, {"c", "-"}, {"d", "-"}, {"e", "-"}, {"f", "-"}});
     store.SetString("InputTextReplacement", "DestinationCharacters_9", "-");
     store.SetString("InputTextReplacement", "SourceCharacters_x", "kept");
     CQuillmarkSystem system = LoadedFrom(store);
