@@ -1,0 +1,144 @@
+// The dialog widgets by themselves: what a screen reader is told, where the focus lands,
+// and the replacing edit while the operator types.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "../document/document_test_util.h"
+#include "dialogs/band_information_dialog.h"
+#include "dialogs/city_code_search_dialog.h"
+#include "dialogs/contest_type_sheet.h"
+#include "dialogs/log_data_input_sheet.h"
+#include "dialogs/log_data_search_dialog.h"
+#include "dialogs/parameter_attribute_dialog.h"
+#include "dialogs/scripted_operator.h"
+#include "dialogs/summary_sheet_dialog.h"
+#include "dialogs/system_setting_sheet.h"
+#include "settings/quillmark_system.h"
+#include "ui/dialogs/band_information_dialog_widget.h"
+#include "ui/dialogs/city_code_search_dialog_widget.h"
+#include "ui/dialogs/contest_type_sheet_widget.h"
+#include "ui/dialogs/log_data_input_sheet_widget.h"
+#include "ui/dialogs/log_data_search_dialog_widget.h"
+#include "ui/dialogs/parameter_attribute_dialog_widget.h"
+#include "ui/dialogs/summary_sheet_dialog_widget.h"
+#include "ui/dialogs/system_setting_sheet_widget.h"
+#include "ui/widgets/replacing_line_edit.h"
+#include "ui_test_util.h"
+
+namespace {
+
+// The controls of a window that a screen reader could not name: no accessible name, no
+// label pointing at it, no text of its own.
+QStringList Unnamed(QWidget* window) {
+    QSet<QWidget*> labelled;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            labelled.insert(label->buddy());
+        }
+    }
+    QStringList unnamed;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool input = qobject_cast<QLineEdit*>(control) != nullptr ||
+                           qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+                           qobject_cast<QComboBox*>(control) != nullptr ||
+                           qobject_cast<QAbstractItemView*>(control) != nullptr ||
+                           qobject_cast<QAbstractButton*>(control) != nullptr;
+        if (!input || qobject_cast<QHeaderView*>(control) != nullptr ||
+            control->parentWidget() == nullptr ||
+            qobject_cast<QAbstractSpinBox*>(control->parentWidget()) != nullptr ||
+            qobject_cast<QComboBox*>(control->parentWidget()) != nullptr) {
+            continue;  // the line edit inside a spin box or combo box is the box itself
+        }
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        if (control->accessibleName().isEmpty() && !labelled.contains(control) &&
+            (button == nullptr || button->text().isEmpty())) {
+            unnamed << QStringLiteral("%1 in %2")
+                           .arg(QString::fromLatin1(control->metaObject()->className()),
+                                window->windowTitle());
+        }
+    }
+    return unnamed;
+}
+
+// Types text the way an input method delivers it: one key event per character with its
+// text and no key code (QTest only knows the keys of a Latin keyboard).
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+class DialogWidgets : public testing::Test {
+protected:
+    ui_test::AppGuard app_;
+    CScriptedOperator op_;
+    CQuillmarkSystem settings_;
+};
+
+TEST_F(DialogWidgets, EveryControlHasANameAScreenReaderReads) {
+    CSystemSettingSheet system;
+    system.FillFrom(settings_);
+    CSummarySheetDialog summary;
+    CContestTypeSheet contest("x", op_, settings_);
+    contest.RunWizard(0);
+    CLogDataInputSheet input(op_, settings_, "x");
+    CBandInformationDialog band;
+    CLogDataSearchDialog search;
+    CCityCodeSearchDialog city;
+    CParameterAttributeDialog attribute;
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.emplace_back(new CSystemSettingSheetWidget(system, op_));
+    windows.emplace_back(new CSummarySheetDialogWidget(summary, op_));
+    windows.emplace_back(new CContestTypeSheetWidget(contest, settings_));
+    windows.emplace_back(new CLogDataInputSheetWidget(settings_));
+    windows.emplace_back(new CBandInformationDialogWidget(band, op_, settings_));
+    windows.emplace_back(new CLogDataSearchDialogWidget(search, op_, settings_));
+    windows.emplace_back(new CCityCodeSearchDialogWidget(city, op_));
+    windows.emplace_back(new CParameterAttributeDialogWidget(attribute, op_));
+    QStringList unnamed;
+    for (const auto& window : windows) {
+        unnamed << Unnamed(window.get());
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(DialogWidgets, ReplacingEditShowsTheDelimiterAtOnceAndKeepsTheCaretAtTheEnd) {
+    settings_.RemoveAllReplacementPairs();
+    ASSERT_TRUE(settings_.AddReplacementPair(",", "/"));
+    ASSERT_TRUE(settings_.AddReplacementPair("=", "59/"));
+    CReplacingLineEdit edit;
+    edit.LoadReplacement(settings_);
+    edit.SetUpperCase(true);
+    edit.show();
+    QTest::keyClicks(&edit, QStringLiteral("ja1abc,1"));
+    EXPECT_EQ(edit.text(), QStringLiteral("JA1ABC/1"));
+    EXPECT_EQ(edit.cursorPosition(), 8);
+    edit.setCursorPosition(0);
+    QTest::keyClicks(&edit, QStringLiteral("="));
+    EXPECT_EQ(edit.text(), QStringLiteral("59/JA1ABC/1"));
+    EXPECT_EQ(edit.cursorPosition(), 3);  // behind what the replacement put in
+
+    // The limit counts CP932 bytes: a full-width letter takes two, and a character CP932
+    // cannot hold is refused.
+    CReplacingLineEdit limited;
+    limited.SetByteLimit(4);
+    limited.show();
+    TypeText(&limited, QStringLiteral("ＡＢＣ"));
+    EXPECT_EQ(limited.text(), QStringLiteral("ＡＢ"));
+    limited.clear();
+    TypeText(&limited, QStringLiteral("é1"));
+    EXPECT_EQ(limited.text(), QStringLiteral("1"));
+}
+
+}  // namespace
