@@ -170,13 +170,6 @@ TEST(BandItemArchive, RecordIsFlagFrequencyUnit) {
     EXPECT_TRUE(loaded.IsIdenticalTo(band));
 }
 
-TEST(BandItem, GettersOfAnInvalidBandGiveMinusTwo) {
-    const CQuillmarkData_BandItem band;
-    EXPECT_EQ(band.GetFrequency(), -2.0);
-    EXPECT_EQ(band.GetUnit(), -2);
-    EXPECT_EQ(band.GetBandText(0, 2, true), "");
-}
-
 TEST(BandItem, SecondSetBandFails) {
     CQuillmarkData_BandItem band = Band(7, 6);
     EXPECT_FALSE(band.SetBand(14, 6));

@@ -46,24 +46,24 @@ protected:
     CQuillmarkData_MainData contest_;
 };
 
-TEST(GraphDataItem, KindsStartWithTheirDefaults) {
-    const CQuillmarkData_GraphDataItem stations(GraphKind::stations);
-    const CQuillmarkData_GraphDataItem multipliers(GraphKind::multipliers);
-    const CQuillmarkData_GraphDataItem points(GraphKind::points);
-    EXPECT_EQ(stations.GetTitle(), Utf8ToCp932("局数"));
-    EXPECT_EQ(multipliers.GetTitle(), Utf8ToCp932("マルチ数"));
-    EXPECT_EQ(points.GetTitle(), Utf8ToCp932("得点数"));
-    EXPECT_EQ(stations.IsShown(), 1);
-    EXPECT_EQ(multipliers.IsShown(), 1);
-    EXPECT_EQ(points.IsShown(), 0);
-    EXPECT_EQ(stations.GetColour(), 0xFF);
-    EXPECT_EQ(multipliers.GetColour(), 0xFF0000);
-    EXPECT_EQ(points.GetColour(), 0x8000);
-    EXPECT_FALSE(stations.IsValid());
-    EXPECT_EQ(stations.GetBucketCount(), -1);
-    EXPECT_EQ(stations.GetBucketIndex(0), -1);
-    EXPECT_EQ(stations.GetEventCount(), -1);
-    EXPECT_EQ(stations.GetFirstEventPosition(), -1);
+TEST(GraphDataItem, KindsStartWithTheirTitleShownFlagAndColourButNoSource) {
+    const struct {
+        GraphKind kind;
+        const char* title;
+        int32_t shown, colour;
+    } cases[] = {{GraphKind::stations, "局数", 1, 0xFF},
+                 {GraphKind::multipliers, "マルチ数", 1, 0xFF0000},
+                 {GraphKind::points, "得点数", 0, 0x8000}};
+    for (const auto& c : cases) {
+        const CQuillmarkData_GraphDataItem series(c.kind);
+        EXPECT_EQ(Cp932ToUtf8(series.GetTitle()), c.title);
+        EXPECT_EQ(std::pair(series.IsShown(), series.GetColour()), std::pair(c.shown, c.colour));
+        EXPECT_FALSE(series.IsValid());
+        EXPECT_EQ(series.GetBucketCount(), -1);
+        EXPECT_EQ(series.GetBucketIndex(0), -1);
+        EXPECT_EQ(series.GetEventCount(), -1);
+        EXPECT_EQ(series.GetFirstEventPosition(), -1);
+    }
 }
 
 TEST_F(GraphSeriesTest, SetSourceRefusesNullsBadBucketsAndASecondCall) {

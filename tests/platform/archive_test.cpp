@@ -217,16 +217,6 @@ TEST(Archive, ClassNamesUpToTheLimitAreWrittenAndRead) {
     }
 }
 
-TEST(Archive, ForLoadingAndTakeBufferMoveTheBytes) {
-    CArchive out;
-    out.WriteString("abc");
-    std::string bytes = out.TakeBuffer();
-    EXPECT_TRUE(out.Buffer().empty());
-    CArchive in = CArchive::ForLoading(std::move(bytes));
-    EXPECT_TRUE(in.IsLoading());
-    EXPECT_EQ(in.ReadString(), "abc");
-}
-
 TEST(Archive, WrongDirectionIsAProgrammingError) {
     CArchive out;
     EXPECT_THROW(out.ReadInt32(), std::logic_error);

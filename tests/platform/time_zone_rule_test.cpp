@@ -275,12 +275,4 @@ TEST(TimeZoneRule, DisplaySwitchPicksTheRule) {
     EXPECT_NE(CTimeZoneRule::Utc(), CTimeZoneRule::Local());
 }
 
-TEST(TimeZoneRule, CurrentTimeIsTheSystemClock) {
-    const int64_t before = static_cast<int64_t>(std::time(nullptr));
-    const int64_t now = CurrentTime();
-    const int64_t after = static_cast<int64_t>(std::time(nullptr));
-    EXPECT_GE(now, before);
-    EXPECT_LE(now, after);
-}
-
 }  // namespace

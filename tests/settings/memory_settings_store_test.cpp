@@ -4,13 +4,6 @@
 
 namespace {
 
-TEST(MemorySettingsStore, MissingKeysGiveTheCallersDefault) {
-    const CMemorySettingsStore store;
-    EXPECT_EQ(store.GetInt("S", "K", -3), -3);
-    EXPECT_EQ(store.GetString("S", "K", "x"), "x");
-    EXPECT_TRUE(store.GetKeys("S").empty());
-}
-
 TEST(MemorySettingsStore, IntegerKeysHoldingTextReadAsMissing) {
     CMemorySettingsStore store;
     for (const char* text : {"", "abc", "3x", " 3", "99999999999", "+"}) {
