@@ -190,13 +190,6 @@ TEST_F(CityCodeFile, LineOfTheLongestLengthIsKept) {
     EXPECT_EQ(database.GetItemCount(), 2);
 }
 
-TEST_F(CityCodeFile, CtrlZEndsTheText) {
-    CCityCodeData_MainData database;
-    ASSERT_TRUE(database.LoadFromFile(Write("01:a:A\r\n02:b:B\x1A\r\n03:c:C\r\n")));
-    EXPECT_EQ(Fields(database),
-              (std::vector<std::vector<Cp932>>{{"01", "a", "A"}, {"02", "b", "B"}}));
-}
-
 TEST_F(CityCodeFile, ProgressShowsCaptionFileNameAndFilePosition) {
     std::string text;
     for (int i = 0; i < 1000; ++i) {
