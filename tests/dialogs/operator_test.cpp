@@ -13,38 +13,30 @@ namespace {
 using namespace message_box;
 using doc_test::J;
 
-struct StyleCase {
-    int style;
-    std::vector<int> buttons;
-    int default_result;
-    int escape_result;
-};
-
-class MessageBoxStyle : public testing::TestWithParam<StyleCase> {};
-
-TEST_P(MessageBoxStyle, GivesButtonsDefaultAndEscapeResults) {
-    const StyleCase& c = GetParam();
-    EXPECT_EQ(ButtonResultsOf(c.style), c.buttons);
-    EXPECT_EQ(DefaultResultOf(c.style), c.default_result);
-    EXPECT_EQ(EscapeResultOf(c.style), c.escape_result);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, MessageBoxStyle,
-    testing::Values(
-        StyleCase{kOk | kIconExclamation, {kIdOk}, kIdOk, kIdOk},
-        StyleCase{kOkCancel | kIconQuestion, {kIdOk, kIdCancel}, kIdOk, kIdCancel},
-        StyleCase{kYesNo | kIconQuestion | kDefaultButton2, {kIdYes, kIdNo}, kIdNo, kIdNo},
-        StyleCase{kYesNo, {kIdYes, kIdNo}, kIdYes, kIdYes},
-        StyleCase{kYesNoCancel | kDefaultButton3, {kIdYes, kIdNo, kIdCancel}, kIdCancel, kIdCancel},
-        StyleCase{kAbortRetryIgnore | kDefaultButton2,
-                  {kIdAbort, kIdRetry, kIdIgnore},
-                  kIdRetry,
-                  kIdRetry},
-        StyleCase{kRetryCancel, {kIdRetry, kIdCancel}, kIdRetry, kIdCancel},
+TEST(MessageBoxStyle, GivesButtonsDefaultAndEscapeResults) {
+    const struct {
+        int style;
+        std::vector<int> buttons;
+        int default_result;
+        int escape_result;
+    } cases[] = {
+        {kOk | kIconExclamation, {kIdOk}, kIdOk, kIdOk},
+        {kOkCancel | kIconQuestion, {kIdOk, kIdCancel}, kIdOk, kIdCancel},
+        {kYesNo | kIconQuestion | kDefaultButton2, {kIdYes, kIdNo}, kIdNo, kIdNo},
+        {kYesNo, {kIdYes, kIdNo}, kIdYes, kIdYes},
+        {kYesNoCancel | kDefaultButton3, {kIdYes, kIdNo, kIdCancel}, kIdCancel, kIdCancel},
+        {kAbortRetryIgnore | kDefaultButton2, {kIdAbort, kIdRetry, kIdIgnore}, kIdRetry, kIdRetry},
+        {kRetryCancel, {kIdRetry, kIdCancel}, kIdRetry, kIdCancel},
         // A default beyond the set falls back to the first button.
-        StyleCase{kOk | kDefaultButton3, {kIdOk}, kIdOk, kIdOk},
-        StyleCase{0xE, {kIdOk}, kIdOk, kIdOk}));
+        {kOk | kDefaultButton3, {kIdOk}, kIdOk, kIdOk},
+        {0xE, {kIdOk}, kIdOk, kIdOk},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ButtonResultsOf(c.style), c.buttons) << c.style;
+        EXPECT_EQ(DefaultResultOf(c.style), c.default_result) << c.style;
+        EXPECT_EQ(EscapeResultOf(c.style), c.escape_result) << c.style;
+    }
+}
 
 TEST(FileFilter, SplitsIntoDescriptionAndPatternPairsKeepingOnlyWholePairs) {
     using Pairs = std::vector<std::pair<Cp932, Cp932>>;

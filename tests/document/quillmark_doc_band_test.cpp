@@ -1,3 +1,5 @@
+// Aggregates below name only the fields a case changes.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #include <gtest/gtest.h>
 
 #include <string>

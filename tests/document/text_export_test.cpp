@@ -42,34 +42,32 @@ struct OneBand {
     }
 };
 
-struct FrequencyCase {
-    double frequency;
-    int under_decimal_point;
-    const char* expected;
-};
-
-class ExportFrequency : public testing::TestWithParam<FrequencyCase> {};
-
-TEST_P(ExportFrequency, HasIntegerDigitsPlusDecimalsAsSignificantDigits) {
-    const FrequencyCase& c = GetParam();
-    EXPECT_EQ(text_export::FormatFrequency(c.frequency, c.under_decimal_point), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Bands, ExportFrequency,
-    testing::Values(FrequencyCase{7, 3, "7"}, FrequencyCase{3.5, 3, "3.5"},
-                    FrequencyCase{1200, 3, "1200"}, FrequencyCase{10.125, 3, "10.125"},
-                    FrequencyCase{7000, 3, "7000"}, FrequencyCase{1.9125, 5, "1.9125"},
-                    FrequencyCase{10.125, 1, "10.1"}, FrequencyCase{3.5, 0, "4"},
-                    FrequencyCase{144.0, 0, "144"}, FrequencyCase{0.1357, 3, "0.1357"},
-                    FrequencyCase{0.0, 3, "0"},
-                    // Too many decimals asked for: no more digits than a double has.
-                    FrequencyCase{7, 40, "7"}));
-
-TEST(ExportFrequency, ExtremesGiveTextNotACrash) {
-    EXPECT_FALSE(text_export::FormatFrequency(1e-300, 3).empty());
-    EXPECT_FALSE(text_export::FormatFrequency(1e300, 3).empty());
-    EXPECT_FALSE(text_export::FormatFrequency(-3.5, 3).empty());
+TEST(ExportFrequency, HasIntegerDigitsPlusDecimalsAsSignificantDigits) {
+    const struct {
+        double frequency;
+        int under_decimal_point;
+        const char* expected;
+    } cases[] = {{7, 3, "7"},
+                 {3.5, 3, "3.5"},
+                 {1200, 3, "1200"},
+                 {10.125, 3, "10.125"},
+                 {7000, 3, "7000"},
+                 {1.9125, 5, "1.9125"},
+                 {10.125, 1, "10.1"},
+                 {3.5, 0, "4"},
+                 {144.0, 0, "144"},
+                 {0.1357, 3, "0.1357"},
+                 {0.0, 3, "0"},
+                 // Too many decimals asked for: no more digits than a double has.
+                 {7, 40, "7"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(text_export::FormatFrequency(c.frequency, c.under_decimal_point), c.expected)
+            << c.frequency << " " << c.under_decimal_point;
+    }
+    // Extremes give a text, not a crash.
+    for (const double frequency : {1e-300, 1e300, -3.5}) {
+        EXPECT_FALSE(text_export::FormatFrequency(frequency, 3).empty()) << frequency;
+    }
 }
 
 // Every field in its column: the frequency padded to five columns or written whole, the mode
@@ -264,7 +262,7 @@ TEST(ExportFile, WriteErrorRemovesThePartlyWrittenFile) {
 TEST(ExportFile, FilesThatCannotBeOpenedAreOpenFailures) {
     TempFolder folder;
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    for (const std::string path : {folder / "gone/log.log", folder / "pipe"}) {
+    for (const std::string& path : {folder / "gone/log.log", folder / "pipe"}) {
         const auto result = text_export::WriteFile(path, SmallLog().contest, UtcOptions());
         EXPECT_EQ(result.status, text_export::WriteResult::Status::open_failed) << path;
     }

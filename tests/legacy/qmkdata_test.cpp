@@ -9,24 +9,15 @@
 
 namespace {
 
-struct MarkerCase {
-    const char* marker;
-    bool first;
-};
-
-class CQmkdataFirstMarker : public ::testing::TestWithParam<MarkerCase> {};
-
-TEST_P(CQmkdataFirstMarker, OnlySixBlanksMeanNotFirst) {
-    CQmkdata entry;
-    entry.first_marker = GetParam().marker;
-    EXPECT_EQ(entry.IsFirst(), GetParam().first) << '"' << GetParam().marker << '"';
+TEST(CQmkdata, OnlySixBlanksMeanNotFirst) {
+    for (const auto& [marker, first] :
+         {std::pair{"      ", false}, std::pair{"", true}, std::pair{"*", true},
+          std::pair{"     ", true}, std::pair{"       ", true}, std::pair{"First ", true}}) {
+        CQmkdata entry;
+        entry.first_marker = marker;
+        EXPECT_EQ(entry.IsFirst(), first) << '"' << marker << '"';
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Markers, CQmkdataFirstMarker,
-                         ::testing::Values(MarkerCase{"      ", false}, MarkerCase{"", true},
-                                           MarkerCase{"*", true}, MarkerCase{"     ", true},
-                                           MarkerCase{"       ", true},
-                                           MarkerCase{"First ", true}));
 
 // The 2.30 file of the writer without its header string.
 CArchive SequenceArchive(const old_file_writer::File230& file) {
