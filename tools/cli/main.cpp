@@ -11,6 +11,7 @@ int RunConvert(const CommandLine& line);
 int RunExport(const CommandLine& line);
 int RunCityCodes(const CommandLine& line);
 int RunSample(const CommandLine& line);
+int RunPrint(const CommandLine& line);
 
 namespace {
 
@@ -24,6 +25,8 @@ const std::vector<CliCommand>& Commands() {
          {"--under-decimal-point=", "--utc"},
          RunExport},
         {"citycodes", "FILE", 1, {}, RunCityCodes},
+        {"print", "FILE OUT.pdf [--type 1|2|3|4] [--paper A4|B5|Letter] [--utc]", 2,
+         {"--type=", "--paper=", "--utc"}, RunPrint},
         {"sample", "OUT [--contacts N] [--seed S]", 1, {"--contacts=", "--seed="}, RunSample},
     };
     return commands;

@@ -15,11 +15,13 @@
 #include "dialogs/operator.h"
 #include "dialogs/summary_sheet_dialog.h"
 #include "dialogs/system_setting_sheet.h"
+#include "document/city_code_data_doc.h"
 #include "document/settings_commands.h"
 #include "platform/document_base.h"
 #include "settings/settings_store.h"
 #include "ui/app/command_line.h"
 #include "ui/app/help_window.h"
+#include "ui/app/print_job.h"
 #include "ui/app/title_logo.h"
 #include "ui/app/window_placement.h"
 #include "ui/commands/command_actions.h"
@@ -27,10 +29,15 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/dialog_registry.h"
 #include "ui/frames/child_frame.h"
+#include "ui/frames/city_code_data_child_frame.h"
 #include "ui/frames/main_frame.h"
 #include "ui/frames/main_status_bar.h"
+#include "ui/frames/quillmark_child_frame.h"
 #include "ui/qt_operator.h"
 #include "ui/qt_text.h"
+#include "ui/views/city_code_data_list_view.h"
+#include "ui/views/index_list_model.h"
+#include "ui/views/quillmark_log_view.h"
 
 namespace {
 
@@ -165,7 +172,9 @@ bool CQuillmarkApp::ProcessStartRequest(const StartRequest& request) {
             return false;
         }
         if (CChildFrame* frame = main_frame_->ActiveChildFrame()) {
+            printing_from_shell_ = true;
             Print(*frame, false);
+            printing_from_shell_ = false;
         }
         CloseAllDocuments();
     }
@@ -309,9 +318,20 @@ void CQuillmarkApp::ShowHelp() {
     help_->activateWindow();
 }
 
-void CQuillmarkApp::Print(CChildFrame&, bool) {
-    operator_->ShowMessage(J(QStringLiteral("現在、当該印刷は実行できません。")),
-                           J(QStringLiteral("クイルマーク - 印刷")), kWarning);
+void CQuillmarkApp::Print(CChildFrame& frame, bool preview) {
+    if (printer_ == nullptr) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    const print_job::Request request{
+        *printer_, main_frame_.get(), preview,
+        printing_from_shell_ && settings_.GetIsPrintDialogBypassed() != 0};
+    if (auto* contest = qobject_cast<CQuillmarkChildFrame*>(&frame)) {
+        print_job::PrintContest(request, *operator_, settings_, contest->QuillmarkDocument(),
+                                contest->LogView().Model()->Items());
+    } else if (auto* city = qobject_cast<CCityCodeDataChildFrame*>(&frame)) {
+        print_job::PrintCityCodes(request, *operator_, city->CityCodeDocument().GetDatabase(),
+                                  city->ListView().Model()->Items());
+    }
 }
 
 void CQuillmarkApp::RedrawAllViews() {

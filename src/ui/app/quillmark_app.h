@@ -137,6 +137,8 @@ private:
     int untitled_contests_ = 0;
     int untitled_city_codes_ = 0;
     bool closing_all_ = false;
+    // A print asked for on the command line, which may skip the print dialog.
+    bool printing_from_shell_ = false;
     // The handle of the last city code window a search filled.
     std::unique_ptr<ICityCodeResultDocument> result_window_;
 };
