@@ -2,7 +2,9 @@
 // domestic 24-hour contest over six bands whose exchange is the signal report and the area
 // number, so a newcomer (and the screenshots) see a full contest window at once. The same
 // seed always gives the same file.
+#include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -75,15 +77,24 @@ int RunSample(const CommandLine& line) {
     const std::string& out = line.arguments[0];
     int contacts = 600;
     unsigned seed = 2026;
-    if (const std::string* value = line.Value("--contacts")) {
-        contacts = std::stoi(*value);
+    const auto number = [](const std::string* value, long long* result) {
+        if (value == nullptr) {
+            return true;
+        }
+        const auto [end, error] =
+            std::from_chars(value->data(), value->data() + value->size(), *result);
+        return error == std::errc() && end == value->data() + value->size();
+    };
+    long long contacts_value = contacts;
+    long long seed_value = seed;
+    if (!number(line.Value("--contacts"), &contacts_value) || contacts_value < 0 ||
+        contacts_value > 1000000 || !number(line.Value("--seed"), &seed_value) || seed_value < 0 ||
+        seed_value > 0xFFFFFFFFLL) {
+        std::fputs("quillmark-cli: --contacts takes 0 to 1000000 and --seed a number\n", stderr);
+        return kExitUsage;
     }
-    if (const std::string* value = line.Value("--seed")) {
-        seed = static_cast<unsigned>(std::stoul(*value));
-    }
-    if (contacts < 0 || contacts > 1000000) {
-        return ReportFileError(out, "--contacts must lie between 0 and 1000000");
-    }
+    contacts = static_cast<int>(contacts_value);
+    seed = static_cast<unsigned>(seed_value);
 
     CQuillmarkData_CallSignType call_format;
     call_format.SetDefaultFormat(2, 0);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include "document/quillmark_doc.h"
 #include "model/band_data.h"
@@ -103,7 +104,11 @@ void CQuillmarkContestInformationView::Rebuild() {
         }
         band_nodes_.push_back(std::move(nodes));
     }
-    expandAll();
+    {
+        // One image pass after the whole tree is open, not one per node opened.
+        const QSignalBlocker quiet(this);
+        expandAll();
+    }
     built_ = true;
     RefreshImages();
 }
@@ -126,7 +131,12 @@ void CQuillmarkContestInformationView::RefreshImages() {
     for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
         QTreeWidgetItem* item = *it;
         if (item->childCount() > 0 && item != root_) {
-            item->setIcon(0, Icon(item->isExpanded() ? "tree_open" : "tree_closed"));
+            // The image changes only when the state does; setting it anew would repaint.
+            const bool open = item->isExpanded();
+            if (item->data(0, Qt::UserRole).toInt() != (open ? 2 : 1)) {
+                item->setData(0, Qt::UserRole, open ? 2 : 1);
+                item->setIcon(0, Icon(open ? "tree_open" : "tree_closed"));
+            }
         }
     }
 }

@@ -3,7 +3,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QListView>
-#include <QTreeView>
+#include <QTableView>
 #include <algorithm>
 
 #include "ui/views/index_list_model.h"
@@ -21,23 +21,28 @@ CIndexListView::CIndexListView(CIndexListModel* model, const QString& accessible
                                QWidget* parent)
     : QStackedWidget(parent),
       model_(model),
-      details_(new QTreeView(this)),
+      details_(new QTableView(this)),
       icons_(new QListView(this)) {
     setAccessibleName(accessible_name);
     details_->setAccessibleName(accessible_name);
     icons_->setAccessibleName(accessible_name);
     details_->setModel(model_);
-    details_->setRootIsDecorated(false);
-    details_->setItemsExpandable(false);
-    details_->setUniformRowHeights(true);
-    details_->setAllColumnsShowFocus(true);
+    // A table rather than a tree: appending a row to a tree lays out every row again,
+    // a table with rows of one height does not.
+    details_->setShowGrid(false);
+    details_->setWordWrap(false);
+    details_->verticalHeader()->hide();
+    details_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    details_->verticalHeader()->setDefaultSectionSize(details_->fontMetrics().height() + 4);
+    details_->setCornerButtonEnabled(false);
+    details_->setTabKeyNavigation(false);
     details_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     details_->setSelectionBehavior(QAbstractItemView::SelectRows);
     details_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     details_->setIconSize(QSize(16, 16));
-    details_->header()->setSectionsClickable(true);
-    details_->header()->setSectionsMovable(false);
-    details_->header()->setStretchLastSection(false);
+    details_->horizontalHeader()->setSectionsClickable(true);
+    details_->horizontalHeader()->setSectionsMovable(false);
+    details_->horizontalHeader()->setStretchLastSection(false);
     ResetColumnWidths();
 
     icons_->setModel(model_);
@@ -63,7 +68,8 @@ CIndexListView::CIndexListView(CIndexListModel* model, const QString& accessible
             emit contextMenuRequested(view->viewport()->mapToGlobal(at));
         });
     }
-    connect(details_->header(), &QHeaderView::sectionClicked, this, &CIndexListView::headerClicked);
+    connect(details_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &CIndexListView::headerClicked);
     connect(details_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CIndexListView::selectionChanged);
     connect(details_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -240,7 +246,7 @@ void CIndexListView::RemoveSelected() {
 }
 
 void CIndexListView::OptimizeColumnWidths() {
-    const QFontMetrics header_metrics(details_->header()->font());
+    const QFontMetrics header_metrics(details_->horizontalHeader()->font());
     const QFontMetrics metrics(details_->font());
     for (int column = 0; column < model_->columnCount(); ++column) {
         int width = header_metrics.horizontalAdvance(
@@ -260,7 +266,7 @@ void CIndexListView::OptimizeColumnWidths() {
 
 void CIndexListView::ResetColumnWidths() {
     const auto& columns = model_->Columns();
-    const QFontMetrics header_metrics(details_->header()->font());
+    const QFontMetrics header_metrics(details_->horizontalHeader()->font());
     for (size_t c = 0; c < columns.size(); ++c) {
         // Never narrower than the heading, so every heading can be read.
         const int heading =

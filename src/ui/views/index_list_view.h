@@ -4,7 +4,7 @@
 #include <vector>
 
 class QListView;
-class QTreeView;
+class QTableView;
 class QItemSelectionModel;
 class CIndexListModel;
 
@@ -23,7 +23,7 @@ public:
                    QWidget* parent = nullptr);
 
     CIndexListModel* Model() const { return model_; }
-    QTreeView* DetailsView() const { return details_; }
+    QTableView* DetailsView() const { return details_; }
     QListView* IconView() const { return icons_; }
     QItemSelectionModel* Selection() const;
     // The view shown now (it takes the focus).
@@ -66,7 +66,7 @@ private:
     void ReduceTo(bool keep_selected);
 
     CIndexListModel* model_;
-    QTreeView* details_;
+    QTableView* details_;
     QListView* icons_;
     int style_ = kDetails;
 };
