@@ -356,10 +356,13 @@ TEST_F(Cli, SampleWritesALoadableContestThatOnlyTheSeedChanges) {
     EXPECT_EQ(dump.err, "");
     EXPECT_GT(CountOf(dump.out, "\"time\":"), 0);
     EXPECT_LE(CountOf(dump.out, "\"time\":"), 40);
-    const RunResult refused = Run({"sample", Path("d.qmk"), "--contacts", "1000001"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err,
-              "quillmark-cli: " + Path("d.qmk") + ": --contacts must lie between 0 and 1000000\n");
+    // A count out of range or not a number is a usage error, before anything is written.
+    for (const char* count : {"1000001", "abc"}) {
+        const RunResult refused = Run({"sample", Path("d.qmk"), "--contacts", count});
+        EXPECT_EQ(refused.status, 2) << count;
+        EXPECT_EQ(refused.err,
+                  "quillmark-cli: --contacts takes 0 to 1000000 and --seed a number\n");
+    }
 }
 
 }  // namespace
