@@ -18,7 +18,7 @@ out="${1:?usage: screenshot.sh OUT.png [options] [-- args]}"
 shift
 actions=()
 wait_after=1
-size="1280x800"
+size="1024x720"
 settings=""
 while [ $# -gt 0 ]; do
   case "$1" in
