@@ -95,7 +95,9 @@ std::vector<std::string> CQtSettingsStore::GetKeys(std::string_view section) con
 
 bool CQtSettingsStore::Sync() {
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    // A file that was damaged when it was read reports a format error for ever after, but it
+    // is written all the same; only an access error means the settings did not reach it.
+    return settings_->status() != QSettings::AccessError;
 }
 
 QString CQtSettingsStore::FileName() const {
