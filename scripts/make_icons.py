@@ -250,7 +250,7 @@ LOGO = (
     'font-weight="bold" fill="#1f2d3d">クイルマーク</text>'
     '<text x="192" y="156" font-family="DejaVu Sans, sans-serif" font-size="20" '
     'fill="#2f6fb3">Quillmark</text>'
-    '<text x="192" y="190" font-family="Noto Sans CJK JP, sans-serif" font-size="14" '
+    '<text x="192" y="190" font-family="Noto Sans CJK JP, sans-serif" font-size="12" '
     'fill="#5b6b7b">アマチュア無線コンテスト ロギング プログラム</text>\n'
     '</svg>\n')
 
