@@ -194,4 +194,19 @@ void BM_CityCodeListSortedByReading(benchmark::State& state) {
 }
 BENCHMARK(BM_CityCodeListSortedByReading)->Unit(benchmark::kMillisecond);
 
+void BM_DefaultCityCodeFileOpens(benchmark::State& state) {
+    App();
+    CScriptedOperator op;
+    for (auto _ : state) {
+        auto document = std::make_shared<CCityCodeDataDoc>(op);
+        document->OnOpenDocument(QUILLMARK_SOURCE_DIR "/data/Qmk_Code.ini");
+        CCityCodeDataListView view(document);
+        view.resize(800, 600);
+        view.show();
+        benchmark::DoNotOptimize(view.grab());
+        state.counters["records"] = document->GetDatabase().GetItemCount();
+    }
+}
+BENCHMARK(BM_DefaultCityCodeFileOpens)->Unit(benchmark::kMillisecond);
+
 }  // namespace

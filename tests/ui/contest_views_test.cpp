@@ -13,6 +13,7 @@
 #include "ui/views/contest_texts.h"
 #include "ui/views/graph_layout.h"
 #include "ui/views/index_list_model.h"
+#include "ui/views/quillmark_graph_view.h"
 #include "ui/views/quillmark_log_view.h"
 #include "ui_test_util.h"
 
@@ -180,6 +181,26 @@ TEST_F(ViewsOfADocument, GraphBucketsCountTheEndedBucketsAndAllOnceTheContestIsO
     EXPECT_TRUE(before[0].counts.empty());
     const auto after = graph_layout::RecomputeSeries(*doc_, Utc(2021, 6, 7, 0, 0));
     EXPECT_EQ(after[0].counts.size(), 480u);
+}
+
+TEST_F(ViewsOfADocument, GraphTimerRedrawsAtTheStartAndWhenABucketEnds) {
+    CQuillmarkGraphView graph(doc_);
+    graph.RecomputeAt(Utc(2021, 6, 4, 23, 59));
+    graph.SetLastTick(Utc(2021, 6, 4, 23, 59));
+    const auto state = [&graph] { return graph.LastDrawing().labels.back().text; };
+    EXPECT_TRUE(state().starts_with(J("コンテスト開始前です。")));
+    // The start passes: redrawn at once although no bucket has ended yet.
+    graph.Tick(Utc(2021, 6, 5, 0, 0, 1));
+    EXPECT_TRUE(state().starts_with(J("コンテスト中です。")));
+    EXPECT_TRUE(graph.SeriesList()[0].counts.empty());
+    // An appended entry (-2) waits for the bucket to end; then the tick catches up.
+    doc_->UpdateAllViews(-2);
+    graph.Tick(Utc(2021, 6, 5, 0, 2));
+    EXPECT_TRUE(graph.SeriesList()[0].counts.empty());
+    graph.Tick(Utc(2021, 6, 5, 0, 3, 1));
+    EXPECT_EQ(graph.SeriesList()[0].counts, (std::vector<int64_t>{1}));
+    graph.Tick(Utc(2021, 6, 6, 0, 0));
+    EXPECT_EQ(state(), J("コンテストはすでに終了しました。"));
 }
 
 TEST_F(ViewsOfADocument, LogListRefillsInBandOrderAfterAnyChangeToAnArrangedList) {

@@ -48,7 +48,12 @@ void CQuillmarkGraphView::OnUpdate(CDocumentBase&, int hint) {
 }
 
 void CQuillmarkGraphView::Recompute() {
-    series_ = graph_layout::RecomputeSeries(*document_, CurrentTime());
+    RecomputeAt(CurrentTime());
+}
+
+void CQuillmarkGraphView::RecomputeAt(int64_t now) {
+    now_ = now;
+    series_ = graph_layout::RecomputeSeries(*document_, now);
     Layout();
     viewport()->repaint();
 }
@@ -60,7 +65,7 @@ void CQuillmarkGraphView::Layout() {
     } else {
         const QFontMetrics metrics(font());
         drawing_ = graph_layout::Compute(
-            series_, contest.GetStartTime(), contest.GetEndTime(), CurrentTime(),
+            series_, contest.GetStartTime(), contest.GetEndTime(), now_,
             metrics.horizontalAdvance(QStringLiteral("0123456789")), metrics.height(),
             document_->GetSettings().GetDisplayTimeZoneRule());
     }
@@ -90,7 +95,7 @@ void CQuillmarkGraphView::Tick(int64_t now) {
         }
     }
     if (redraw) {
-        Recompute();
+        RecomputeAt(now);
     }
     last_tick_ = now;
 }

@@ -29,8 +29,11 @@ public:
     void Tick(int64_t now);
     // Shows the bottom of the drawing, where the time axis is.
     void ScrollToAxis();
-    // Recomputes with the current time and repaints at once.
+    // Recomputes with the current time (or now) and repaints at once.
     void Recompute();
+    void RecomputeAt(int64_t now);
+    // The time of the last tick or recomputation.
+    void SetLastTick(int64_t time) { last_tick_ = time; }
 
 signals:
     void contextMenuWanted(const QPoint& global_position);
@@ -50,5 +53,6 @@ private:
     std::vector<graph_layout::Series> series_;
     graph_layout::Drawing drawing_;
     int64_t last_tick_ = 0;
+    int64_t now_ = 0;
     bool scrolled_to_axis_ = false;
 };
