@@ -106,6 +106,9 @@ public:
     // --- Operations. ---
     // Writes every entry of every band into a fixed-column text file the operator names.
     bool ExportLogDataAsText();
+    // Writes the log for submission (JARL electronic log, Cabrillo or ADIF) as the operator
+    // chooses in the export dialog (quillmark_doc_submission_export.cpp).
+    bool ExportLogDataForSubmission();
 
     // --- Logging contacts (quillmark_doc_input.cpp). ---
     // One whole input run, one contact per cycle, until the operator cancels on the call
