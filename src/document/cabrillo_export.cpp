@@ -160,6 +160,16 @@ std::vector<log_export::CabrilloCategory> CCabrilloExporter::SuggestedCategories
                                                 : "MIXED"}};
 }
 
+void CCabrilloExporter::SuggestHeader(const CQuillmarkData_MainData& contest, Options& options) {
+    const log_export::SummaryInformation& summary = options.summary;
+    options.contest_id = SuggestedContestId(contest);
+    options.categories = SuggestedCategories(contest);
+    options.cabrillo_name = summary.name;
+    options.cabrillo_address =
+        summary.post_code.empty() ? summary.address : summary.address + "\r\n" + summary.post_code;
+    options.cabrillo_soapbox = summary.remarks;
+}
+
 namespace {
 
 // Why the header cannot be written; empty when it can.

@@ -26,6 +26,11 @@ public:
                              const log_export::Options& options, std::ostream& out,
                              const log_export::Progress& progress) const override;
 
+    // Fills the header fields of options from the contest and options.summary: the
+    // suggested CONTEST and categories, NAME, ADDRESS (with the postal code as its last line)
+    // and SOAPBOX from the summary-sheet information. Japanese texts among them are refused
+    // by Check until the operator writes them over.
+    static void SuggestHeader(const CQuillmarkData_MainData& contest, log_export::Options& options);
     // What a contest suggests for the header: SINGLE-OP; the band of its contacts, or ALL;
     // the one mode of its contacts, or MIXED.
     static std::vector<log_export::CabrilloCategory> SuggestedCategories(

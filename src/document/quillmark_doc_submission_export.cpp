@@ -67,20 +67,20 @@ void FillDialog(CLogExportDialog& dialog, const CQuillmarkData_MainData& contest
         dialog.SetFileType(i, exporter->GetExtension(), exporter->GetFilter());
     }
     dialog.SetUtc(CLogExportDialog::kJarl, settings.IsDisplayingUtc());
-    for (const log_export::CabrilloCategory& suggested :
-         CCabrilloExporter::SuggestedCategories(contest)) {
+    log_export::Options suggested;
+    suggested.summary = log_export::SummaryInformation::FromSettings(settings);
+    CCabrilloExporter::SuggestHeader(contest, suggested);
+    for (const log_export::CabrilloCategory& category : suggested.categories) {
         for (int i = 0; i < CLogExportDialog::kCategoryCount; ++i) {
-            if (CLogExportDialog::GetCategoryTag(i) == suggested.tag) {
-                dialog.SetCategory(i, suggested.value);
+            if (CLogExportDialog::GetCategoryTag(i) == category.tag) {
+                dialog.SetCategory(i, category.value);
             }
         }
     }
-    dialog.SetContestId(CCabrilloExporter::SuggestedContestId(contest));
-    dialog.SetName(settings.GetName());
-    dialog.SetAddress(settings.GetPostCode().empty()
-                          ? settings.GetAddress()
-                          : settings.GetAddress() + "\r\n" + settings.GetPostCode());
-    dialog.SetSoapbox(settings.GetRemarks());
+    dialog.SetContestId(suggested.contest_id);
+    dialog.SetName(suggested.cabrillo_name);
+    dialog.SetAddress(suggested.cabrillo_address);
+    dialog.SetSoapbox(suggested.cabrillo_soapbox);
     const size_t slash = document_path.find_last_of('/');
     dialog.SetDefaultFileName(
         slash == std::string::npos ? std::string() : document_path.substr(0, slash),

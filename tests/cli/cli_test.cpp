@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../document/submission_readers.h"
 #include "document/contest_file.h"
 #include "platform/progress_sink.h"
 #include "platform/safe_file.h"
@@ -363,6 +364,67 @@ TEST_F(Cli, SampleWritesALoadableContestThatOnlyTheSeedChanges) {
         EXPECT_EQ(refused.err,
                   "quillmark-cli: --contacts takes 0 to 1000000 and --seed a number\n");
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Each submission format from the command line: the contact read back, JST unless --utc, the
+// warnings of what the settings leave empty or the format cannot hold.
+TEST_F(Cli, ExportWritesEachSubmissionFormatWithItsWarnings) {
+    const std::string file = SaveSample("log.qmk", TinyContest());
+    const struct {
+        std::vector<std::string> switches;
+        const char* first_line;
+        const char* time;  // hhmm of the contact as read back
+        const char* warning;
+    } cases[] = {
+        {{"--format", "jarl-r21"},
+         "<SUMMARYSHEET VERSION=R2.1>",
+         "0714",
+         "warning: required fields written empty: ADDRESS（住所）, NAME（氏名（社団の名称））"},
+        {{"--format=jarl-r10", "--utc"},
+         "<SUMMARYSHEET VERSION=R1.0>",
+         "2214",
+         "warning: required fields written empty: ADDRESS"},
+        {{"--format", "cabrillo", "--contest", "ja-test"}, "START-OF-LOG: 3.0", "2214", ""},
+        {{"--format", "adif"},
+         "Quillmark ADIF export",
+         "2214",
+         "warning: 1 texts that are not ASCII were left out"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"export", file, Path("out")};
+        args.insert(args.end(), c.switches.begin(), c.switches.end());
+        const RunResult result = Run(args);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.err.find(c.warning), std::string::npos) << result.err;
+        const std::string text = Read(Path("out"));
+        EXPECT_EQ(text.substr(0, text.find("\r\n")), c.first_line);
+        const submission_read::Log log = c.first_line[0] == 'S'
+                                             ? submission_read::ReadCabrillo(text)
+                                         : c.first_line[0] == 'Q' ? submission_read::ReadAdif(text)
+                                                                  : submission_read::ReadJarl(text);
+        ASSERT_EQ(log.contacts.size(), 1u) << text;
+        EXPECT_EQ(log.contacts[0].call, "JA1ABC");
+        EXPECT_EQ(log.contacts[0].time, c.time);
+        EXPECT_EQ(log.contacts[0].received, "579 1001");
+    }
+}
+
+TEST_F(Cli, ExportRefusesAnUnknownFormatAndACabrilloLogWithoutAContestName) {
+    const std::string file = SaveSample("log.qmk", TinyContest());
+    const RunResult unknown = Run({"export", file, Path("out"), "--format", "csv"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err,
+              "quillmark-cli: --format takes text, jarl-r21, jarl-r10, cabrillo or "
+              "adif, not 'csv'\n");
+    const RunResult nameless = Run({"export", file, Path("out"), "--format", "cabrillo"});
+    EXPECT_EQ(nameless.status, 1);
+    EXPECT_EQ(nameless.err, "quillmark-cli: " + file +
+                                ": Cabrillo needs the contest's name: give it with --contest\n");
+    EXPECT_FALSE(fs::exists(Path("out")));
 }
 
 }  // namespace

@@ -20,9 +20,10 @@ const std::vector<CliCommand>& Commands() {
         {"dump", "FILE [--rebuild]", 1, {"--rebuild"}, RunDump},
         {"convert", "IN OUT", 2, {}, RunConvert},
         {"export",
-         "FILE OUT [--under-decimal-point N] [--utc]",
+         "FILE OUT [--format text|jarl-r21|jarl-r10|cabrillo|adif] [--contest NAME] "
+         "[--under-decimal-point N] [--utc]",
          2,
-         {"--under-decimal-point=", "--utc"},
+         {"--format=", "--contest=", "--under-decimal-point=", "--utc"},
          RunExport},
         {"citycodes", "FILE", 1, {}, RunCityCodes},
         {"print", "FILE OUT.pdf [--type 1|2|3|4] [--paper A4|B5|Letter] [--utc]", 2,
