@@ -31,11 +31,6 @@ bool IsContestId(std::string_view text) {
            });
 }
 
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 Cp932 CLogExportDialog::GetCaption() {
@@ -151,7 +146,8 @@ FileNameRequest CLogExportDialog::GetFileNameRequest() const {
     request.save = true;
     request.title = GetCaption();
     request.filter = filters_[static_cast<size_t>(format_)];
-    request.default_name = FileNameOf(file_name_);
+    // With its folder, so that the file dialog opens where the file would go.
+    request.default_name = Utf8ToCp932(file_name_);
     request.default_extension = GetExtension();
     request.prompt_overwrite = true;
     request.hide_read_only = true;

@@ -97,7 +97,8 @@ public:
     // A name chosen in the file dialog, which has already asked about replacing it.
     void SetChosenFileName(std::string_view path);
     const std::string& GetFileName() const { return file_name_; }
-    // The file dialog of the "参照" button for the current format.
+    // The file dialog of the "参照" button for the current format, suggesting the file name
+    // as it stands.
     FileNameRequest GetFileNameRequest() const;
 
     // --- OK. ---

@@ -33,7 +33,8 @@ TEST(LogExportDialog, TheFileNameFollowsTheFormatUnlessTheOperatorChangedItsExte
     Filled f;
     f.dialog.SetFormat(CLogExportDialog::kCabrillo);
     EXPECT_EQ(f.dialog.GetFileName(), f.folder / "JA1ZZZ.cbr");
-    EXPECT_EQ(f.dialog.GetFileNameRequest().default_name, "JA1ZZZ.cbr");
+    EXPECT_EQ(f.dialog.GetFileNameRequest().default_name, f.folder / "JA1ZZZ.cbr");
+    EXPECT_EQ(f.dialog.GetFileNameRequest().default_extension, "cbr");
     f.dialog.SetFileName("log.em");
     f.dialog.SetFormat(CLogExportDialog::kAdif);
     EXPECT_EQ(f.dialog.GetFileName(), "log.em");

@@ -9,6 +9,7 @@
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/log_data_input_sheet.h"
 #include "dialogs/log_data_search_dialog.h"
+#include "dialogs/log_export_dialog.h"
 #include "dialogs/parameter_attribute_dialog.h"
 #include "dialogs/summary_sheet_dialog.h"
 #include "dialogs/system_setting_sheet.h"
@@ -19,6 +20,7 @@
 #include "ui/dialogs/log_data_confirm_dialog_widget.h"
 #include "ui/dialogs/log_data_input_sheet_widget.h"
 #include "ui/dialogs/log_data_search_dialog_widget.h"
+#include "ui/dialogs/log_export_dialog_widget.h"
 #include "ui/dialogs/parameter_attribute_dialog_widget.h"
 #include "ui/dialogs/summary_sheet_dialog_widget.h"
 #include "ui/dialogs/system_setting_sheet_widget.h"
@@ -62,6 +64,9 @@ void RegisterDialogWidgets(CQtOperator& op, CQuillmarkSystem& settings) {
     });
     op.RegisterDialog("CImportDialog", [shown](QWidget* parent, CDialogState& s, int) {
         return CImportDialogWidget::Run(parent, As<CImportDialog>(s), *shown);
+    });
+    op.RegisterDialog("CLogExportDialog", [shown](QWidget* parent, CDialogState& s, int) {
+        return CLogExportDialogWidget::Run(parent, As<CLogExportDialog>(s), *shown);
     });
     // One log entry window serves every run: the next contact's page is up at once, where
     // the operator left the window.
