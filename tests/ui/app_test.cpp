@@ -117,6 +117,7 @@ TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
         bool restored;
         bool recorded;
     } const cases[] = {{0, false, false}, {1, true, false}, {2, true, true}};
+    delete store_;  // the one from SetUp was never handed to an application
     for (const Case& c : cases) {
         app_.reset();
         store_ = new CMemorySettingsStore;

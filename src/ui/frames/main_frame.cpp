@@ -71,6 +71,15 @@ CMainFrame::CMainFrame(const CQuillmarkSystem& settings, QWidget* parent)
     resize(1024, 720);
 }
 
+CMainFrame::~CMainFrame() {
+    // The child windows are destroyed after this frame has stopped being one; their signals
+    // must not reach it any more.
+    for (QMdiSubWindow* window : mdi_area_->subWindowList()) {
+        disconnect(window, nullptr, this, nullptr);
+    }
+    disconnect(mdi_area_, nullptr, this, nullptr);
+}
+
 QMdiSubWindow* CMainFrame::AddChildFrame(CChildFrame* frame) {
     QMdiSubWindow* window = mdi_area_->addSubWindow(frame);
     window->setAttribute(Qt::WA_DeleteOnClose);

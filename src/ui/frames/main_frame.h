@@ -26,6 +26,7 @@ public:
     static constexpr int kClockInterval = 300;
 
     explicit CMainFrame(const CQuillmarkSystem& settings, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     QMdiArea* mdiArea() const { return mdi_area_; }
     CMainStatusBar* MainStatusBar() const { return status_bar_; }
