@@ -1,0 +1,248 @@
+// Safe saving when the system refuses: every call after the temporary file exists fails in
+// turn with a full disk, an I/O error or a refused access, and the old file must stay.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/safe_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using safe_file::Step;
+
+// Which call fails: the n-th (from 1) of its kind, with error; 0 lets every call through.
+struct Fault {
+    Step step = Step::none;
+    int nth = 0;
+    int error = 0;
+    int seen = 0;
+    unsigned rename_flags_refused = 0;  // renameat2 flags answered with EINVAL
+};
+Fault fault;
+
+bool Hit(Step step) {
+    return fault.step == step && ++fault.seen == fault.nth;
+}
+
+const safe_file::SystemCalls& Own() {
+    return safe_file::SystemsOwnCalls();
+}
+
+// Short writes of at most 4 KiB, so a failure can come part-way through the file.
+ssize_t FaultyWrite(int fd, const void* data, size_t size) {
+    if (Hit(Step::write)) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().write(fd, data, std::min<size_t>(size, 4096));
+}
+
+int FaultyFlush(int fd) {
+    if (Hit(Step::flush)) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().flush(fd);
+}
+
+int FaultyRename(const char* from, const char* to, unsigned flags) {
+    if (flags != 0 && (flags & fault.rename_flags_refused) != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (Hit(Step::replace)) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().rename(from, to, flags);
+}
+
+int FaultyFolderFlush(int fd) {
+    if (Hit(Step::flush_folder)) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().flush_folder(fd);
+}
+
+constexpr safe_file::SystemCalls kFaulty{FaultyWrite, FaultyFlush, FaultyRename, FaultyFolderFlush};
+
+class SafeFileFault : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qm_safe_fault_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        fault = Fault{};
+        safe_file::SetSystemCallsForTesting(&kFaulty);
+    }
+    void TearDown() override {
+        safe_file::SetSystemCallsForTesting(nullptr);
+        fs::remove_all(dir_);
+    }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string Get(const std::string& path) {
+        std::string bytes;
+        EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes));
+        return bytes;
+    }
+    std::vector<std::string> Listing() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(SafeFileFault, EveryFailingCallLeavesTheOldFileByteForByteAndTheNextSaveWorks) {
+    const std::string old_bytes = std::string(5000, 'o') + '\0' + "end";
+    const std::string new_bytes(20000, 'n');
+    struct Case {
+        Step step;
+        int nth;
+        const char* reason;
+    } const cases[] = {
+        {Step::write, 1, "cannot write: "},
+        {Step::write, 4, "cannot write: "},  // after three blocks are on disk
+        {Step::flush, 1, "cannot flush to disk: "},
+        {Step::replace, 1, "cannot replace the old file: "},
+        {Step::flush_folder, 1, "cannot flush the folder to disk: "},
+    };
+    for (const Case& c : cases) {
+        for (const int error : {ENOSPC, EIO, EACCES}) {
+            SCOPED_TRACE(c.reason + std::string(std::strerror(error)) + " #" +
+                         std::to_string(c.nth));
+            Put(Path("a.qmk"), old_bytes);
+            fault = Fault{c.step, c.nth, error};
+            safe_file::Failure failure;
+            EXPECT_FALSE(safe_file::WriteFileSafely(Path("a.qmk"), new_bytes, {}, &failure));
+            EXPECT_EQ(failure.step, c.step);
+            EXPECT_EQ(failure.error, error);
+            EXPECT_EQ(failure.reason, c.reason + std::string(std::strerror(error)));
+            EXPECT_EQ(Get(Path("a.qmk")), old_bytes);
+            EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
+
+            fault = Fault{};
+            ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), new_bytes, {}, &failure))
+                << failure.reason;
+            EXPECT_EQ(Get(Path("a.qmk")), new_bytes);
+        }
+    }
+}
+
+TEST_F(SafeFileFault, AFailedFirstSaveLeavesNothingHalfWritten) {
+    fault = Fault{Step::flush_folder, 1, EIO};
+    EXPECT_FALSE(safe_file::WriteFileSafely(Path("new.qmk"), "x"));
+    // Without an old file there is nothing to swap back: the new one stays, complete.
+    EXPECT_EQ(Listing(), std::vector<std::string>{"new.qmk"});
+    fault = Fault{Step::write, 1, ENOSPC};
+    EXPECT_FALSE(safe_file::WriteFileSafely(Path("other.qmk"), "x"));
+    EXPECT_EQ(Listing(), std::vector<std::string>{"new.qmk"});
+}
+
+TEST_F(SafeFileFault, AFileSystemWithoutSwapsStillReplacesAndKeepsNewNamesFree) {
+    Put(Path("a.qmk"), "old");
+    fault.rename_flags_refused = RENAME_EXCHANGE | RENAME_NOREPLACE;
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
+    EXPECT_EQ(Get(Path("a.qmk")), "new");
+    safe_file::Failure failure;
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("b.qmk"), "b", {.replace = false}, &failure));
+    EXPECT_FALSE(safe_file::WriteFileSafely(Path("b.qmk"), "again", {.replace = false}, &failure));
+    EXPECT_EQ(failure.error, EEXIST);
+    EXPECT_EQ(Get(Path("b.qmk")), "b");
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"a.qmk", "b.qmk"}));
+}
+
+TEST_F(SafeFileFault, NoReplaceRefusesANameTakenMeanwhile) {
+    Put(Path("Tmp_1.qmk"), "earlier run");
+    safe_file::Failure failure;
+    EXPECT_FALSE(
+        safe_file::WriteFileSafely(Path("Tmp_1.qmk"), "new", {.replace = false}, &failure));
+    EXPECT_EQ(failure.error, EEXIST);
+    EXPECT_EQ(Get(Path("Tmp_1.qmk")), "earlier run");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Tmp_1.qmk"});
+}
+
+// The real full device: a data file is never written into it, nor replaced by a plain file.
+TEST_F(SafeFileFault, ADeviceIsRefusedAndStaysADevice) {
+    struct stat info {};
+    if (::stat("/dev/full", &info) != 0 || !S_ISCHR(info.st_mode)) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    safe_file::Failure failure;
+    EXPECT_FALSE(safe_file::WriteFileSafely("/dev/full", "log", {}, &failure));
+    EXPECT_EQ(failure.reason, "cannot write: not a regular file");
+    struct stat after {};
+    ASSERT_EQ(::stat("/dev/full", &after), 0);
+    EXPECT_TRUE(S_ISCHR(after.st_mode));
+    EXPECT_EQ(after.st_rdev, info.st_rdev);
+}
+
+pid_t DeadProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(SafeFileFault, ASuccessfulSaveRemovesTemporariesOfProcessesThatAreGone) {
+    const std::string dead = ".a.qmk." + std::to_string(DeadProcess()) + ".1.5f.tmp";
+    const std::string live = ".a.qmk." + std::to_string(::getppid()) + ".2.5f.tmp";
+    const std::string other = ".b.qmk." + std::to_string(DeadProcess()) + ".1.5f.tmp";
+    for (const std::string& name : {dead, live, other}) {
+        Put(Path(name), "partial");
+    }
+    Put(Path("a.qmk"), "old");
+    fault = Fault{Step::write, 1, ENOSPC};
+    EXPECT_FALSE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
+    EXPECT_EQ(Listing().size(), 4u);  // a failed save cleans nothing up
+    fault = Fault{};
+    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
+    std::vector<std::string> expected{live, other, "a.qmk"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Listing(), expected);
+}
+
+TEST(SafeFileTemporaryName, OnlyTheWritersOwnPatternForThatFileCounts) {
+    struct Case {
+        const char* name;
+        bool temporary;
+    } const cases[] = {
+        {".a.qmk.123.4.65f0a1b2.tmp", true},   {".a.qmk.123.4.65f0a1b2", false},
+        {"a.qmk.123.4.65f0a1b2.tmp", false},   {".a.qmk.x23.4.65f0a1b2.tmp", false},
+        {".a.qmk.123.4.tmp", false},           {".a.qmk.123.4.5.6.tmp", false},
+        {".ab.qmk.123.4.65f0a1b2.tmp", false}, {".a.qmk.lock", false},
+        {".a.qmk.123.4.65F0.tmp", false},      {".a.qmk..4.65f0.tmp", false},
+    };
+    for (const Case& c : cases) {
+        pid_t pid = 0;
+        EXPECT_EQ(safe_file::IsTemporaryOf(c.name, "a.qmk", &pid), c.temporary) << c.name;
+        if (c.temporary) {
+            EXPECT_EQ(pid, 123);
+        }
+    }
+}
+
+}  // namespace
