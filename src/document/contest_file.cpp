@@ -1,6 +1,7 @@
 #include "document/contest_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <map>
 #include <numeric>
@@ -222,17 +223,29 @@ std::string StoreContest(const CQuillmarkData_MainData& contest) {
 
 bool Save(const std::string& path, const CQuillmarkData_MainData& contest, IProgressSink& sink,
           std::string* reason) {
+    safe_file::Failure failure;
+    if (Save(path, contest, sink, safe_file::WriteOptions{}, &failure)) {
+        return true;
+    }
+    if (reason != nullptr) {
+        *reason = failure.reason;
+    }
+    return false;
+}
+
+bool Save(const std::string& path, const CQuillmarkData_MainData& contest, IProgressSink& sink,
+          const safe_file::WriteOptions& options, safe_file::Failure* failure) {
     sink.SetStatusText(Text(kWritingText));
     std::string image;
     try {
         image = StoreContest(contest);
     } catch (const CArchiveException& e) {
-        if (reason != nullptr) {
-            *reason = std::string("cannot write: ") + e.what();
+        if (failure != nullptr) {
+            *failure = {safe_file::Step::write, EINVAL, std::string("cannot write: ") + e.what()};
         }
         return false;
     }
-    if (!safe_file::WriteFileSafely(path, image, reason)) {
+    if (!safe_file::WriteFileSafely(path, image, options, failure)) {
         return false;
     }
     sink.SetStatusText(Text(kWrittenText));

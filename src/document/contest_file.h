@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/cp932.h"
+#include "platform/safe_file.h"
 
 class CQuillmarkData_MainData;
 class IProgressSink;
@@ -31,6 +32,10 @@ std::string StoreContest(const CQuillmarkData_MainData& contest);
 // name); the old file stays.
 bool Save(const std::string& path, const CQuillmarkData_MainData& contest, IProgressSink& sink,
           std::string* reason = nullptr);
+// The same with the failed step and errno (a value that cannot be stored fails at the write
+// step with EINVAL) and the writer's options.
+bool Save(const std::string& path, const CQuillmarkData_MainData& contest, IProgressSink& sink,
+          const safe_file::WriteOptions& options, safe_file::Failure* failure);
 
 struct LoadResult {
     bool loaded = false;

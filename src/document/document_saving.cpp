@@ -13,7 +13,8 @@ std::string TitleOf(const CQuillmarkDoc& document, const std::string& display_na
 
 bool DoSave(CQuillmarkDoc& document, IOperator& op, bool save_as, const std::string& display_name) {
     std::string path = document.GetPathName();
-    if (save_as || path.empty()) {
+    // A read-only document is never written over the file another program is writing.
+    if (save_as || path.empty() || document.IsReadOnly()) {
         FileNameRequest request;
         request.save = true;
         request.title = Utf8ToCp932("名前を付けて保存");
@@ -32,6 +33,7 @@ bool DoSave(CQuillmarkDoc& document, IOperator& op, bool save_as, const std::str
         return false;
     }
     if (path != document.GetPathName()) {
+        document.SetReadOnly(false);
         document.SetPathName(path, true);
     }
     return true;

@@ -12,7 +12,8 @@ namespace document_saving {
 
 // The name the document shows: its file name, or display_name when it has none yet.
 std::string TitleOf(const CQuillmarkDoc& document, const std::string& display_name);
-// Saves to the document's path, or asks for one when it has none (or save_as is set).
+// Saves to the document's path, or asks for one when it has none (or save_as is set, or
+// the document is read-only; saved under the new name it is read-only no more).
 // False when the operator cancelled or the write failed (the document stays modified).
 bool DoSave(CQuillmarkDoc& document, IOperator& op, bool save_as, const std::string& display_name);
 // Before closing: a modified document asks "… への変更を保存しますか?" (Yes saves, No

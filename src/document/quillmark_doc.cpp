@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include "citycode/city_code_organization.h"
 #include "dialogs/operator.h"
 #include "dialogs/progress_dialog.h"
@@ -9,6 +11,7 @@
 #include "document/program_folders.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"
+#include "platform/file_lock.h"
 #include "settings/quillmark_system.h"
 
 namespace {
@@ -22,11 +25,39 @@ Cp932 ShownPath(const std::string& path) {
     return Utf8ToCp932(path);
 }
 
+// Why a save failed, in the operator's words, as a line of its own; empty when errno says
+// nothing more than the reason that follows it.
+Cp932 SaveFailureCause(const safe_file::Failure& failure) {
+    switch (failure.error) {
+        case ENOSPC:
+        case EDQUOT:
+            return J("ディスクの空き容量が足りません。\n");
+        case EIO:
+            return J("ディスクの読み書きでエラーが発生しました。\n");
+        case EACCES:
+        case EPERM:
+            return J("このファイルまたはフォルダへの書き込みが許可されていません。\n");
+        case EROFS:
+            return J("書き込みのできないディスクです。\n");
+        default:
+            return {};
+    }
+}
+
 bool NameIsTaken(const std::string& path) {
     // Any directory entry counts, even one that cannot be read: an automatic save must never
     // replace a file it could not look into.
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0) {
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    }
+    return a == b;
 }
 
 std::string WithoutTrailingSeparator(std::string folder) {
@@ -123,14 +154,25 @@ int CQuillmarkDoc::RebuildGraphData() {
 }
 
 bool CQuillmarkDoc::OnOpenDocument(const std::string& path) {
+    constexpr int kOpenWaitMs = 5000;
     if (struct stat info{};
         ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) {
         return OpenEmptyFileAsNewContest(path);
     }
     DeleteContents();
     CProgressDialog progress(operator_);
-    const contest_file::LoadResult result =
-        contest_file::Load(path, settings_.GetPunctuationMarks(), contest_, progress.Sink());
+    // A program that is replacing the file right now (quillmark-cli log) finishes first, so
+    // what is read is never a log that is about to change behind this document.
+    CFileUpdateLock lock;
+    std::string busy;
+    contest_file::LoadResult result;
+    if (lock.Lock(path, CFileUpdateLock::Mode::shared, kOpenWaitMs, &busy) ==
+        CFileUpdateLock::Result::busy) {
+        result.error = busy;
+    } else {
+        result =
+            contest_file::Load(path, settings_.GetPunctuationMarks(), contest_, progress.Sink());
+    }
     if (!result.loaded) {
         DeleteContents();
         progress.SetStatusText(J("ファイルの読み込みに失敗しました。"));
@@ -149,14 +191,33 @@ bool CQuillmarkDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CQuillmarkDoc::OnSaveDocument(const std::string& path) {
+    return WriteDocument(path, true, nullptr);
+}
+
+bool CQuillmarkDoc::WriteDocument(const std::string& path, bool replace, bool* name_taken) {
     CProgressDialog progress(operator_);
-    std::string reason;
-    if (!contest_file::Save(path, contest_, progress.Sink(), &reason)) {
-        progress.SetStatusText(J("ファイルへの書き込みに失敗しました。"));
+    if (read_only_ && SameFile(path, GetPathName())) {
         progress.ShowMessage(J("ファイル「") + ShownPath(path) +
-                                 J("」に保存できませんでした。\n\n") + Utf8ToCp932(reason) +
-                                 J("\n\nこのログデータは、まだ保存されていません。"),
+                                 J("」は、ほかのプログラムが使用しているため、読み取り専用で開"
+                                   "いています。上書き保存はできません。\n\n別の名前を付けて"
+                                   "保存してください。"),
                              J("クイルマーク"), message_box::kOk | message_box::kIconExclamation);
+        return false;
+    }
+    const bool existed = NameIsTaken(path);
+    safe_file::Failure failure;
+    if (!contest_file::Save(path, contest_, progress.Sink(), {.replace = replace}, &failure)) {
+        if (!replace && failure.error == EEXIST) {
+            *name_taken = true;
+            return false;
+        }
+        progress.SetStatusText(J("ファイルへの書き込みに失敗しました。"));
+        progress.ShowMessage(
+            J("ファイル「") + ShownPath(path) + J("」に保存できませんでした。\n\n") +
+                SaveFailureCause(failure) + "(" + Utf8ToCp932(failure.reason) + ")" +
+                (existed ? J("\n\n元のファイルは、変更されずに残っています。") : Cp932()) +
+                J("\n\nこのログデータは、まだ保存されていません。"),
+            J("クイルマーク"), message_box::kOk | message_box::kIconExclamation);
         return false;
     }
     SetModifiedFlag(false);
@@ -165,6 +226,9 @@ bool CQuillmarkDoc::OnSaveDocument(const std::string& path) {
 
 int CQuillmarkDoc::SaveAutomatically(bool only_if_enabled) {
     const bool enabled = settings_.GetIsAutomaticSavingEnabled() != 0;
+    if (read_only_) {
+        return 0;
+    }
     if (!GetPathName().empty()) {
         if (IsModified() && (!only_if_enabled || enabled)) {
             return OnSaveDocument(GetPathName()) ? 1 : 0;
@@ -174,12 +238,23 @@ int CQuillmarkDoc::SaveAutomatically(bool only_if_enabled) {
     if (!IsModified() || !only_if_enabled || !enabled) {
         return 0;
     }
-    const std::string path = NextAutomaticSavePath();
-    if (path.empty()) {
-        return 0;
+    // A free name can be taken by another program between the look and the save; the save
+    // then refuses to replace it and the next free name is tried.
+    for (int attempt = 0; attempt < kMaxAutomaticSaveNumber; ++attempt) {
+        const std::string path = NextAutomaticSavePath();
+        if (path.empty()) {
+            return 0;
+        }
+        bool taken = false;
+        if (WriteDocument(path, false, &taken)) {
+            SetPathName(path, true);
+            return 1;
+        }
+        if (!taken) {
+            return 0;
+        }
     }
-    SetPathName(path, true);
-    return OnSaveDocument(path) ? 1 : 0;
+    return 0;
 }
 
 std::string CQuillmarkDoc::NextAutomaticSavePath() const {

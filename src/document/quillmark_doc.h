@@ -85,8 +85,13 @@ public:
     // and the document stays modified.
     bool OnSaveDocument(const std::string& path);
     // Saves a modified document to its path, or, when it has none, as the next free
-    // Tmp_N.qmk (see SetProgramFolder). 1 when the document was saved.
+    // Tmp_N.qmk (see SetProgramFolder; a name another program takes meanwhile is skipped,
+    // never replaced). 1 when the document was saved; never for a read-only document.
     int SaveAutomatically(bool only_if_enabled);
+    // A document whose file another program is writing: it is never saved to its own path
+    // (no automatic save; saving it needs another name, which ends the read-only state).
+    void SetReadOnly(bool read_only) { read_only_ = read_only; }
+    bool IsReadOnly() const { return read_only_; }
     // The automatic-save file name that SaveAutomatically would choose now, or empty when
     // every number is taken.
     std::string NextAutomaticSavePath() const;
@@ -164,6 +169,9 @@ public:
 
 private:
     std::string AutomaticSaveFolder() const;
+    // OnSaveDocument with the writer's options; *name_taken is set (and nothing shown) when
+    // options forbid replacing and the name exists.
+    bool WriteDocument(const std::string& path, bool replace, bool* name_taken);
 
     const CCityCodeData_MainDataOrganization* city_codes_;
     CQuillmarkData_MainData contest_;
@@ -175,4 +183,5 @@ private:
     const CQuillmarkSystem& settings_;
     std::string program_folder_;
     std::string user_data_folder_;
+    bool read_only_ = false;
 };

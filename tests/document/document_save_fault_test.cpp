@@ -1,0 +1,182 @@
+// Saving a contest when the disk refuses: what the operator is told, what is left on disk,
+// and that nothing is lost for the next save. Also the read-only document and automatic-save
+// names that another program takes.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "doc_session.h"
+#include "document/contest_file.h"
+#include "document/document_saving.h"
+#include "platform/progress_sink.h"
+#include "platform/safe_file.h"
+
+namespace {
+
+using namespace doc_test;
+namespace fs = std::filesystem;
+using safe_file::Step;
+
+const int64_t kStart = Utc(2021, 6, 5, 0, 0);
+
+struct Fault {
+    Step step = Step::none;
+    int error = 0;
+    std::string taken_meanwhile;  // created just before the first replace
+};
+Fault fault;
+
+const safe_file::SystemCalls& Own() {
+    return safe_file::SystemsOwnCalls();
+}
+
+ssize_t FaultyWrite(int fd, const void* data, size_t size) {
+    if (fault.step == Step::write) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().write(fd, data, size);
+}
+int FaultyFlush(int fd) {
+    if (fault.step == Step::flush) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().flush(fd);
+}
+int FaultyRename(const char* from, const char* to, unsigned flags) {
+    if (!fault.taken_meanwhile.empty()) {
+        std::ofstream(std::exchange(fault.taken_meanwhile, {})) << "another run's";
+    }
+    if (fault.step == Step::replace) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().rename(from, to, flags);
+}
+int FaultyFolderFlush(int fd) {
+    if (fault.step == Step::flush_folder) {
+        errno = fault.error;
+        return -1;
+    }
+    return Own().flush_folder(fd);
+}
+constexpr safe_file::SystemCalls kFaulty{FaultyWrite, FaultyFlush, FaultyRename, FaultyFolderFlush};
+
+std::string Bytes(const std::string& path) {
+    std::string bytes;
+    safe_file::ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+class SaveFault : public DocSession {
+protected:
+    void SetUp() override {
+        fault = Fault{};
+        safe_file::SetSystemCallsForTesting(&kFaulty);
+        SetUpContest({7});
+        Add(0, kStart + 1, "JA1AAA", "599/13");
+    }
+    void TearDown() override { safe_file::SetSystemCallsForTesting(nullptr); }
+};
+
+TEST_F(SaveFault, EachFailureIsExplainedKeepsTheOldFileAndTheNextSaveWorks) {
+    const std::string path = folder_ / "log.qmk";
+    const struct {
+        int error;
+        const char* cause;
+    } errors[] = {
+        {ENOSPC, "ディスクの空き容量が足りません。\n"},
+        {EIO, "ディスクの読み書きでエラーが発生しました。\n"},
+        {EACCES, "このファイルまたはフォルダへの書き込みが許可されていません。\n"},
+    };
+    const struct {
+        Step step;
+        const char* reason;
+    } steps[] = {{Step::write, "cannot write"},
+                 {Step::flush, "cannot flush to disk"},
+                 {Step::replace, "cannot replace the old file"},
+                 {Step::flush_folder, "cannot flush the folder to disk"}};
+    settings_.SetIsAutomaticSavingEnabled(1);
+    for (const auto& step : steps) {
+        for (const auto& error : errors) {
+            SCOPED_TRACE(std::string(step.reason) + ": " + std::strerror(error.error));
+            ASSERT_TRUE(doc_.OnSaveDocument(path));
+            doc_.SetPathName(path, false);
+            const std::string old_bytes = Bytes(path);
+            Add(0, kStart + 2, "JA1BBB", "599/14");
+            doc_.SetModifiedFlag(true);
+            operator_.ClearRecords();
+
+            fault = Fault{step.step, error.error, {}};
+            EXPECT_EQ(doc_.SaveAutomatically(true), 0);
+            const std::string reason = std::string(step.reason) + ": " + std::strerror(error.error);
+            EXPECT_EQ(Messages(),
+                      (std::vector<Shown>{{"ファイル「" + path + "」に保存できませんでした。\n\n" +
+                                               error.cause + "(" + reason + ")" +
+                                               "\n\n元のファイルは、変更されずに残っています。"
+                                               "\n\nこのログデータは、まだ保存されていません。",
+                                           "クイルマーク", kWarning}}));
+            EXPECT_EQ(Statuses().back(), "ファイルへの書き込みに失敗しました。");
+            EXPECT_EQ(Bytes(path), old_bytes);
+            EXPECT_TRUE(doc_.IsModified());
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), {}), 1);
+
+            fault = Fault{};
+            EXPECT_EQ(doc_.SaveAutomatically(true), 1);
+            EXPECT_FALSE(doc_.IsModified());
+            EXPECT_EQ(Bytes(path), contest_file::StoreContest(Log()));
+            BandAt(0).RemoveEntryAt(1);
+        }
+    }
+}
+
+TEST_F(SaveFault, AnAutomaticSaveNameTakenMeanwhileIsSkippedNotReplaced) {
+    settings_.SetIsAutomaticSavingEnabled(1);
+    std::ofstream(folder_ / "Tmp_1.qmk") << "crashed run's";
+    doc_.SetModifiedFlag(true);
+    fault.taken_meanwhile = folder_ / "Tmp_2.qmk";
+    EXPECT_EQ(doc_.SaveAutomatically(true), 1) << operator_.Transcript();
+    EXPECT_EQ(doc_.GetPathName(), folder_ / "Tmp_3.qmk");
+    EXPECT_EQ(Bytes(folder_ / "Tmp_1.qmk"), "crashed run's");
+    EXPECT_EQ(Bytes(folder_ / "Tmp_2.qmk"), "another run's");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(SaveFault, AReadOnlyDocumentIsSavedOnlyUnderAnotherName) {
+    const std::string path = folder_ / "shared.qmk";
+    ASSERT_TRUE(doc_.OnSaveDocument(path));
+    doc_.SetPathName(path, false);
+    const std::string theirs = Bytes(path);
+    doc_.SetReadOnly(true);
+    Add(0, kStart + 2, "JA1BBB", "599/14");
+    doc_.SetModifiedFlag(true);
+    settings_.SetIsAutomaticSavingEnabled(1);
+    operator_.ClearRecords();
+
+    EXPECT_EQ(doc_.SaveAutomatically(true), 0);
+    EXPECT_EQ(doc_.SaveAutomatically(false), 0);
+    operator_.AnswerMessage(message_box::kIdOk);
+    EXPECT_FALSE(doc_.OnSaveDocument(path));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text,
+              "ファイル「" + path +
+                  "」は、ほかのプログラムが使用しているため、読み取り専用で開いています。上書き保"
+                  "存はできません。\n\n別の名前を付けて保存してください。");
+    EXPECT_EQ(Bytes(path), theirs);
+
+    const std::string mine = folder_ / "mine.qmk";
+    operator_.AnswerFileName(mine);
+    EXPECT_TRUE(document_saving::DoSave(doc_, operator_, false, "shared"));
+    EXPECT_EQ(operator_.FileRequests().size(), 1u);
+    EXPECT_EQ(doc_.GetPathName(), mine);
+    EXPECT_FALSE(doc_.IsReadOnly());
+    EXPECT_EQ(Bytes(mine), contest_file::StoreContest(Log()));
+    EXPECT_EQ(Bytes(path), theirs);
+    ExpectAllScripted();
+}
+
+}  // namespace
