@@ -1,14 +1,13 @@
 #include <string>
 
-#include "citycode/city_code_organization.h"
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/log_data_input_sheet.h"
 #include "dialogs/operator.h"
 #include "dialogs/progress_dialog.h"
+#include "document/log_entry_append.h"
 #include "document/quillmark_doc.h"
 #include "model/band_data.h"
 #include "platform/cp932_convert.h"
-#include "platform/time_format.h"
 #include "settings/quillmark_system.h"
 
 namespace {
@@ -60,6 +59,7 @@ private:
     void WarnSecond(int index);
     void SetDetailGuidance();
     void CarryBandDefaultsForward();
+    log_entry_append::Contact WorkingContact() const;
     bool Confirm();
     void AddEntry();
 
@@ -116,14 +116,15 @@ int InputRun::Run() {
             continue;
         }
         call_sign_ = sheet_.GetCallSignPage().GetCallSign();
-        const Cp932 key = call_sign_.GetMainParameter(Contest().GetCallSignType());
-        const int found = doc_.FindCallSign(key);
-        if (found == -1) {
+        using Verdict = log_entry_append::CallSignCheck::Verdict;
+        const log_entry_append::CallSignCheck check =
+            log_entry_append::CheckCallSign(doc_, call_sign_);
+        if (check.verdict == Verdict::own_call_sign) {
             WarnOwnCallSign();
             continue;
         }
-        if (found >= 0) {
-            WarnSecond(found);
+        if (check.verdict == Verdict::second) {
+            WarnSecond(check.earlier);
             continue;
         }
         SetDetailGuidance();
@@ -255,13 +256,7 @@ void InputRun::WarnSecond(int index) {
     if (earlier != nullptr) {
         const CTimeZoneRule rule = settings_.GetDisplayTimeZoneRule();
         dialog.SetEntry(*earlier, delimiters_, rule);
-        const Cp932 separator = J(" ◆ ");
-        progress_.SetStatusText(J("【 Second 】 ") +
-                                FormatTime("%Y %#m/%#d - %#H:%M:%S", earlier->GetTime(), rule) +
-                                separator + Text(earlier->GetCallSign()) + separator +
-                                Text(earlier->GetSentContestNumber()) + separator +
-                                Text(earlier->GetReceivedContestNumber()) + separator +
-                                std::to_string(earlier->GetPoints()));
+        progress_.SetStatusText(log_entry_append::SecondStatusText(*earlier, delimiters_, rule));
     }
     // Whatever closes it, the operator goes back to the call sign.
     dialog.DoModal(doc_.GetOperator());
@@ -289,22 +284,22 @@ void InputRun::SetDetailGuidance() {
 }
 
 void InputRun::CarryBandDefaultsForward() {
-    CQuillmarkData_SubMainData* const band = Contest().GetActiveBand();
-    bool changed = false;
-    if (!(sent_ == band->GetSentContestNumber()) && band->SetSentContestNumber(sent_)) {
-        changed = true;
-    }
-    if (mode_ != band->GetMode()) {
-        band->SetMode(mode_);
-        changed = true;
-    }
-    if (calling_method_ != band->GetCallingMethod()) {
-        band->SetCallingMethod(calling_method_ != 0);
-        changed = true;
-    }
-    if (changed) {
+    if (log_entry_append::CarryBandDefaultsForward(*Contest().GetActiveBand(), WorkingContact())) {
         doc_.UpdateAllViews(kHintDefaultsChanged);
     }
+}
+
+log_entry_append::Contact InputRun::WorkingContact() const {
+    log_entry_append::Contact contact;
+    contact.call_sign = call_sign_;
+    contact.sent = sent_;
+    contact.received = received_;
+    contact.points = sheet_.GetPointsPage().GetPoints();
+    contact.mode = mode_;
+    contact.calling_method = calling_method_;
+    contact.card_requested = card_requested_ == 1;
+    contact.comment = comment_;
+    return contact;
 }
 
 bool InputRun::Confirm() {
@@ -332,38 +327,16 @@ bool InputRun::Confirm() {
 void InputRun::AddEntry() {
     IOperator& op = doc_.GetOperator();
     op.SetWaitCursor(true);
-    const int64_t time =
-        manual_ ? sheet_.GetDatePage().GetDate() : CQuillmarkSystem::GetCurrentTime();
-    CQuillmarkData_LogDataItem entry;
-    entry.SetEntry(time, call_sign_, sent_, received_, sheet_.GetPointsPage().GetPoints());
-    const CQuillmarkData_ContestNumberType& format = Contest().GetContestNumberType();
-    const bool has_multiplier = format.MultiplierIndexOrNone() >= 0;
-    const Cp932 multiplier = received_.GetMultiplierParameter(format);
+    log_entry_append::Contact contact = WorkingContact();
+    contact.time = manual_ ? sheet_.GetDatePage().GetDate() : CQuillmarkSystem::GetCurrentTime();
     // Manual input assigns First for the whole log when the run ends.
-    const bool first = has_multiplier && !manual_ && doc_.FindMultiplier(multiplier) < 0;
-    entry.SetFirst(first);
-    entry.SetMode(mode_);
-    entry.SetCallingMethod(calling_method_ != 0);
-    entry.SetCardFlag(CQuillmarkData_LogDataItem::kCardRequested, card_requested_ == 1);
-    entry.SetComment(comment_);
-    // An entry that could not be made (an invalid item) leaves the band as it was.
-    if (entry.IsValid()) {
-        Contest().GetActiveBand()->AddEntry(std::move(entry));
-    }
+    const log_entry_append::Appended appended =
+        log_entry_append::AppendToActiveBand(doc_, contact, !manual_);
     op.SetWaitCursor(false);
 
-    if (first) {
-        Cp932 text = J("【 ") + multiplier + J(" 】");
-        const int found = doc_.FindCityCode(-1, 0, multiplier, true);
-        const CCityCodeData_MainDataOrganization* const city_codes = doc_.GetCityCodeOrganization();
-        if (const auto* city =
-                city_codes != nullptr && found >= 0 ? city_codes->GetTotalItemAt(found) : nullptr;
-            city != nullptr) {
-            text += "\n" + city->GetField(CCityCodeData_CityCodeDataItem::kCityName) + "     [ " +
-                    city->GetField(CCityCodeData_CityCodeDataItem::kReading) + " ]";
-        }
-        text += J("\n\nこのマルチは初回です。");
-        progress_.ShowMessage(text, J("クイルマーク - お知らせ"),
+    if (appended.first) {
+        progress_.ShowMessage(log_entry_append::FirstNotice(doc_, appended.multiplier),
+                              J("クイルマーク - お知らせ"),
                               message_box::kOk | message_box::kIconInformation);
     }
     progress_.SetStatusText(J("【 ") + Text(call_sign_) +

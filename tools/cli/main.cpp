@@ -12,6 +12,7 @@ int RunExport(const CommandLine& line);
 int RunCityCodes(const CommandLine& line);
 int RunSample(const CommandLine& line);
 int RunPrint(const CommandLine& line);
+int RunLog(const CommandLine& line);
 
 namespace {
 
@@ -29,6 +30,13 @@ const std::vector<CliCommand>& Commands() {
         {"print", "FILE OUT.pdf [--type 1|2|3|4] [--paper A4|B5|Letter] [--utc]", 2,
          {"--type=", "--paper=", "--utc"}, RunPrint},
         {"sample", "OUT [--contacts N] [--seed S]", 1, {"--contacts=", "--seed="}, RunSample},
+        {"log",
+         "FILE CALL RECEIVED [--sent S] [--time T] [--points N] [--mode M] [--cq|--non-cq] "
+         "[--comment C] [--band FREQ] [--allow-second]",
+         3,
+         {"--sent=", "--time=", "--points=", "--mode=", "--cq", "--non-cq",
+          "--comment=", "--band=", "--allow-second"},
+         RunLog},
     };
     return commands;
 }

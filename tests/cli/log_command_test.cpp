@@ -1,0 +1,216 @@
+// quillmark-cli log: one contact into a contest file by the entry wizard's rules, and the
+// file left exactly as it was whenever the contact is refused or cannot be saved.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "document/contest_file.h"
+#include "model/band_data.h"
+#include "platform/file_lock.h"
+#include "platform/progress_sink.h"
+#include "platform/safe_file.h"
+#include "sample_contest.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LogCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qm_log_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        // The tool reads the operator's settings; keep the tests apart from the user's.
+        ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+        file_ = (dir_ / "log.qmk").string();
+        CNullProgressSink sink;
+        // Two bands (7 MHz, 3500 kHz active), six contacts each, multipliers 100 to 102.
+        ASSERT_TRUE(contest_file::Save(file_, sample::MakeContest(2, 6, 3), sink));
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Starts the tool; its standard error goes to a file of the test's folder.
+    pid_t Start(const std::vector<std::string>& args, const std::string& err) const {
+        std::vector<std::string> all{QUILLMARK_CLI, "log", file_};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& arg : all) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t child = -1;
+        posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        return child;
+    }
+    static int Wait(pid_t child) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    int Log(const std::vector<std::string>& args) {
+        return Wait(Start(args, (dir_ / "err").string()));
+    }
+    std::string Err() const {
+        std::ifstream in(dir_ / "err");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string Bytes() const {
+        std::string bytes;
+        safe_file::ReadWholeFile(file_, bytes);
+        return bytes;
+    }
+    CQuillmarkData_MainData Load() const {
+        CQuillmarkData_MainData contest;
+        CNullProgressSink sink;
+        EXPECT_TRUE(contest_file::Load(file_, "/", contest, sink).loaded);
+        return contest;
+    }
+    // The last entry of band b as call|sent|received|points|mode|method|First.
+    std::string Last(int b) const {
+        const CQuillmarkData_MainData contest = Load();
+        const CQuillmarkData_SubMainData& band = *contest.GetBandAt(b);
+        const CQuillmarkData_LogDataItem& e = *band.GetEntryAt(band.GetEntryCount() - 1);
+        return e.GetCallSign().GetText("/") + "|" + e.GetSentContestNumber().GetText("/") + "|" +
+               e.GetReceivedContestNumber().GetText("/") + "|" + std::to_string(e.GetPoints()) +
+               "|" + e.GetMode() + "|" + std::to_string(e.GetCallingMethod()) + "|" +
+               std::to_string(e.GetFirst());
+    }
+
+    fs::path dir_;
+    std::string file_;
+};
+
+TEST_F(LogCommand, RefusalsAndBadInputLeaveTheFileByteForByte) {
+    const std::string before = Bytes();
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    } const cases[] = {
+        {{"JA1ZZZ", "599/101"}, 3, "【 JA1ZZZ 】 これは、自局の呼出符号です。"},
+        {{"JA1ZZZ/3", "599/101"}, 3, "これは、自局の呼出符号です。"},
+        {{"JA0AAB", "599/101"}, 3, "【 JA0AAB 】 この呼出符号は重複します。 【 Second 】 "},
+        {{"JA1 ABC", "599/101"}, 3, "呼出符号の入力に誤りがあります。"},
+        {{"JA1NEW", "599"}, 3, "受信コンテストナンバーの入力に誤りがあります。"},
+        {{"JA1NEW", "599/101", "--sent", "5/1"},
+         3,
+         "送信コンテストナンバーの入力に誤りがあります。"},
+        {{"JA1NEW", "599/101", "--band", "10"},
+         3,
+         "周波数帯 10 MHz は、このコンテストにありません。"},
+        {{"JA1NEW", "599/101", "--points", "30001"},
+         3,
+         "1 から 30000 までの整数を入力してください。"},
+        {{"JA1NEW", "599/101", "--mode", "LSB"}, 3, "電波の型式「LSB」は、選択できません。"},
+        {{"JA1NEW", "599/101", "--points", "x"}, 2, "--points takes a whole number"},
+        {{"JA1NEW", "599/101", "--time", "2026-13-01T00:00Z"}, 2, "--time takes"},
+        {{"JA1NEW", "599/101", "--band", "7Hz"}, 2, "--band takes"},
+        {{"JA1NEW", "599/101", "--cq", "--non-cq"}, 2, "exclude each other"},
+        {{"JA1NEW"}, 2, "log takes 3 files"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Log(c.args), c.status) << testing::PrintToString(c.args) << Err();
+        EXPECT_NE(Err().find(c.message), std::string::npos) << Err();
+        EXPECT_EQ(Bytes(), before);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 2);  // the log and "err"
+}
+
+TEST_F(LogCommand, ADamagedOrMissingFileIsAFileError) {
+    std::string image = Bytes();
+    image.resize(image.size() - 10);
+    ASSERT_TRUE(safe_file::WriteFileSafely(file_, image));
+    EXPECT_EQ(Log({"JA1NEW", "599/101"}), 1);
+    EXPECT_NE(Err().find(file_ + ": ends too early"), std::string::npos) << Err();
+    EXPECT_EQ(Bytes(), image);
+    fs::remove(file_);
+    EXPECT_EQ(Log({"JA1NEW", "599/101"}), 1);
+    EXPECT_NE(Err().find("cannot open: No such file"), std::string::npos) << Err();
+    EXPECT_FALSE(fs::exists(file_));
+}
+
+TEST_F(LogCommand, AContactGoesToTheActiveBandWithItsDefaultsAndFirstDecided) {
+    ASSERT_EQ(Log({"JA1new", "599/101"}), 0) << Err();
+    // Points from the settings (1), mode and calling method from the band (SSB, answering).
+    EXPECT_EQ(Last(1), "JA1NEW|599/10|599/101|1|SSB|0|0");
+    ASSERT_EQ(Log({"JA2NEW", "579/999", "--sent", "599/20", "--points", "3", "--mode", "CW", "--cq",
+                   "--comment", "移動"}),
+              0)
+        << Err();
+    EXPECT_EQ(Last(1), "JA2NEW|599/20|579/999|3|CW|1|1");
+    const CQuillmarkData_MainData contest = Load();
+    const CQuillmarkData_SubMainData& band = *contest.GetBandAt(1);
+    EXPECT_EQ(band.GetSentContestNumber().GetText("/"), "599/20");
+    EXPECT_EQ(band.GetMode(), "CW");
+    EXPECT_EQ(band.GetCallingMethod(), 1);
+    EXPECT_EQ(band.GetEntryAt(7)->GetComment(), sample::J("移動"));
+    EXPECT_EQ(contest.GetActiveBandIndex(), 1);
+}
+
+TEST_F(LogCommand, ANamedBandAnEarlierTimeAndAnAllowedSecond) {
+    // A Second on the active band, logged when allowed.
+    ASSERT_EQ(Log({"JA0AAB", "599/555", "--allow-second"}), 0) << Err();
+    EXPECT_EQ(Last(1), "JA0AAB|599/10|599/555|1|SSB|0|1");
+    // Another band; the active band stays. A time before every contact sorts it first and
+    // takes the First flag of its multiplier from the later contact.
+    ASSERT_EQ(Log({"JA9OLD", "599/100", "--band", "7000kHz", "--time", "1699999000"}), 0) << Err();
+    const CQuillmarkData_MainData contest = Load();
+    EXPECT_EQ(contest.GetActiveBandIndex(), 1);
+    const CQuillmarkData_SubMainData& band = *contest.GetBandAt(0);
+    ASSERT_EQ(band.GetEntryCount(), 7);
+    EXPECT_EQ(band.GetEntryAt(0)->GetCallSign().GetText("/"), "JA9OLD");
+    EXPECT_EQ(band.GetEntryAt(0)->GetFirst(), 1);
+    int firsts = 0;
+    for (const auto& entry : band.GetEntries()) {
+        firsts += entry.GetFirst();
+    }
+    EXPECT_EQ(firsts, 3);
+}
+
+TEST_F(LogCommand, AFileTheProgramHasOpenIsRefusedUntilItsLockIsStale) {
+    const std::string before = Bytes();
+    const std::string lock = file_lock::LockFilePathOf(file_);
+    // This test's own process holds the lock, as the program would.
+    const std::string self = fs::read_symlink("/proc/self/exe").filename().string();
+    std::ofstream(lock) << ::getpid() << "\n" << self << "\n" << file_lock::HostName() << "\n";
+    EXPECT_EQ(Log({"JA1NEW", "599/101"}), 1);
+    EXPECT_NE(Err().find("open in " + self + " (process " + std::to_string(::getpid())),
+              std::string::npos)
+        << Err();
+    EXPECT_EQ(Bytes(), before);
+    // A lock left by a program that is gone does not stop the contact.
+    std::ofstream(lock) << ::getpid() << "\nquillmark\n" << file_lock::HostName() << "\n";
+    EXPECT_EQ(Log({"JA1NEW", "599/101"}), 0) << Err();
+}
+
+TEST_F(LogCommand, CommandsOnOneFileTakeTurnsAndLoseNothing) {
+    std::vector<pid_t> running;
+    for (int i = 0; i < 8; ++i) {
+        running.push_back(
+            Start({"JA5T" + std::string(1, static_cast<char>('A' + i)) + "A", "599/101"},
+                  (dir_ / ("err" + std::to_string(i))).string()));
+    }
+    for (const pid_t child : running) {
+        EXPECT_EQ(Wait(child), 0);
+    }
+    EXPECT_EQ(Load().GetBandAt(1)->GetEntryCount(), 6 + 8);
+}
+
+}  // namespace
