@@ -272,6 +272,8 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, const Writ
     }
 
     const std::string folder = FolderOf(target);
+    // Before this save adds one of its own, so a folder never gathers them.
+    RemoveStaleTemporaries(folder, NameOf(target));
     std::string temp_path;
     Descriptor fd(CreateTemporary(folder, NameOf(target), temp_path));
     if (fd.get() < 0) {
@@ -319,7 +321,6 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, const Writ
     if (swapped) {
         ::unlink(temp_path.c_str());
     }
-    RemoveStaleTemporaries(folder, NameOf(target));
     return true;
 }
 

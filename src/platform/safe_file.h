@@ -15,8 +15,8 @@
 // was, byte for byte. On failure the temporary file is removed and the reason is returned
 // as a short English text for the caller to put after the file name ("cannot write: No
 // space left on device"), with the step and errno for callers that explain it themselves.
-// After a successful save, temporary files that a killed or crashed save left beside the
-// target are removed.
+// Each save first removes the temporary files that a killed or crashed save left beside the
+// target, so at most the one of the last interrupted save is ever there.
 // Works with plain POSIX calls; paths are byte strings as the system gives them.
 
 namespace safe_file {
