@@ -78,6 +78,8 @@ enum Id : int {
     kResetList = 32821,
     kOptimizeColumnWidths = 32834,
     kExportText = 32835,
+    // Beyond the original menus: the log in a submission format.
+    kExportSubmission = 32900,
     kChangeModes = 32837,
     kChangeCallingMethods = 32838,
     kSortByMode = 32839,

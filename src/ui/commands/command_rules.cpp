@@ -97,6 +97,7 @@ std::optional<CommandState> ForContestWindow(int id, const ContestWindow& w) {
         case kImportLogData:
         case kAddNewBand:
         case kExportText:
+        case kExportSubmission:
         case kFileSaveAs:
         case kFileClose:
         case kFilePrint:

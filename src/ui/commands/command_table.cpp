@@ -24,6 +24,8 @@ const CommandInfo kCommands[] = {
      "作業中のデータファイルを新しい名前で保存します。", false},
     {kExportText, "ﾛｸﾞﾃﾞｰﾀのﾃｷｽﾄ出力(&E)...", nullptr, "export_text", "テキスト出力",
      "すべてのログデータをテキストファイルに出力します。", false},
+    {kExportSubmission, "ﾛｸﾞﾃﾞｰﾀの提出用出力(&U)...", nullptr, nullptr, "提出用出力",
+     "ログをJARL電子ログ、Cabrillo または ADIF の形式でファイルに出力します。", false},
     {kPrintNormalLog, "通常のﾛｸﾞ(&L)", nullptr, "print_normal_log", "通常のログ",
      "通常のログシートを印刷の種類にします。", true},
     {kPrintExtendedLog, "拡張ﾛｸﾞ(&X)", nullptr, "print_extended_log", "拡張ログ",

@@ -33,6 +33,7 @@ MenuItem FileMenu(bool contest) {
                                    {kFileSaveAs},
                                    kSep,
                                    {kExportText},
+                                   {kExportSubmission},
                                    kSep,
                                    Sub("印刷の種類(&K)", {kPrintNormalLog, kPrintExtendedLog,
                                                           kPrintCardLabels, kPrintSummarySheet}),

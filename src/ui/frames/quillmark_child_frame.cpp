@@ -406,6 +406,9 @@ void CQuillmarkChildFrame::RunDocumentCommand(int id) {
         case cmd::kExportText:
             doc.ExportLogDataAsText();
             break;
+        case cmd::kExportSubmission:
+            doc.ExportLogDataForSubmission();
+            break;
         case cmd::kFileSave:
         case cmd::kFileSaveAs:
             document_saving::DoSave(doc, services_.Operator(), id == cmd::kFileSaveAs,
