@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libx11-dev
+  libhamlib-dev libhamlib-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk poppler-utils desktop-file-utils
 )

@@ -49,8 +49,8 @@ const Cp932& CSystemSettingSheet::GetCaption() {
 }
 
 Cp932 CSystemSettingSheet::GetPageTitle(int page) {
-    static const std::array<const char*, kPageCount> titles = {"システム", "文字",
-                                                               "ログデータの入力", "表示", "印刷"};
+    static const std::array<const char*, kPageCount> titles = {
+        "システム", "文字", "ログデータの入力", "表示", "印刷", "無線機"};
     return page >= 0 && page < kPageCount ? J(titles[page]) : Cp932();
 }
 
@@ -90,6 +90,17 @@ SettingCheck CSystemSettingSheet::CheckPage(int page) const {
         case kDisplaying:
             return RangeCheck(values_.under_decimal_point, kMinUnderDecimalPoint,
                               kMaxUnderDecimalPoint, kUnderDecimalPointEdit);
+        case kRadio:
+            if (values_.rig.connection == CRigSettings::kHamlib &&
+                values_.rig.serial_port.empty()) {
+                return Warning("無線機をつなぐポートを入力してください。", kRigSerialPortEdit);
+            }
+            if (values_.rig.connection == CRigSettings::kRigctld && values_.rig.host.empty()) {
+                return Warning("rigctld のホスト名を入力してください。", kRigHostEdit);
+            }
+            return values_.rig.connection == CRigSettings::kRigctld
+                       ? RangeCheck(values_.rig.network_port, 1, 65535, kRigNetworkPortEdit)
+                       : SettingCheck{};
         default:
             return {};
     }
@@ -178,4 +189,12 @@ bool CSystemSettingSheet::ApplyTo(CQuillmarkSystem& s) const {
 
     return FirstCharacter(s.GetPunctuationMarks()) != old_first_mark ||
            s.GetUnderDecimalPoint() != old_decimals || s.GetIsDisplayUTC() != old_utc;
+}
+
+bool CSystemSettingSheet::ApplyRigTo(CRigSettings& rig) const {
+    CRigSettings applied = values_.rig;
+    applied.Validate();
+    const bool changed = !(applied == rig);
+    rig = applied;
+    return changed;
 }

@@ -5,6 +5,7 @@
 
 #include "dialogs/dialog_state.h"
 #include "platform/cp932.h"
+#include "settings/rig_settings.h"
 
 class CQuillmarkSystem;
 
@@ -17,8 +18,8 @@ struct SettingCheck {
     int focus = 0;
 };
 
-// The system settings sheet "クイルマーク - システム設定": five pages (system, characters,
-// adding log data, displaying, printing) whose controls mirror fields of the settings
+// The system settings sheet "クイルマーク - システム設定": six pages (system, characters,
+// adding log data, displaying, printing, radio) whose controls mirror fields of the settings
 // object. The sheet is filled from the settings, the widget copies the controls into it,
 // the pages' leave checks keep out-of-range numbers on their page, and on OK the values go
 // back into the settings, which then normalise themselves. The characters page also edits
@@ -26,7 +27,15 @@ struct SettingCheck {
 // its own output. Control ids are kept as focus targets of the checks.
 class CSystemSettingSheet : public CDialogState {
 public:
-    enum Page { kSystem = 0, kCharacters, kAddingLogData, kDisplaying, kPrinting, kPageCount };
+    enum Page {
+        kSystem = 0,
+        kCharacters,
+        kAddingLogData,
+        kDisplaying,
+        kPrinting,
+        kRadio,
+        kPageCount
+    };
 
     // Controls a check can put the focus on.
     static constexpr int kElapseEdit = 1014;
@@ -36,6 +45,9 @@ public:
     static constexpr int kPairDestinationEdit = 1025;
     static constexpr int kDefaultPointsEdit = 1069;
     static constexpr int kUnderDecimalPointEdit = 1082;
+    static constexpr int kRigSerialPortEdit = 1101;
+    static constexpr int kRigHostEdit = 1102;
+    static constexpr int kRigNetworkPortEdit = 1103;
 
     static constexpr int kMinDefaultPoints = 1;
     static constexpr int kMaxDefaultPoints = 30000;
@@ -76,6 +88,8 @@ public:
         // Printing.
         int default_print_type = 1;
         int print_dialog_bypassed = 1;
+        // Radio: how the transceiver is reached.
+        CRigSettings rig;
     };
 
     const char* GetDialogName() const override { return "CSystemSettingSheet"; }
@@ -83,6 +97,8 @@ public:
     static Cp932 GetPageTitle(int page);
 
     void FillFrom(const CQuillmarkSystem& settings);
+    // The radio page's values, which the rig settings keep apart from the others.
+    void FillRigFrom(const CRigSettings& rig) { values_.rig = rig; }
     Values& GetValues() { return values_; }
     const Values& GetValues() const { return values_; }
 
@@ -103,6 +119,8 @@ public:
     // views must be redrawn: the first delimiter, the decimals shown or the UTC display
     // changed.
     bool ApplyTo(CQuillmarkSystem& settings) const;
+    // OK on the radio page: true when the connection changed.
+    bool ApplyRigTo(CRigSettings& rig) const;
 
 private:
     Values values_;

@@ -135,6 +135,17 @@ public:
     int DeleteExistingBand(const CQuillmarkData_BandItem& band);
     int ActivateBand(const CQuillmarkData_BandItem& band);
 
+    // --- Following the transceiver (quillmark_doc_radio.cpp). ---
+    enum class RadioChange { none, band, mode, band_and_mode, outside_contest, outside_bands };
+    // The radio is at hz in mode (Hamlib's name, may be empty). The contest band in the same
+    // amateur band becomes the active band without a question (the operator has tuned
+    // there), and the radio's mode becomes that band's mode for the next contact. Outside
+    // the contest's bands a notice goes to the status bar, and the next AddNewBand starts
+    // with the radio's band and mode.
+    RadioChange FollowRadio(double hz, std::string_view mode);
+    // The band AddNewBand offers first (from the radio), invalid for none.
+    const CQuillmarkData_BandItem& GetRadioBandPreset() const { return radio_band_; }
+
     // --- Editing (quillmark_doc_edit.cpp); indices address the active band's entries. ---
     int DeleteLogData(int index);
     int ChangeLogData(int index);
@@ -178,6 +189,9 @@ private:
     std::array<CQuillmarkData_GraphDataItem, kSeriesCount> series_;
     CLogDataSearchDialog search_dialog_;
     CGraphSettingDialog graph_setting_dialog_;
+
+    CQuillmarkData_BandItem radio_band_;
+    Cp932 radio_mode_;
 
     IOperator& operator_;
     const CQuillmarkSystem& settings_;

@@ -40,6 +40,11 @@ int CQuillmarkDoc::AddNewBand() {
     dialog.SetGuidance(J("新しく追加する周波数帯の情報を入力してください．．．"));
     dialog.SetContestNumberType(contest_.GetContestNumberType());
     dialog.LoadSentContestNumberText(settings_.GetPunctuationMarks());
+    // The band the radio is tuned to, when it is not one of the contest's.
+    if (radio_band_.IsValid() && contest_.FindBandIndex(radio_band_) < 0) {
+        dialog.SetBand(radio_band_);
+        dialog.SetMode(radio_mode_);
+    }
 
     int index = -1;
     for (;;) {

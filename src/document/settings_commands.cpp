@@ -19,11 +19,18 @@ void RedrawAllViews(IOperator& op, const std::function<void()>& redraw_all_views
 }  // namespace
 
 int RunSettingsSheet(CQuillmarkSystem& settings, IOperator& op,
-                     const std::function<void()>& redraw_all_views) {
+                     const std::function<void()>& redraw_all_views, CRigSettings* rig,
+                     const std::function<void()>& rig_changed) {
     CSystemSettingSheet sheet;
     sheet.FillFrom(settings);
+    if (rig != nullptr) {
+        sheet.FillRigFrom(*rig);
+    }
     if (op.RunDialog(sheet, 0) != message_box::kIdOk) {
         return 0;
+    }
+    if (rig != nullptr && sheet.ApplyRigTo(*rig) && rig_changed) {
+        rig_changed();
     }
     if (sheet.ApplyTo(settings)) {
         RedrawAllViews(op, redraw_all_views);

@@ -299,4 +299,47 @@ TEST_F(BandCommands, ActivateAsksOnceAndRebuildsTheGraph) {
     EXPECT_EQ(doc_.GetGraphSeries(3)->GetEventCount(), 1);
 }
 
+// The radio switches bands without a question; a band the contest lacks is offered by the
+// next band addition, with the radio's mode.
+TEST_F(BandCommands, TheRadioSwitchesBandAndModeAndPresetsAMissingBand) {
+    using Change = CQuillmarkDoc::RadioChange;
+    SetUpBands({7, 14}, 0);
+    Add(1, kTime, "JA1ABC", "599/13");
+    doc_.RebuildGraphData();
+    EXPECT_EQ(doc_.FollowRadio(14.025e6, "CW"), Change::band_and_mode);
+    EXPECT_EQ(ActiveFrequency(), 14);
+    EXPECT_EQ(U(Log().GetActiveBand()->GetMode()), "CW");
+    EXPECT_EQ(doc_.GetGraphSeries(3)->GetEventCount(), 1);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_EQ(Statuses().back(), "無線機に合わせて 14 MHz をアクティブにしました。");
+    // Tuning within the band changes nothing; the mode alone is the band's new default.
+    EXPECT_EQ(doc_.FollowRadio(14.030e6, "CW"), Change::none);
+    EXPECT_EQ(doc_.FollowRadio(14.200e6, "USB"), Change::mode);
+    EXPECT_EQ(U(Log().GetActiveBand()->GetMode()), "AM(SSB)");
+    EXPECT_EQ(doc_.FollowRadio(14.200e6, "XYZ"), Change::none);  // unknown: kept
+
+    operator_.ClearRecords();
+    EXPECT_EQ(doc_.FollowRadio(21.300e6, "USB"), Change::outside_contest);
+    EXPECT_EQ(ActiveFrequency(), 14);
+    EXPECT_EQ(Statuses(),
+              Texts{"21.300 MHz はこのコンテストにありません。Shift+F5 で追加できます。"});
+    operator_.AnswerDialog(message_box::kIdOk, [this](CDialogState& state, int) {
+        auto& dialog = dynamic_cast<CBandInformationDialog&>(state);
+        EXPECT_EQ(dialog.GetFrequency(), 21);
+        EXPECT_EQ(dialog.GetUnitIndex(), 1);
+        EXPECT_EQ(U(dialog.GetMode()), "AM(SSB)");
+        dialog.SetSentContestNumberText("599/100");
+        EXPECT_TRUE(dialog.OnOK(operator_, kDelimiters));
+    });
+    operator_.AnswerMessage(message_box::kIdYes);
+    EXPECT_EQ(doc_.AddNewBand(), 1);
+    EXPECT_EQ(doc_.FollowRadio(21.300e6, "USB"), Change::none);  // now the active band
+    EXPECT_EQ(ActiveFrequency(), 21);
+
+    EXPECT_EQ(doc_.FollowRadio(9.0e6, "USB"), Change::outside_bands);
+    EXPECT_FALSE(doc_.GetRadioBandPreset().IsValid());
+    EXPECT_EQ(Statuses().back(), "無線機の周波数 9.000 MHz はアマチュアバンドの外です。");
+}
+
 }  // namespace

@@ -37,6 +37,17 @@
 
 namespace {
 
+// The edit and the drop-down list of a combo box are read as the box.
+bool InsideComboBox(const QWidget* control) {
+    for (const QWidget* parent = control->parentWidget(); parent != nullptr;
+         parent = parent->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(parent) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The controls of a window that a screen reader could not name: no accessible name, no
 // label pointing at it, no text of its own.
 QStringList Unnamed(QWidget* window) {
@@ -56,7 +67,7 @@ QStringList Unnamed(QWidget* window) {
         if (!input || qobject_cast<QHeaderView*>(control) != nullptr ||
             control->parentWidget() == nullptr ||
             qobject_cast<QAbstractSpinBox*>(control->parentWidget()) != nullptr ||
-            qobject_cast<QComboBox*>(control->parentWidget()) != nullptr) {
+            InsideComboBox(control)) {
             continue;  // the line edit inside a spin box or combo box is the box itself
         }
         const auto* button = qobject_cast<QAbstractButton*>(control);

@@ -35,6 +35,7 @@
 #include "ui/frames/quillmark_child_frame.h"
 #include "ui/qt_operator.h"
 #include "ui/qt_text.h"
+#include "ui/rig/radio_follower.h"
 #include "ui/views/city_code_data_list_view.h"
 #include "ui/views/index_list_model.h"
 #include "ui/views/quillmark_log_view.h"
@@ -66,6 +67,7 @@ CQuillmarkApp::CQuillmarkApp(std::unique_ptr<ISettingsStore> store, QSettings* r
 CQuillmarkApp::~CQuillmarkApp() {
     // Windows (and the documents they hold) go before the services they use.
     delete help_.data();
+    radio_.reset();
     main_frame_.reset();
 }
 
@@ -93,6 +95,7 @@ std::optional<int> CQuillmarkApp::InitInstance(const QStringList& arguments) {
     recent_files_.Load();
     settings_.Load(*store_);
     settings_.Validate(false);
+    rig_settings_.Load(*store_);
 
     main_frame_ = std::make_unique<CMainFrame>(settings_);
     if (qt_operator_ != nullptr) {
@@ -131,11 +134,16 @@ std::optional<int> CQuillmarkApp::InitInstance(const QStringList& arguments) {
     if (request.kind == StartRequest::kPrint) {
         return 0;
     }
+    StartRadio();
     RestorePlacement();
     return std::nullopt;
 }
 
 void CQuillmarkApp::ExitInstance() {
+    radio_.reset();
+    if (settings_.GetIsSavingSettingsEnabled() == 1) {
+        rig_settings_.Save(*store_);
+    }
     if (!settings_.Save(*store_) || !store_->Sync()) {
         QTextStream(stderr) << "quillmark: the settings could not be saved\n";
     }
@@ -269,8 +277,13 @@ void CQuillmarkApp::RunCommand(int id) {
             OpenNewWindow();
             break;
         case cmd::kSystemSettings:
-            settings_commands::RunSettingsSheet(settings_, *operator_,
-                                                [this] { RedrawAllViews(); });
+            settings_commands::RunSettingsSheet(
+                settings_, *operator_, [this] { RedrawAllViews(); }, &rig_settings_,
+                [this] {
+                    if (radio_ != nullptr) {
+                        radio_->Apply(rig_settings_);
+                    }
+                });
             break;
         case cmd::kSummarySheetInformation:
             settings_commands::RunSummarySheetDialog(settings_, *operator_,

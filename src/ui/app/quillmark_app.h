@@ -12,6 +12,7 @@
 #include "document/city_code_result_sink.h"
 #include "document/open_documents.h"
 #include "settings/quillmark_system.h"
+#include "settings/rig_settings.h"
 #include "ui/app/recent_file_list.h"
 #include "ui/commands/command_target.h"
 #include "ui/frames/frame_services.h"
@@ -25,6 +26,7 @@ class CCityCodeDataDoc;
 class CHelpWindow;
 class CMainFrame;
 class CQtOperator;
+class CRadioFollower;
 class CQuillmarkChildFrame;
 class CQuillmarkDoc;
 class ISettingsStore;
@@ -61,6 +63,9 @@ public:
     void ExitInstance();
 
     CMainFrame* MainFrame() const { return main_frame_.get(); }
+    // Follows the transceiver once start-up is through; null before.
+    CRadioFollower* RadioFollower() const { return radio_.get(); }
+    CRigSettings& RigSettings() { return rig_settings_; }
     const CRecentFileList& RecentFiles() const { return recent_files_; }
     const QString& ProgramFolder() const { return program_folder_; }
 
@@ -121,15 +126,20 @@ private:
     QString UntitledName(const CDocumentBase& document);
     void UpdateFrameTitles();
     void RegisterDialogs();
+    void StartRadio();
+    // The contest window most recently in front, for the radio.
+    CQuillmarkDoc* ContestInFront() const;
 
     std::unique_ptr<ISettingsStore> store_;
     QString program_folder_;
     CQuillmarkSystem settings_;
+    CRigSettings rig_settings_;
     std::unique_ptr<CQtOperator> qt_operator_;
     IOperator* operator_;
     CRecentFileList recent_files_;
     CCityCodeData_MainDataOrganization city_codes_;
     std::unique_ptr<CMainFrame> main_frame_;
+    std::unique_ptr<CRadioFollower> radio_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<CHelpWindow> help_;
     // Names of documents without a file ("Quillmark1", "CityCodeData1" …), kept per document.

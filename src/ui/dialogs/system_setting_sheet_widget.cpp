@@ -18,6 +18,7 @@
 #include "dialogs/operator.h"
 #include "dialogs/system_setting_sheet.h"
 #include "ui/dialogs/dialog_support.h"
+#include "ui/dialogs/rig_setting_page.h"
 #include "ui/qt_text.h"
 #include "ui/widgets/range_spin_box.h"
 
@@ -54,8 +55,10 @@ CSystemSettingSheetWidget::CSystemSettingSheetWidget(CSystemSettingSheet& sheet,
     : QDialog(parent), sheet_(sheet), operator_(op), tabs_(new QTabWidget(this)) {
     setWindowTitle(FromCp932(CSystemSettingSheet::GetCaption()));
     tabs_->setAccessibleName(QStringLiteral("ページ"));
-    QWidget* pages[] = {BuildSystemPage(), BuildCharactersPage(), BuildAddingLogDataPage(),
-                        BuildDisplayingPage(), BuildPrintingPage()};
+    QWidget* pages[] = {BuildSystemPage(),        BuildCharactersPage(),
+                        BuildAddingLogDataPage(), BuildDisplayingPage(),
+                        BuildPrintingPage(),      rig_page_ = new CRigSettingPage(tabs_)};
+    focus_targets_.insert(rig_page_->FocusTargets().begin(), rig_page_->FocusTargets().end());
     for (int page = 0; page < CSystemSettingSheet::kPageCount; ++page) {
         tabs_->addTab(pages[page], FromCp932(CSystemSettingSheet::GetPageTitle(page)));
     }
@@ -294,6 +297,7 @@ void CSystemSettingSheetWidget::Load() {
     utc_->setChecked(v.display_utc != 0);
     print_type_[std::clamp(v.default_print_type, 1, 4) - 1]->setChecked(true);
     print_dialog_bypassed_->setChecked(v.print_dialog_bypassed != 0);
+    rig_page_->Load(v.rig);
 }
 
 void CSystemSettingSheetWidget::Store() {
@@ -326,6 +330,7 @@ void CSystemSettingSheetWidget::Store() {
         }
     }
     v.print_dialog_bypassed = Flag(print_dialog_bypassed_);
+    rig_page_->Store(v.rig);
 }
 
 bool CSystemSettingSheetWidget::CheckPage(int page) {

@@ -10,6 +10,7 @@ class QRadioButton;
 class QTabWidget;
 class QTreeWidget;
 class CRangeSpinBox;
+class CRigSettingPage;
 class CSystemSettingSheet;
 struct SettingCheck;
 class IOperator;
@@ -77,4 +78,5 @@ private:
     QCheckBox* utc_;
     QRadioButton* print_type_[4];
     QCheckBox* print_dialog_bypassed_;
+    CRigSettingPage* rig_page_;
 };

@@ -106,9 +106,10 @@ CChildFrame* CMainFrame::ActiveChildFrame() const {
     return window != nullptr ? qobject_cast<CChildFrame*>(window->widget()) : nullptr;
 }
 
-QList<CChildFrame*> CMainFrame::ChildFrames() const {
+QList<CChildFrame*> CMainFrame::ChildFrames(bool activation_order) const {
     QList<CChildFrame*> frames;
-    for (QMdiSubWindow* window : mdi_area_->subWindowList()) {
+    for (QMdiSubWindow* window : mdi_area_->subWindowList(
+             activation_order ? QMdiArea::ActivationHistoryOrder : QMdiArea::CreationOrder)) {
         if (auto* frame = qobject_cast<CChildFrame*>(window->widget())) {
             frames << frame;
         }

@@ -47,7 +47,8 @@ public:
     QMdiSubWindow* AddChildFrame(CChildFrame* frame);
     // The active child window (the last one active while the main window is not), or null.
     CChildFrame* ActiveChildFrame() const;
-    QList<CChildFrame*> ChildFrames() const;
+    // In the order the windows were made, or with the one in front last.
+    QList<CChildFrame*> ChildFrames(bool activation_order = false) const;
 
     // Shows the menu bar of the active child window's kind.
     void UpdateMenuBar();

@@ -23,6 +23,11 @@ CMainStatusBar::CMainStatusBar(QWidget* parent) : QStatusBar(parent) {
     message_->setAccessibleName(QStringLiteral("メッセージ"));
     message_->setMinimumWidth(1);
     addWidget(message_, 1);
+    radio_ = new QLabel(this);
+    radio_->setAccessibleName(QStringLiteral("無線機"));
+    radio_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    addPermanentWidget(radio_);
+    radio_->hide();
     kana_ = AddPane(QStringLiteral("ｶﾅ"));
     caps_ = AddPane(QStringLiteral("CAP"));
     num_ = AddPane(QStringLiteral("NUM"));
@@ -57,6 +62,17 @@ QLabel* CMainStatusBar::AddPane(const QString& widest_text) {
 void CMainStatusBar::SetMessage(const QString& text) {
     message_text_ = text;
     message_->setText(text);
+    // A narrow window cuts a long message; the whole of it is a hover away.
+    message_->setToolTip(text);
+}
+
+void CMainStatusBar::SetRadioText(const QString& text) {
+    radio_->setText(text);
+    radio_->setVisible(!text.isEmpty());
+}
+
+QString CMainStatusBar::RadioText() const {
+    return radio_->text();
 }
 
 QString CMainStatusBar::Message() const {

@@ -7,8 +7,8 @@ class QLabel;
 class CQuillmarkSystem;
 
 // The main window's status bar: the message pane that carries every operation's end state
-// (and, while a menu item is highlighted, its help text), the kana, caps, num and scroll
-// lock indicators, a thin separator, the time-zone pane and the clock. Refresh, called by
+// (and, while a menu item is highlighted, its help text), the radio pane, the kana, caps, num and
+// scroll lock indicators, a thin separator, the time-zone pane and the clock. Refresh, called by
 // the main frame's clock timer, brings the indicators and the clock panes up to date.
 class CMainStatusBar : public QStatusBar {
     Q_OBJECT
@@ -23,6 +23,10 @@ public:
     void ShowHelp(const QString& help);
 
     void Refresh(const CQuillmarkSystem& settings);
+    // The radio's frequency and mode, or why it is not connected; empty hides the pane
+    // (no radio link set up).
+    void SetRadioText(const QString& text);
+    QString RadioText() const;
 
     QString TimeZoneText() const;
     QString ClockText() const;
@@ -33,6 +37,7 @@ private:
 
     QLabel* message_;
     QString message_text_;
+    QLabel* radio_;
     QLabel* kana_;
     QLabel* caps_;
     QLabel* num_;
