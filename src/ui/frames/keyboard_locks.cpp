@@ -8,8 +8,6 @@
 #endif
 
 std::optional<KeyboardLocks> ReadKeyboardLocks() {
-    if (qEnvironmentVariableIsSet("QM_NO_LOCKS"))
-        return std::nullopt;
 #if QUILLMARK_HAVE_X11
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 != nullptr ? x11->display() : nullptr;
