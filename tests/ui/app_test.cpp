@@ -2,15 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
 #include "dialogs/scripted_operator.h"
 #include "document/city_code_data_doc.h"
 #include "document/quillmark_doc.h"
+#include "platform/file_lock.h"
 #include "settings/memory_settings_store.h"
 #include "ui/frames/city_code_data_child_frame.h"
 #include "ui/frames/main_frame.h"
@@ -141,6 +145,60 @@ TEST_F(AppStart, AnEmptyStoredRectangleIsIgnored) {
     store_->SetInt("MainWindowPlacement", "MainWindowRect.right", -1);
     ASSERT_EQ(Start(), std::nullopt);
     EXPECT_GT(app_->MainFrame()->width(), 100);
+    Stop();
+}
+
+// --- A crashed run's automatic save, and a file another program has open. ---
+
+const QString kSample = QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk");
+
+TEST_F(AppStart, ALeftoverAutomaticSaveIsOfferedOpenedAndLockedUntilItsWindowCloses) {
+    const QString leftover = folder_.filePath(QStringLiteral("Tmp_1.qmk"));
+    ASSERT_TRUE(QFile::copy(kSample, leftover));
+    const QString lock = QString::fromStdString(file_lock::LockFilePathOf(leftover.toStdString()));
+    op_.AnswerMessage(message_box::kIdYes);
+    ASSERT_EQ(Start(), std::nullopt);
+    ASSERT_EQ(op_.Messages().size(), 1u);
+    EXPECT_EQ(op_.Messages()[0].caption, J("クイルマーク - 自動保存ファイルの復元"));
+    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    ASSERT_NE(contest, nullptr);
+    EXPECT_EQ(contest->Document().GetPathName(), leftover.toStdString());
+    EXPECT_TRUE(QFile::exists(lock));
+    app_->WindowOf(contest)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(QFile::exists(lock));
+    Stop();
+}
+
+TEST_F(AppStart, AFileAnotherProgramHasOpenOpensReadOnlyOrNotAtAll) {
+    const QString shared = folder_.filePath(QStringLiteral("shared.qmk"));
+    ASSERT_TRUE(QFile::copy(kSample, shared));
+    QLockFile other(QString::fromStdString(file_lock::LockFilePathOf(shared.toStdString())));
+    ASSERT_TRUE(other.tryLock(0));
+    ASSERT_EQ(Start(), std::nullopt);
+    op_.AnswerMessage(message_box::kIdNo);
+    EXPECT_FALSE(app_->OpenDocumentFile(shared));
+    ASSERT_EQ(op_.Messages().size(), 1u);
+    EXPECT_EQ(op_.Messages()[0].caption, J("クイルマーク - ファイルの共有"));
+    EXPECT_EQ(op_.Messages()[0].style, message_box::kYesNo | message_box::kIconQuestion);
+    EXPECT_EQ(app_->MainFrame()->ChildFrames().size(), 1);
+
+    op_.AnswerMessage(message_box::kIdYes);
+    ASSERT_TRUE(app_->OpenDocumentFile(shared));
+    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    ASSERT_NE(contest, nullptr);
+    CQuillmarkDoc& document = contest->QuillmarkDocument();
+    EXPECT_TRUE(document.IsReadOnly());
+    EXPECT_TRUE(contest->windowTitle().contains(QStringLiteral("[読み取り専用]")));
+    document.SetModifiedFlag(true);
+    app_->Settings().SetIsAutomaticSavingEnabled(1);
+    EXPECT_EQ(document.SaveAutomatically(true), 0);
+    QFile original(kSample);
+    QFile now(shared);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && now.open(QIODevice::ReadOnly));
+    EXPECT_EQ(now.readAll(), original.readAll());
+    op_.AnswerMessage(message_box::kIdNo);  // do not save the changes at exit
     Stop();
 }
 

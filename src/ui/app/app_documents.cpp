@@ -11,6 +11,7 @@
 #include "document/city_code_data_doc.h"
 #include "document/document_saving.h"
 #include "document/quillmark_doc.h"
+#include "ui/app/document_lock.h"
 #include "ui/app/quillmark_app.h"
 #include "ui/commands/command_actions.h"
 #include "ui/frames/city_code_data_child_frame.h"
@@ -108,12 +109,23 @@ bool CQuillmarkApp::OpenDocumentFile(const QString& path) {
     }
     std::shared_ptr<CQuillmarkDoc> document = CreateContestDocument();
     const std::string file = qt_text::ToPath(path);
+    // --- One writer per log (document_lock.h): the lock before the file is read. ---
+    CDocumentLocks::Attempt lock = CDocumentLocks::TryLock(file);
+    if (lock.result == CDocumentLocks::Result::held_elsewhere &&
+        operator_->ShowMessage(
+            document_lock::HeldElsewhereQuestion(file, lock.owner), document_lock::Caption(),
+            message_box::kYesNo | message_box::kIconQuestion) != message_box::kIdYes) {
+        return false;
+    }
     const bool opened = info.exists() && info.isFile() && info.size() == 0
                             ? document->OpenEmptyFileAsNewContest(file)
                             : document->OnOpenDocument(file);
     if (!opened) {
         return false;
     }
+    document->SetReadOnly(lock.result == CDocumentLocks::Result::held_elsewhere);
+    CDocumentLocks::Of(*this).Keep(document, document->GetPathName(), std::move(lock.lock));
+    // --- End of the lock. ---
     AddToRecentFiles(path);
     return AddContestFrame(std::move(document)) != nullptr;
 }
@@ -149,6 +161,8 @@ CQuillmarkChildFrame* CQuillmarkApp::AddContestFrame(std::shared_ptr<CQuillmarkD
     auto* frame = new CQuillmarkChildFrame(std::move(document), *this);
     frame->SetCloseCheck([this](CChildFrame& closing) { return CanCloseFrame(closing); });
     connect(frame, &CChildFrame::documentNameChanged, this, [this, frame] {
+        // A new name (Save As, the first automatic save) gets its lock.
+        CDocumentLocks::Of(*this).FollowName(frame->SharedDocument(), *operator_);
         AddToRecentFiles(qt_text::FromPath(frame->Document().GetPathName()));
         UpdateFrameTitles();
     });
@@ -224,6 +238,8 @@ void CQuillmarkApp::FrameClosed() {
         }
         RebuildCityCodeOrganization();
         UpdateFrameTitles();
+        // The last window of a contest has gone: so has its document, and its lock goes.
+        CDocumentLocks::Of(*this).ReleaseClosed();
     });
 }
 
@@ -262,9 +278,12 @@ void CQuillmarkApp::UpdateFrameTitles() {
         windows[&frame->Document()].push_back(frame);
     }
     for (auto& [document, frames] : windows) {
-        const QString name = document->GetPathName().empty()
-                                 ? UntitledName(*document)
-                                 : qt_text::FromPath(document->GetTitle());
+        QString name = document->GetPathName().empty() ? UntitledName(*document)
+                                                       : qt_text::FromPath(document->GetTitle());
+        if (const auto* contest = dynamic_cast<const CQuillmarkDoc*>(document);
+            contest != nullptr && contest->IsReadOnly()) {
+            name += QStringLiteral(" [読み取り専用]");
+        }
         for (size_t i = 0; i < frames.size(); ++i) {
             if (frames[i]->property("qm_fixed_title").toBool()) {
                 continue;

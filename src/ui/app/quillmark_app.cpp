@@ -16,10 +16,12 @@
 #include "dialogs/summary_sheet_dialog.h"
 #include "dialogs/system_setting_sheet.h"
 #include "document/city_code_data_doc.h"
+#include "document/program_folders.h"
 #include "document/settings_commands.h"
 #include "platform/document_base.h"
 #include "settings/settings_store.h"
 #include "ui/app/command_line.h"
+#include "ui/app/crash_recovery.h"
 #include "ui/app/help_window.h"
 #include "ui/app/print_job.h"
 #include "ui/app/title_logo.h"
@@ -127,6 +129,15 @@ std::optional<int> CQuillmarkApp::InitInstance(const QStringList& arguments) {
     }
     if (!OpenDefaultCityCodeFile()) {
         return 1;
+    }
+    // --- Automatic saves that a crashed run left behind (crash_recovery.h). ---
+    if (request.kind != StartRequest::kPrint) {
+        crash_recovery::OfferLeftovers(
+            *operator_,
+            crash_recovery::AutomaticSaveFolder(qt_text::ToPath(program_folder_),
+                                                program_folders::UserDataFolder()),
+            settings_.GetPunctuationMarks(), settings_.GetDisplayTimeZoneRule(),
+            [this](const std::string& path) { OpenDocumentFile(qt_text::FromPath(path)); });
     }
     if (!ProcessStartRequest(request)) {
         return 1;
