@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../platform/safe_file_faults.h"
 #include "doc_session.h"
 #include "document/contest_file.h"
 #include "document/document_saving.h"
@@ -22,49 +23,7 @@ using safe_file::Step;
 
 const int64_t kStart = Utc(2021, 6, 5, 0, 0);
 
-struct Fault {
-    Step step = Step::none;
-    int error = 0;
-    std::string taken_meanwhile;  // created just before the first replace
-};
-Fault fault;
-
-const safe_file::SystemCalls& Own() {
-    return safe_file::SystemsOwnCalls();
-}
-
-ssize_t FaultyWrite(int fd, const void* data, size_t size) {
-    if (fault.step == Step::write) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().write(fd, data, size);
-}
-int FaultyFlush(int fd) {
-    if (fault.step == Step::flush) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().flush(fd);
-}
-int FaultyRename(const char* from, const char* to, unsigned flags) {
-    if (!fault.taken_meanwhile.empty()) {
-        std::ofstream(std::exchange(fault.taken_meanwhile, {})) << "another run's";
-    }
-    if (fault.step == Step::replace) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().rename(from, to, flags);
-}
-int FaultyFolderFlush(int fd) {
-    if (fault.step == Step::flush_folder) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().flush_folder(fd);
-}
-constexpr safe_file::SystemCalls kFaulty{FaultyWrite, FaultyFlush, FaultyRename, FaultyFolderFlush};
+using safe_file_faults::Set;
 
 std::string Bytes(const std::string& path) {
     std::string bytes;
@@ -75,12 +34,11 @@ std::string Bytes(const std::string& path) {
 class SaveFault : public DocSession {
 protected:
     void SetUp() override {
-        fault = Fault{};
-        safe_file::SetSystemCallsForTesting(&kFaulty);
+        safe_file_faults::Install();
         SetUpContest({7});
         Add(0, kStart + 1, "JA1AAA", "599/13");
     }
-    void TearDown() override { safe_file::SetSystemCallsForTesting(nullptr); }
+    void TearDown() override { safe_file_faults::Uninstall(); }
 };
 
 TEST_F(SaveFault, EachFailureIsExplainedKeepsTheOldFileAndTheNextSaveWorks) {
@@ -111,7 +69,7 @@ TEST_F(SaveFault, EachFailureIsExplainedKeepsTheOldFileAndTheNextSaveWorks) {
             doc_.SetModifiedFlag(true);
             operator_.ClearRecords();
 
-            fault = Fault{step.step, error.error, {}};
+            Set(step.step, error.error);
             EXPECT_EQ(doc_.SaveAutomatically(true), 0);
             const std::string reason = std::string(step.reason) + ": " + std::strerror(error.error);
             EXPECT_EQ(Messages(),
@@ -125,7 +83,7 @@ TEST_F(SaveFault, EachFailureIsExplainedKeepsTheOldFileAndTheNextSaveWorks) {
             EXPECT_TRUE(doc_.IsModified());
             EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), {}), 1);
 
-            fault = Fault{};
+            Set(Step::none, 0);
             EXPECT_EQ(doc_.SaveAutomatically(true), 1);
             EXPECT_FALSE(doc_.IsModified());
             EXPECT_EQ(Bytes(path), contest_file::StoreContest(Log()));
@@ -138,7 +96,8 @@ TEST_F(SaveFault, AnAutomaticSaveNameTakenMeanwhileIsSkippedNotReplaced) {
     settings_.SetIsAutomaticSavingEnabled(1);
     std::ofstream(folder_ / "Tmp_1.qmk") << "crashed run's";
     doc_.SetModifiedFlag(true);
-    fault.taken_meanwhile = folder_ / "Tmp_2.qmk";
+    const std::string meanwhile = folder_ / "Tmp_2.qmk";
+    Set(Step::none, 0).before_rename = [meanwhile] { std::ofstream(meanwhile) << "another run's"; };
     EXPECT_EQ(doc_.SaveAutomatically(true), 1) << operator_.Transcript();
     EXPECT_EQ(doc_.GetPathName(), folder_ / "Tmp_3.qmk");
     EXPECT_EQ(Bytes(folder_ / "Tmp_1.qmk"), "crashed run's");

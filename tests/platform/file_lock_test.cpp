@@ -11,23 +11,20 @@
 #include <string>
 
 #include "platform/safe_file.h"
+#include "safe_file_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class FileLock : public testing::Test {
+class FileLock : public safe_file_test::SafeFileFolder {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qm_file_lock_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        path_ = (dir_ / "log.qmk").string();
-        std::ofstream(path_) << "old";
+        SafeFileFolder::SetUp();
+        path_ = Path("log.qmk");
+        Put(path_, "old");
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    fs::path dir_;
     std::string path_;
 };
 
@@ -46,9 +43,8 @@ TEST_F(FileLock, AWriterMakesOthersWaitAndItsReplacementIsWhatTheyLock) {
     CFileUpdateLock second_reader;
     EXPECT_EQ(second_reader.Lock(path_, CFileUpdateLock::Mode::shared, 0, &reason), Result::locked);
     EXPECT_EQ(writer.Lock(path_, CFileUpdateLock::Mode::exclusive, 0, &reason), Result::busy);
-    EXPECT_EQ(
-        writer.Lock((dir_ / "none.qmk").string(), CFileUpdateLock::Mode::exclusive, 0, &reason),
-        Result::failed);
+    EXPECT_EQ(writer.Lock(Path("none.qmk"), CFileUpdateLock::Mode::exclusive, 0, &reason),
+              Result::failed);
     EXPECT_EQ(reason, "cannot open: No such file or directory");
 }
 
@@ -79,7 +75,7 @@ TEST_F(FileLock, TheOwnerIsReadFromQtsLockFileLines) {
             EXPECT_EQ(owner->program, "quillmark");
         }
     }
-    EXPECT_FALSE(file_lock::ReadLockOwner((dir_ / "none").string()));
+    EXPECT_FALSE(file_lock::ReadLockOwner(Path("none")));
 }
 
 std::optional<std::string> Gone(pid_t) {

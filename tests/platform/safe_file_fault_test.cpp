@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "platform/safe_file.h"
+#include "safe_file_faults.h"
+#include "safe_file_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -22,96 +24,18 @@ namespace {
 
 using safe_file::Step;
 
-// Which call fails: the n-th (from 1) of its kind, with error; 0 lets every call through.
-struct Fault {
-    Step step = Step::none;
-    int nth = 0;
-    int error = 0;
-    int seen = 0;
-    unsigned rename_flags_refused = 0;  // renameat2 flags answered with EINVAL
-};
-Fault fault;
+using safe_file_faults::Set;
 
-bool Hit(Step step) {
-    return fault.step == step && ++fault.seen == fault.nth;
-}
-
-const safe_file::SystemCalls& Own() {
-    return safe_file::SystemsOwnCalls();
-}
-
-// Short writes of at most 4 KiB, so a failure can come part-way through the file.
-ssize_t FaultyWrite(int fd, const void* data, size_t size) {
-    if (Hit(Step::write)) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().write(fd, data, std::min<size_t>(size, 4096));
-}
-
-int FaultyFlush(int fd) {
-    if (Hit(Step::flush)) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().flush(fd);
-}
-
-int FaultyRename(const char* from, const char* to, unsigned flags) {
-    if (flags != 0 && (flags & fault.rename_flags_refused) != 0) {
-        errno = EINVAL;
-        return -1;
-    }
-    if (Hit(Step::replace)) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().rename(from, to, flags);
-}
-
-int FaultyFolderFlush(int fd) {
-    if (Hit(Step::flush_folder)) {
-        errno = fault.error;
-        return -1;
-    }
-    return Own().flush_folder(fd);
-}
-
-constexpr safe_file::SystemCalls kFaulty{FaultyWrite, FaultyFlush, FaultyRename, FaultyFolderFlush};
-
-class SafeFileFault : public testing::Test {
+class SafeFileFault : public safe_file_test::SafeFileFolder {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qm_safe_fault_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        fault = Fault{};
-        safe_file::SetSystemCallsForTesting(&kFaulty);
+        SafeFileFolder::SetUp();
+        safe_file_faults::Install();
     }
     void TearDown() override {
-        safe_file::SetSystemCallsForTesting(nullptr);
-        fs::remove_all(dir_);
+        safe_file_faults::Uninstall();
+        SafeFileFolder::TearDown();
     }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    static void Put(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    static std::string Get(const std::string& path) {
-        std::string bytes;
-        EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes));
-        return bytes;
-    }
-    std::vector<std::string> Listing() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path dir_;
 };
 
 TEST_F(SafeFileFault, EveryFailingCallLeavesTheOldFileByteForByteAndTheNextSaveWorks) {
@@ -133,7 +57,7 @@ TEST_F(SafeFileFault, EveryFailingCallLeavesTheOldFileByteForByteAndTheNextSaveW
             SCOPED_TRACE(c.reason + std::string(std::strerror(error)) + " #" +
                          std::to_string(c.nth));
             Put(Path("a.qmk"), old_bytes);
-            fault = Fault{c.step, c.nth, error};
+            Set(c.step, error, c.nth);
             safe_file::Failure failure;
             EXPECT_FALSE(safe_file::WriteFileSafely(Path("a.qmk"), new_bytes, {}, &failure));
             EXPECT_EQ(failure.step, c.step);
@@ -142,7 +66,7 @@ TEST_F(SafeFileFault, EveryFailingCallLeavesTheOldFileByteForByteAndTheNextSaveW
             EXPECT_EQ(Get(Path("a.qmk")), old_bytes);
             EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
 
-            fault = Fault{};
+            Set(Step::none, 0);
             ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), new_bytes, {}, &failure))
                 << failure.reason;
             EXPECT_EQ(Get(Path("a.qmk")), new_bytes);
@@ -151,18 +75,18 @@ TEST_F(SafeFileFault, EveryFailingCallLeavesTheOldFileByteForByteAndTheNextSaveW
 }
 
 TEST_F(SafeFileFault, AFailedFirstSaveLeavesNothingHalfWritten) {
-    fault = Fault{Step::flush_folder, 1, EIO};
+    Set(Step::flush_folder, EIO);
     EXPECT_FALSE(safe_file::WriteFileSafely(Path("new.qmk"), "x"));
     // Without an old file there is nothing to swap back: the new one stays, complete.
     EXPECT_EQ(Listing(), std::vector<std::string>{"new.qmk"});
-    fault = Fault{Step::write, 1, ENOSPC};
+    Set(Step::write, ENOSPC);
     EXPECT_FALSE(safe_file::WriteFileSafely(Path("other.qmk"), "x"));
     EXPECT_EQ(Listing(), std::vector<std::string>{"new.qmk"});
 }
 
 TEST_F(SafeFileFault, AFileSystemWithoutSwapsStillReplacesAndKeepsNewNamesFree) {
     Put(Path("a.qmk"), "old");
-    fault.rename_flags_refused = RENAME_EXCHANGE | RENAME_NOREPLACE;
+    Set(Step::none, 0).rename_flags_refused = RENAME_EXCHANGE | RENAME_NOREPLACE;
     ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
     EXPECT_EQ(Get(Path("a.qmk")), "new");
     safe_file::Failure failure;
@@ -216,7 +140,7 @@ TEST_F(SafeFileFault, ASaveRemovesTemporariesOfProcessesThatAreGone) {
     }
     Put(Path("a.qmk"), "old");
     // Even a save that fails itself clears them away.
-    fault = Fault{Step::write, 1, ENOSPC};
+    Set(Step::write, ENOSPC);
     EXPECT_FALSE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
     std::vector<std::string> expected{live, other, "a.qmk"};
     std::sort(expected.begin(), expected.end());

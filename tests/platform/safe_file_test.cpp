@@ -15,44 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "safe_file_folder.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-class SafeFile : public testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qm_safe_file_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(dir_, ignored);
-    }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    static void Put(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    static std::string Get(const std::string& path) {
-        std::string bytes;
-        EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes));
-        return bytes;
-    }
-    std::vector<std::string> Listing() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path dir_;
-};
+using SafeFile = safe_file_test::SafeFileFolder;
 
 TEST_F(SafeFile, WritesANewFileWithAllByteValuesAndTheUsualPermissions) {
     std::string bytes;
