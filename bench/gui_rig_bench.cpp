@@ -29,14 +29,6 @@ QApplication& App() {
     return *app;
 }
 
-CRigSettings Daemon(int port) {
-    CRigSettings settings;
-    settings.connection = CRigSettings::kRigctld;
-    settings.host = "127.0.0.1";
-    settings.network_port = port;
-    return settings;
-}
-
 struct Station {
     Station() {
         App();
@@ -50,7 +42,7 @@ struct Station {
     }
 
     rig_test::RigctldProcess daemon;
-    CRigLink tuner{Daemon(daemon.Port())};
+    CRigLink tuner{rig_test::DaemonSettings(daemon.Port())};
     bool ready = false;
     CScriptedOperator op;
     CQuillmarkSystem settings;
@@ -66,7 +58,7 @@ void BM_RadioFrequencyToActiveBand(benchmark::State& state) {
         state.SkipWithError("rigctld is not available");
         return;
     }
-    station.follower.Apply(Daemon(station.daemon.Port()));
+    station.follower.Apply(rig_test::DaemonSettings(station.daemon.Port()));
     std::string reason;
     bool upper = true;
     for (auto _ : state) {
@@ -96,7 +88,7 @@ void BM_EventLatencyOnTheWindowThread(benchmark::State& state) {
         return;
     }
     if (state.range(0) == 1) {
-        station.follower.Apply(Daemon(station.daemon.Port()));
+        station.follower.Apply(rig_test::DaemonSettings(station.daemon.Port()));
     }
     for (auto _ : state) {
         bool ran = false;

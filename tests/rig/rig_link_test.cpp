@@ -9,14 +9,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-CRigSettings Daemon(int port) {
-    CRigSettings settings;
-    settings.connection = CRigSettings::kRigctld;
-    settings.host = "127.0.0.1";
-    settings.network_port = port;
-    return settings;
-}
-
 class RigLink : public testing::Test {
 protected:
     void SetUp() override {
@@ -51,7 +43,7 @@ TEST_F(RigLink, TheDummyRadioInProcessIsTunedAndRead) {
 }
 
 TEST_F(RigLink, ARigDaemonThatIsNotRunningOrStopsAnsweringGivesAReasonSoon) {
-    CRigLink absent(Daemon(rig_test::FreeLoopbackPort()));
+    CRigLink absent(rig_test::DaemonSettings(rig_test::FreeLoopbackPort()));
     const auto start = Clock::now();
     EXPECT_FALSE(absent.Open(&reason_));
     EXPECT_FALSE(reason_.empty());
@@ -61,7 +53,7 @@ TEST_F(RigLink, ARigDaemonThatIsNotRunningOrStopsAnsweringGivesAReasonSoon) {
     if (!daemon.IsRunning()) {
         GTEST_SKIP() << "rigctld is not installed";
     }
-    CRigLink link(Daemon(daemon.Port()));
+    CRigLink link(rig_test::DaemonSettings(daemon.Port()));
     ASSERT_TRUE(link.Open(&reason_)) << reason_;
     ASSERT_TRUE(link.SetFrequency(7.025e6, &reason_)) << reason_;
     ASSERT_TRUE(link.SetMode("USB", &reason_));

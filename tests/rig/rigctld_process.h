@@ -16,6 +16,8 @@
 #include <string>
 #include <thread>
 
+#include "settings/rig_settings.h"
+
 extern char** environ;
 
 namespace rig_test {
@@ -44,6 +46,15 @@ inline bool Accepts(int port) {
     const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     close(fd);
     return ok;
+}
+
+// The settings that reach a daemon on this machine's loopback port.
+inline CRigSettings DaemonSettings(int port) {
+    CRigSettings settings;
+    settings.connection = CRigSettings::kRigctld;
+    settings.host = "127.0.0.1";
+    settings.network_port = port;
+    return settings;
 }
 
 class RigctldProcess {

@@ -36,9 +36,7 @@ protected:
         if (!CRigLink::Available() || !daemon_.IsRunning()) {
             GTEST_SKIP() << "needs Hamlib and rigctld";
         }
-        settings_.connection = CRigSettings::kRigctld;
-        settings_.host = "127.0.0.1";
-        settings_.network_port = daemon_.Port();
+        settings_ = rig_test::DaemonSettings(daemon_.Port());
         ASSERT_TRUE(tuner_.Open(&reason_)) << reason_;
         CQuillmarkData_MainData& contest = doc_->GetContest();
         contest = doc_test::Contest();
@@ -56,13 +54,7 @@ protected:
     rig_test::RigctldProcess daemon_;
     CRigSettings settings_;
     // The test turns the radio's knob through a connection of its own to the daemon.
-    CRigLink tuner_{[this] {
-        CRigSettings s;
-        s.connection = CRigSettings::kRigctld;
-        s.host = "127.0.0.1";
-        s.network_port = daemon_.Port();
-        return s;
-    }()};
+    CRigLink tuner_{rig_test::DaemonSettings(daemon_.Port())};
     std::string reason_;
     CScriptedOperator op_;
     CQuillmarkSystem system_;

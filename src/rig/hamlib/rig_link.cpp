@@ -9,6 +9,8 @@
 
 namespace {
 
+[[maybe_unused]] constexpr const char* kWithoutHamlib = "Hamlib なしで作られています";
+
 #if QUILLMARK_HAVE_HAMLIB
 void LoadBackendsOnce() {
     static std::once_flag once;
@@ -35,6 +37,20 @@ std::string ReasonOf(int error) {
     }
 }
 #endif
+
+// A Hamlib result as success, or false with the reason.
+bool Succeeded(int result, std::string* reason) {
+#if QUILLMARK_HAVE_HAMLIB
+    if (result == RIG_OK) {
+        return true;
+    }
+    *reason = ReasonOf(result);
+#else
+    (void)result;
+    *reason = kWithoutHamlib;
+#endif
+    return false;
+}
 
 }  // namespace
 
@@ -96,7 +112,7 @@ bool CRigLink::Open(std::string* reason) {
     open_ = true;
     return true;
 #else
-    *reason = "Hamlib なしで作られています";
+    *reason = kWithoutHamlib;
     return false;
 #endif
 }
@@ -133,38 +149,27 @@ std::optional<CRigLink::Reading> CRigLink::Read(std::string* reason) {
     }
     return reading;
 #else
-    *reason = "Hamlib なしで作られています";
+    *reason = kWithoutHamlib;
     return std::nullopt;
 #endif
 }
 
 bool CRigLink::SetFrequency(double hz, std::string* reason) {
 #if QUILLMARK_HAVE_HAMLIB
-    const int result = open_ ? rig_set_freq(rig_->handle, RIG_VFO_CURR, hz) : -RIG_EIO;
-    if (result != RIG_OK) {
-        *reason = ReasonOf(result);
-        return false;
-    }
-    return true;
+    return Succeeded(open_ ? rig_set_freq(rig_->handle, RIG_VFO_CURR, hz) : -RIG_EIO, reason);
 #else
-    *reason = "Hamlib なしで作られています";
-    return false;
+    return Succeeded(-1, reason);
 #endif
 }
 
 bool CRigLink::SetMode(const std::string& mode, std::string* reason) {
 #if QUILLMARK_HAVE_HAMLIB
-    const int result = open_ ? rig_set_mode(rig_->handle, RIG_VFO_CURR,
-                                            rig_parse_mode(mode.c_str()), RIG_PASSBAND_NOCHANGE)
-                             : -RIG_EIO;
-    if (result != RIG_OK) {
-        *reason = ReasonOf(result);
-        return false;
-    }
-    return true;
+    return Succeeded(open_ ? rig_set_mode(rig_->handle, RIG_VFO_CURR, rig_parse_mode(mode.c_str()),
+                                          RIG_PASSBAND_NOCHANGE)
+                           : -RIG_EIO,
+                     reason);
 #else
-    *reason = "Hamlib なしで作られています";
-    return false;
+    return Succeeded(-1, reason);
 #endif
 }
 
