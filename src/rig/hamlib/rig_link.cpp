@@ -154,7 +154,7 @@ std::optional<CRigLink::Reading> CRigLink::Read(std::string* reason) {
 #endif
 }
 
-bool CRigLink::SetFrequency(double hz, std::string* reason) {
+bool CRigLink::SetFrequency([[maybe_unused]] double hz, std::string* reason) {
 #if QUILLMARK_HAVE_HAMLIB
     return Succeeded(open_ ? rig_set_freq(rig_->handle, RIG_VFO_CURR, hz) : -RIG_EIO, reason);
 #else
@@ -162,7 +162,7 @@ bool CRigLink::SetFrequency(double hz, std::string* reason) {
 #endif
 }
 
-bool CRigLink::SetMode(const std::string& mode, std::string* reason) {
+bool CRigLink::SetMode([[maybe_unused]] const std::string& mode, std::string* reason) {
 #if QUILLMARK_HAVE_HAMLIB
     return Succeeded(open_ ? rig_set_mode(rig_->handle, RIG_VFO_CURR, rig_parse_mode(mode.c_str()),
                                           RIG_PASSBAND_NOCHANGE)
