@@ -1,41 +1,29 @@
 #include "citycode/city_code_main_data.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "../platform/temp_folder.h"
 #include "platform/cp932_convert.h"
 #include "platform/progress_sink.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Item = CCityCodeData_CityCodeDataItem;
 
-// A folder of its own for each test, removed afterwards.
+// A folder of its own for each test.
 class CityCodeFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  ("quillmark_citycode_" + std::to_string(::getpid()) + "_" + info->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Write(const std::string& bytes, const std::string& name = "codes.ini") const {
-        const fs::path path = folder_ / name;
-        std::ofstream out(path, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return path.string();
+        const std::string path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
     }
 
-    fs::path folder_;
+    platform_test::TempFolder folder_;
 };
 
 // Records what the loader shows.
@@ -116,12 +104,12 @@ TEST_F(CityCodeFile, MissingFileOrFolderFailsWithEmptyDatabaseAndNoProgress) {
     database.AddItem(MakeItem("1", "a", "b"));
     database.SetIncludedInSearch(false);
     CCityCodeLoadReport report;
-    EXPECT_FALSE(database.LoadFromFile((folder_ / "absent.ini").string(), nullptr, &report));
+    EXPECT_FALSE(database.LoadFromFile(folder_ / "absent.ini", nullptr, &report));
     EXPECT_EQ(database.GetItemCount(), 0);
     EXPECT_TRUE(database.IsIncludedInSearch());
     EXPECT_FALSE(report.opened);
     RecordingSink sink;
-    EXPECT_FALSE(database.LoadFromFile(folder_.string(), &sink));
+    EXPECT_FALSE(database.LoadFromFile(folder_.Path(), &sink));
     EXPECT_EQ(sink.shown, 0);
     EXPECT_TRUE(database.LoadFromFile(Write("")));
     EXPECT_EQ(database.GetItemCount(), 0);

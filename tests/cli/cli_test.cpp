@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../document/submission_readers.h"
+#include "../platform/temp_folder.h"
 #include "document/contest_file.h"
 #include "platform/progress_sink.h"
 #include "platform/safe_file.h"
@@ -29,14 +30,7 @@ struct RunResult {
 
 class Cli : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qm_cli_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name) const { return folder_ / name; }
 
     std::string Read(const std::string& path) const {
         std::string bytes;
@@ -62,7 +56,7 @@ protected:
             ::dup2(out, 1);
             ::dup2(err, 2);
             // The tool reads the operator's settings; keep the tests apart from the user's.
-            ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+            ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
             std::vector<char*> argv;
             std::string program = QUILLMARK_CLI;
             argv.push_back(program.data());
@@ -83,7 +77,7 @@ protected:
         return result;
     }
 
-    fs::path dir_;
+    platform_test::TempFolder folder_;
 };
 
 // One contest with one band and one entry, every text kind represented.
@@ -183,7 +177,7 @@ TEST_F(Cli, PunctuationIsAcceptedInBothForms) {
 TEST_F(Cli, DoubleDashAllowsFileNamesStartingWithADash) {
     SaveSample("-log.qmk", TinyContest());
     const fs::path previous = fs::current_path();
-    fs::current_path(dir_);
+    fs::current_path(folder_.Path());
     const RunResult result = Run({"dump", "--", "-log.qmk"});
     fs::current_path(previous);
     EXPECT_EQ(result.status, 0) << result.err;

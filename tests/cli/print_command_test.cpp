@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "../platform/temp_folder.h"
 #include "document/contest_file.h"
 #include "platform/progress_sink.h"
 #include "sample_contest.h"
@@ -18,14 +19,6 @@ namespace {
 
 class PrintCommand : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("qm_print_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Save(const std::string& name, const CQuillmarkData_MainData& contest) {
         CNullProgressSink sink;
         EXPECT_TRUE(contest_file::Save((dir_ / name).string(), contest, sink));
@@ -57,7 +50,8 @@ protected:
         return -1;
     }
 
-    fs::path dir_;
+    platform_test::TempFolder folder_;
+    const fs::path dir_ = folder_.Path();
 };
 
 TEST_F(PrintCommand, EachTypeGivesItsPagesAndNothingToPrintIsStatusThree) {

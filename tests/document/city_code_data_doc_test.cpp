@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "dialogs/scripted_operator.h"
@@ -11,23 +10,13 @@
 namespace {
 
 using doc_test::J;
-namespace fs = std::filesystem;
 
 class CityCodeDataDocTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() /
-            ("qm_citydoc_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Write(const std::string& name, const std::string& bytes) {
-        const fs::path path = folder_ / name;
+        const std::string path = folder_ / name;
         std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return path;
     }
     // Codes 100, 101, 102 with names in reverse order of their codes.
     void OpenThree() {
@@ -43,7 +32,7 @@ protected:
         });
     }
 
-    fs::path folder_;
+    doc_test::TempFolder folder_;
     CScriptedOperator op_;
     CCityCodeDataDoc doc_{op_};
 };
@@ -55,7 +44,7 @@ TEST_F(CityCodeDataDocTest, OpeningDependsOnTheFileAndItsExtension) {
     EXPECT_EQ(doc_.GetDatabase().GetItemCount(), 2);
     EXPECT_TRUE(doc_.OnOpenDocument(Write("list.txt", "1:a:b\n")));
     EXPECT_EQ(doc_.GetDatabase().GetItemCount(), 0);
-    EXPECT_FALSE(doc_.OnOpenDocument((folder_ / "missing.ini").string()));
+    EXPECT_FALSE(doc_.OnOpenDocument(folder_ / "missing.ini"));
     EXPECT_EQ(op_.Messages().back().text, CCityCodeData_MainData::OpenFailedMessage());
     EXPECT_FALSE(op_.IsProgressShown());
 }

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <limits>
@@ -14,12 +13,11 @@
 
 #include "../cli/sample_contest.h"
 #include "../model/raw_contest.h"
+#include "../platform/temp_folder.h"
 #include "model/contest.h"
 #include "platform/archive.h"
 #include "platform/progress_sink.h"
 #include "platform/safe_file.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -305,14 +303,8 @@ TEST(ContestFile, ActiveIndexOutOfRangeIsRepairedToNoActiveBand) {
 
 class ContestFileOnDisk : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qm_contest_file_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
+    std::string Path(const std::string& name) const { return folder_ / name; }
+    platform_test::TempFolder folder_;
 };
 
 TEST_F(ContestFileOnDisk, SaveShowsTheStatusTextsAndLoadReadsItBack) {

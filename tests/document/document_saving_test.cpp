@@ -18,16 +18,11 @@ namespace fs = std::filesystem;
 class DocumentSavingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("qm_saving_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(folder_);
         doc_.GetContest() = doc_test::Contest();
         doc_.SetModifiedFlag(true);
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
-    fs::path folder_;
+    doc_test::TempFolder folder_;
     CScriptedOperator op_;
     CQuillmarkSystem settings_;
     CCityCodeData_MainDataOrganization city_codes_;
@@ -49,7 +44,7 @@ TEST_F(DocumentSavingTest, ClosingAModifiedDocumentAsksAndOnlyCancelKeepsIt) {
     op_.AnswerFileName(std::nullopt);
     EXPECT_FALSE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
     EXPECT_EQ(op_.FileRequests().back().default_name, "Quillmark1");
-    const std::string path = (folder_ / "new.qmk").string();
+    const std::string path = folder_ / "new.qmk";
     op_.AnswerMessage(message_box::kIdYes);
     op_.AnswerFileName(path);
     EXPECT_TRUE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
@@ -60,7 +55,7 @@ TEST_F(DocumentSavingTest, ClosingAModifiedDocumentAsksAndOnlyCancelKeepsIt) {
 }
 
 TEST_F(DocumentSavingTest, SaveGoesToTheOwnPathUnlessSaveAsIsAsked) {
-    const std::string first = (folder_ / "a.qmk").string();
+    const std::string first = folder_ / "a.qmk";
     op_.AnswerFileName(first);
     EXPECT_TRUE(document_saving::DoSave(doc_, op_, false, "Quillmark1"));
     EXPECT_EQ(doc_.GetPathName(), first);

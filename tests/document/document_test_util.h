@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../model/model_test_util.h"
+#include "../platform/temp_folder.h"
 #include "dialogs/scripted_operator.h"
 #include "model/band.h"
 #include "model/contest.h"
@@ -28,6 +29,7 @@ using model_test::Band;
 using model_test::CallSign;
 using model_test::kDelimiters;
 using model_test::Number;
+using platform_test::TempFolder;
 
 // Japanese literals are written in UTF-8 here and compared in CP932.
 inline Cp932 J(std::string_view utf8) {
@@ -129,29 +131,6 @@ inline CQuillmarkData_LogDataItem Entry(const CQuillmarkData_MainData& contest, 
     entry.SetMode(mode);
     return entry;
 }
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "qm_document_XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& Path() const { return path_; }
-    std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
-
-private:
-    std::string path_;
-};
 
 // Limits the size of files this process may write, as a full disk would.
 class FileSizeLimit {
