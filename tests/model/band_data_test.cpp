@@ -68,16 +68,6 @@ TEST(SubMainData, ReorderEntriesAcceptsOnlyAPermutation) {
     EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1CCC", "JA1AAA", "JA1BBB"}));
 }
 
-TEST(Rebuild, EqualTimesKeepTheirOrder) {
-    // Added at 10:05, 10:01, 10:01.
-    CQuillmarkData_SubMainData band;
-    band.AddEntry(Entry(kTen + 5 * 60, "JA1AAA", "59/11"));
-    band.AddEntry(Entry(kTen + 60, "JA1BBB", "59/12"));
-    band.AddEntry(Entry(kTen + 60, "JA1CCC", "59/13"));
-    band.Rebuild(model_test::Contest(), CQuillmarkData_SubMainData::kRebuildSort);
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1BBB", "JA1CCC", "JA1AAA"}));
-}
-
 TEST(Rebuild, StableSortMatchesInsertionBeforeTheFirstLaterEntry) {
     // Many equal times in a shuffled order: compare with the insertion the old code did.
     CQuillmarkData_SubMainData band;

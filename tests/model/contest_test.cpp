@@ -39,6 +39,12 @@ TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
     EXPECT_FALSE(contest.SetStartTime(1));
     EXPECT_EQ(contest.GetStartTime(), -2);
     EXPECT_EQ(contest.GetContestName(), "");
+    // The totals of a contest that is not valid are -1.
+    EXPECT_EQ(contest.GetTotalEntryCount(), -1);
+    EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
+    EXPECT_EQ(contest.GetTotalPoints(), -1);
+    EXPECT_EQ(contest.GetScore(), -1);
+    EXPECT_EQ(contest.GetTotalEntryAt(0), nullptr);
 
     const auto format = model_test::CallSignFormat();
     ASSERT_TRUE(contest.SetContest("ALL JA", 100, 200, model_test::CallSign("JA1ZZZ", format),
@@ -52,6 +58,16 @@ TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
     EXPECT_TRUE(contest.SetEndTime(300));
     EXPECT_EQ(contest.GetEndTime(), 300);
     EXPECT_EQ(contest.GetActiveBandIndex(), -1);
+
+    // SetContest keeps items and formats as given; the setters require valid arguments.
+    CQuillmarkData_MainData loose;
+    ASSERT_TRUE(loose.SetContest("X", 1, 2, CQuillmarkData_CallSignItem(),
+                                 CQuillmarkData_CallSignType(), model_test::ContestNumberFormat()));
+    EXPECT_FALSE(loose.GetOwnCallSign().IsValid());
+    EXPECT_FALSE(loose.GetCallSignType().IsValid());
+    EXPECT_FALSE(loose.SetOwnCallSign(CQuillmarkData_CallSignItem()));
+    EXPECT_FALSE(loose.SetCallSignType(CQuillmarkData_CallSignType()));
+    EXPECT_FALSE(loose.SetContestNumberType(CQuillmarkData_ContestNumberType()));
 }
 
 TEST(BandList, AddingTheSameBandInAnotherUnitIsRefused) {
@@ -201,17 +217,27 @@ TEST(Totals, WithoutAMultiplierTheScoreIsThePoints) {
     EXPECT_EQ(contest.GetScore(), 4);
 }
 
-TEST(Totals, ScoreSaturatesInsteadOfOverflowing) {
-    auto contest = ContestWithBands({7});
-    auto* band = contest.GetBandAt(0);
+// Multipliers worth many points each: a score beyond 32 bits, and one beyond 63 bits that
+// saturates instead of overflowing (70,000 x 70,000 x (2^31 - 1)).
+TEST(Totals, ScoreBeyondThirtyTwoBitsAndSaturatingBeyondSixtyThree) {
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-    // 70,000 x 70,000 x (2^31 - 1) is beyond 2^63.
-    for (int i = 0; i < 70000; ++i) {
-        band->AddEntry(Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), kMax));
+    const struct {
+        int entries;
+        int32_t points;
+        int64_t score;
+    } cases[] = {{500, 30000, int64_t{7500000000}},
+                 {70000, kMax, std::numeric_limits<int64_t>::max()}};
+    for (const auto& c : cases) {
+        auto contest = ContestWithBands({7});
+        for (int i = 0; i < c.entries; ++i) {
+            contest.GetBandAt(0)->AddEntry(
+                Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), c.points));
+        }
+        contest.RebuildAll(6);
+        EXPECT_EQ(contest.GetTotalPoints(), int64_t{c.points} * c.entries);
+        EXPECT_EQ(contest.GetTotalMultiplierCount(), c.entries);
+        EXPECT_EQ(contest.GetScore(), c.score);
     }
-    contest.RebuildAll(6);
-    EXPECT_EQ(contest.GetTotalPoints(), int64_t{kMax} * 70000);
-    EXPECT_EQ(contest.GetScore(), std::numeric_limits<int64_t>::max());
 }
 
 TEST(Contest, CopyFromIsDeepAndEqual) {
@@ -278,42 +304,6 @@ TEST(Import, RefusedForAnotherContestASharedBandOrNothingToImport) {
     auto mine_copy = mine;
     EXPECT_FALSE(mine_copy.Import(&shared));
     EXPECT_EQ(mine_copy.GetBandCount(), 1);
-}
-
-TEST(Totals, MinusOneWhenNotValid) {
-    const CQuillmarkData_MainData contest;
-    EXPECT_EQ(contest.GetTotalEntryCount(), -1);
-    EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
-    EXPECT_EQ(contest.GetTotalPoints(), -1);
-    EXPECT_EQ(contest.GetScore(), -1);
-    EXPECT_EQ(contest.GetTotalEntryAt(0), nullptr);
-}
-
-TEST(Totals, ScoreBeyondThirtyTwoBits) {
-    // 500 multipliers worth 30,000 points each: 15,000,000 points x 500.
-    auto contest = ContestWithBands({7});
-    auto* band = contest.GetBandAt(0);
-    for (int i = 0; i < 500; ++i) {
-        auto entry = Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), 30000);
-        band->AddEntry(entry);
-    }
-    contest.RebuildAll(6);
-    EXPECT_EQ(contest.GetTotalPoints(), 15000000);
-    EXPECT_EQ(contest.GetTotalMultiplierCount(), 500);
-    EXPECT_EQ(contest.GetScore(), int64_t{7500000000});
-}
-
-TEST(MainData, SetContestKeepsItemsAndFormatsAsGiven) {
-    CQuillmarkData_MainData contest;
-    ASSERT_TRUE(contest.SetContest("X", 1, 2, CQuillmarkData_CallSignItem(),
-                                   CQuillmarkData_CallSignType(),
-                                   model_test::ContestNumberFormat()));
-    EXPECT_FALSE(contest.GetOwnCallSign().IsValid());
-    EXPECT_FALSE(contest.GetCallSignType().IsValid());
-    // The setters, however, require valid arguments.
-    EXPECT_FALSE(contest.SetOwnCallSign(CQuillmarkData_CallSignItem()));
-    EXPECT_FALSE(contest.SetCallSignType(CQuillmarkData_CallSignType()));
-    EXPECT_FALSE(contest.SetContestNumberType(CQuillmarkData_ContestNumberType()));
 }
 
 }  // namespace

@@ -20,18 +20,8 @@ protected:
     CQuillmarkData_ContestNumberItem received_ = model_test::Number("59/12", number_format_);
 };
 
-TEST_F(LogDataItemTest, SetEntryRefusesInvalidItemsAndASecondCall) {
-    CQuillmarkData_LogDataItem entry;
-    EXPECT_FALSE(entry.SetEntry(1, CQuillmarkData_CallSignItem(), sent_, received_, 1));
-    EXPECT_FALSE(entry.SetEntry(1, call_, CQuillmarkData_ContestNumberItem(), received_, 1));
-    EXPECT_FALSE(entry.SetEntry(1, call_, sent_, CQuillmarkData_ContestNumberItem(), 1));
-    EXPECT_FALSE(entry.IsValid());
-    ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
-    EXPECT_FALSE(entry.SetEntry(2, call_, sent_, received_, 2));
-    EXPECT_EQ(entry.GetTime(), 1);
-}
-
-TEST_F(LogDataItemTest, EverySetterFailsOnAnInvalidEntry) {
+// Nothing is set on an entry before SetEntry, which takes only valid items and only once.
+TEST_F(LogDataItemTest, SetEntryOnceWithValidItemsAndNothingBefore) {
     CQuillmarkData_LogDataItem entry;
     EXPECT_FALSE(entry.SetTime(5));
     EXPECT_FALSE(entry.SetCallSign(call_));
@@ -44,11 +34,13 @@ TEST_F(LogDataItemTest, EverySetterFailsOnAnInvalidEntry) {
     EXPECT_FALSE(entry.SetCardFlag(1, true));
     EXPECT_FALSE(entry.SetComment("x"));
     EXPECT_EQ(entry, CQuillmarkData_LogDataItem());
-}
-
-TEST_F(LogDataItemTest, ItemSettersRequireValidItems) {
-    CQuillmarkData_LogDataItem entry;
+    EXPECT_FALSE(entry.SetEntry(1, CQuillmarkData_CallSignItem(), sent_, received_, 1));
+    EXPECT_FALSE(entry.SetEntry(1, call_, CQuillmarkData_ContestNumberItem(), received_, 1));
+    EXPECT_FALSE(entry.SetEntry(1, call_, sent_, CQuillmarkData_ContestNumberItem(), 1));
+    EXPECT_FALSE(entry.IsValid());
     ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
+    EXPECT_FALSE(entry.SetEntry(2, call_, sent_, received_, 2));
+    EXPECT_EQ(entry.GetTime(), 1);
     EXPECT_FALSE(entry.SetCallSign(CQuillmarkData_CallSignItem()));
     EXPECT_FALSE(entry.SetSentContestNumber(CQuillmarkData_ContestNumberItem()));
     EXPECT_FALSE(entry.SetReceivedContestNumber(CQuillmarkData_ContestNumberItem()));

@@ -75,15 +75,11 @@ TEST(CallSignType, RefusesBadCountIndexOrAttributes) {
     EXPECT_FALSE(format.SetFormat(2, 0, {Attributes(1, 2), CQuillmarkData_ParameterAttributes()}));
     EXPECT_FALSE(format.IsValid());
     EXPECT_EQ(format.GetParameterCount(), -2);
+    // Totals that do not fit 32 bits.
+    constexpr int32_t kHuge = std::numeric_limits<int32_t>::max();
+    EXPECT_FALSE(format.SetFormat(2, 0, {Attributes(1, kHuge), Attributes(1, kHuge)}));
     EXPECT_TRUE(format.SetFormat(2, 1, two));
     EXPECT_EQ(format.GetMainParameterIndex(), 1);
-}
-
-TEST(CallSignType, TotalsThatDoNotFitThirtyTwoBitsAreRefused) {
-    constexpr int32_t kHuge = std::numeric_limits<int32_t>::max();
-    CQuillmarkData_CallSignType format;
-    EXPECT_FALSE(format.SetFormat(2, 0, {Attributes(1, kHuge), Attributes(1, kHuge)}));
-    EXPECT_FALSE(format.IsValid());
 }
 
 TEST(CallSignType, CopyAndEquality) {
