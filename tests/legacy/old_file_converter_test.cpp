@@ -43,14 +43,19 @@ CQuillmarkData_MainData ExistingContest() {
     return contest;
 }
 
-CArchiveException::Cause FailureCause(const std::string& image,
-                                      std::string_view delimiters = kDelimiters) {
+// The cause of a failed conversion, which must leave the caller's contest as it was.
+CArchiveException::Cause FailureCause(const std::string& image) {
+    CArchive ar(image);
+    const Cp932 header = ar.ReadString();
+    CQuillmarkData_MainData contest = ExistingContest();
+    legacy_test::RecordingSink sink;
     try {
-        Convert(image, delimiters);
+        ConvertOldFile(ar, header, kDelimiters, contest, sink);
+        ADD_FAILURE() << "the conversion did not fail";
     } catch (const CArchiveException& e) {
+        EXPECT_EQ(contest, ExistingContest());
         return e.cause();
     }
-    ADD_FAILURE() << "the conversion did not fail";
     return CArchiveException::endOfFile;
 }
 
@@ -340,11 +345,21 @@ TEST(ConvertOldFile, TextsAreRevalidatedWithTheCurrentDelimiters) {
               "JA1ABC,.");
 }
 
-TEST(ConvertOldFile, EmptyDelimiterSetDropsEveryEntryButStillConverts) {
-    const Converted converted = Convert(old_file_writer::SampleFile(OldFileVersion::v350), "");
-    EXPECT_EQ(converted.result.dropped_entries, 4);
-    EXPECT_TRUE(converted.result.own_call_sign_lost);
-    EXPECT_TRUE(IsSoundConversion(converted.contest));
+// No delimiters at all, or a 2.30 file with a blank first delimiter (the blanks go first, so
+// the parts of a contest number cannot be joined): every entry is dropped and counted.
+TEST(ConvertOldFile, DelimitersThatSplitNothingDropEveryEntryButStillConvert) {
+    const struct {
+        OldFileVersion version;
+        const char* delimiters;
+        bool call_lost, sent_lost;
+    } cases[] = {{OldFileVersion::v350, "", true, true}, {OldFileVersion::v230, " /", false, true}};
+    for (const auto& c : cases) {
+        const Converted converted = Convert(old_file_writer::SampleFile(c.version), c.delimiters);
+        EXPECT_EQ(converted.result.dropped_entries, 4) << c.delimiters;
+        EXPECT_EQ(converted.result.own_call_sign_lost, c.call_lost) << c.delimiters;
+        EXPECT_EQ(converted.result.own_sent_number_lost, c.sent_lost) << c.delimiters;
+        EXPECT_TRUE(IsSoundConversion(converted.contest));
+    }
 }
 
 // --- First flags and order ---
@@ -429,17 +444,7 @@ TEST(ConvertOldFile, Version230ParameterCountOutsideTwoToFourIsRefused) {
     for (const uint16_t count : {0, 1, 5, 65535}) {
         old_file_writer::File230 file = old_file_writer::Sample230();
         file.number_parameter_count = count;
-        CArchive ar(old_file_writer::Write(file));
-        const Cp932 header = ar.ReadString();
-        CQuillmarkData_MainData contest = ExistingContest();
-        legacy_test::RecordingSink sink;
-        try {
-            ConvertOldFile(ar, header, kDelimiters, contest, sink);
-            ADD_FAILURE() << count << ": converted";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.cause(), CArchiveException::badData) << count;
-        }
-        EXPECT_EQ(contest, ExistingContest());
+        EXPECT_EQ(FailureCause(old_file_writer::Write(file)), CArchiveException::badData) << count;
     }
 }
 
@@ -451,36 +456,25 @@ TEST(ConvertOldFile, Version230LettersFlagAdmitsLettersInTheMultiplier) {
     EXPECT_EQ(Convert(old_file_writer::Write(file)).result.dropped_entries, 1);
 }
 
-TEST(ConvertOldFile, Version230BlankFirstDelimiterDropsAndCountsEveryEntry) {
-    const Converted converted = Convert(old_file_writer::SampleFile(OldFileVersion::v230), " /");
-    EXPECT_EQ(converted.result.dropped_entries, 4);
-    EXPECT_TRUE(converted.result.own_sent_number_lost);
-    EXPECT_FALSE(converted.result.own_call_sign_lost);
-    EXPECT_TRUE(IsSoundConversion(converted.contest));
-}
-
-struct FrequencyTextCase {
-    const char* text;
-    double megahertz;
-};
-
-TEST(ConvertOldFile, Version230FrequencyTextIsReadAsMegahertz) {
-    const FrequencyTextCase cases[] = {{"7", 7.0}, {" 14.05", 14.05}, {"1.9MHz", 1.9}, {"", 0.0}};
-    for (const FrequencyTextCase& c : cases) {
+// The text as the C runtime reads it, in megahertz; -1 below marks a text refused as bad data.
+TEST(ConvertOldFile, Version230FrequencyTextIsReadAsMegahertzOrRefused) {
+    const struct {
+        const char* text;
+        double megahertz;
+    } cases[] = {{"7", 7.0},   {" 14.05", 14.05}, {"1.9MHz", 1.9}, {"", 0.0},
+                 {"-7", -1.0}, {"1e999", -1.0},   {"1e20", -1.0}};
+    for (const auto& c : cases) {
         old_file_writer::File230 file = old_file_writer::Sample230();
         file.frequency_text = c.text;
+        if (c.megahertz < 0) {
+            EXPECT_EQ(FailureCause(old_file_writer::Write(file)), CArchiveException::badData)
+                << c.text;
+            continue;
+        }
         const Converted converted = Convert(old_file_writer::Write(file));
         const CQuillmarkData_BandItem& band = converted.contest.GetBandAt(0)->GetBand();
         EXPECT_EQ(band.GetFrequency(), c.megahertz) << c.text;
         EXPECT_EQ(band.GetUnit(), 6);
-    }
-}
-
-TEST(ConvertOldFile, Version230UnusableFrequencyTextIsRefused) {
-    for (const char* text : {"-7", "1e999", "1e20"}) {
-        old_file_writer::File230 file = old_file_writer::Sample230();
-        file.frequency_text = text;
-        EXPECT_EQ(FailureCause(old_file_writer::Write(file)), CArchiveException::badData) << text;
     }
 }
 

@@ -60,38 +60,26 @@ bool HasUnitCode(OldFileVersion version) {
     return version == OldFileVersion::v330 || version == OldFileVersion::v350;
 }
 
+// The header text (UTF-8) and sample file name of each version, in version order.
+const struct {
+    const char* header;
+    const char* file;
+} kVersions[] = {
+    {"クイルマーク for Windows  Version 2.30 互換データファイル ", "v230.qmk"},
+    {"クイルマーク for Windows NT  Version 3.00 互換データファイル ", "v300.qmk"},
+    {"クイルマーク for Windows NT  Version 3.10 互換データファイル ", "v310.qmk"},
+    {"クイルマーク for Windows NT  Version 3.30 互換データファイル ", "v330.qmk"},
+    {"クイルマーク for Windows NT  Version 3.50 互換データファイル ", "v350.qmk"},
+};
+
 }  // namespace
 
 Cp932 HeaderOf(OldFileVersion version) {
-    switch (version) {
-        case OldFileVersion::v230:
-            return Utf8ToCp932("クイルマーク for Windows  Version 2.30 互換データファイル ");
-        case OldFileVersion::v300:
-            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.00 互換データファイル ");
-        case OldFileVersion::v310:
-            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.10 互換データファイル ");
-        case OldFileVersion::v330:
-            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.30 互換データファイル ");
-        case OldFileVersion::v350:
-            return Utf8ToCp932("クイルマーク for Windows NT  Version 3.50 互換データファイル ");
-    }
-    return {};
+    return Utf8ToCp932(kVersions[static_cast<int>(version)].header);
 }
 
 std::string SampleFileName(OldFileVersion version) {
-    switch (version) {
-        case OldFileVersion::v230:
-            return "v230.qmk";
-        case OldFileVersion::v300:
-            return "v300.qmk";
-        case OldFileVersion::v310:
-            return "v310.qmk";
-        case OldFileVersion::v330:
-            return "v330.qmk";
-        case OldFileVersion::v350:
-            return "v350.qmk";
-    }
-    return {};
+    return kVersions[static_cast<int>(version)].file;
 }
 
 const std::vector<OldFileVersion>& AllVersions() {
