@@ -92,70 +92,60 @@ TEST(QuillmarkSystem, SelfFeedingPairIsRefusedAtValidation) {
 }
 
 // Out-of-range and unreadable values are brought back to the key's default by the load and
-// the validation.
+// the validation; the value the settings then hold is the one they save.
 TEST(QuillmarkSystem, LoadAndValidateGiveAnAcceptedValue) {
-    using Get = int (*)(const CQuillmarkSystem&);
-    const auto kElapse = [](const CQuillmarkSystem& s) { return s.GetnElapse(); };
-    const auto kState = [](const CQuillmarkSystem& s) { return s.GetMainWindowState(); };
-    const auto kFlag = [](const CQuillmarkSystem& s) { return s.GetMainWindowPlacementSaveFlag(); };
-    const auto kSaving = [](const CQuillmarkSystem& s) { return s.GetIsSavingSettingsEnabled(); };
-    const auto kUtc = [](const CQuillmarkSystem& s) { return s.GetIsDisplayUTC(); };
-    const auto kPoints = [](const CQuillmarkSystem& s) { return s.GetDefaultPoints(); };
-    const auto kAskPoints = [](const CQuillmarkSystem& s) { return s.GetIsInputPointsEveryTime(); };
-    const auto kDecimals = [](const CQuillmarkSystem& s) { return s.GetUnderDecimalPoint(); };
-    const auto kPrintType = [](const CQuillmarkSystem& s) { return s.GetDefaultPrintType(); };
-    const auto kCurrentPrint = [](const CQuillmarkSystem& s) { return s.GetCurrentPrintType(); };
-    const auto kBypass = [](const CQuillmarkSystem& s) { return s.GetIsPrintDialogBypassed(); };
-    const auto kStation = [](const CQuillmarkSystem& s) { return s.GetStationParameter(); };
-    const auto kRectLeft = [](const CQuillmarkSystem& s) { return s.GetMainWindowRect().left; };
     const struct {
         const char* section;
         const char* key;
         const char* stored;  // nullptr: key missing
         int expected;
-        Get get;
     } cases[] = {
-        {"TitleLogoDisplay", "nElapse", "0", 3, kElapse},
-        {"TitleLogoDisplay", "nElapse", "10", 3, kElapse},
-        {"TitleLogoDisplay", "nElapse", "1", 1, kElapse},
-        {"TitleLogoDisplay", "nElapse", "9", 9, kElapse},
-        {"TitleLogoDisplay", "nElapse", "seven", 3, kElapse},
-        {"MainWindowPlacement", "MainWindowState", "0", 1, kState},
-        {"MainWindowPlacement", "MainWindowState", "3", 3, kState},
-        {"MainWindowPlacement", "MainWindowState", "4", 1, kState},
-        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "0", 0, kFlag},
-        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "3", 2, kFlag},
-        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "-1", 2, kFlag},
-        {"MainWindowPlacement", "MainWindowRect.left", "-32000", -32000, kRectLeft},
-        {"System", "IsSavingSettingsEnabled", "0", 0, kSaving},
-        {"System", "IsSavingSettingsEnabled", "2", 1, kSaving},
-        {"DateDisplay", "IsDisplayUTC", "1", 1, kUtc},
-        {"DateDisplay", "IsDisplayUTC", "5", 0, kUtc},
-        {"AddingLogData", "DefaultPoints", "0", 1, kPoints},
-        {"AddingLogData", "DefaultPoints", "30000", 30000, kPoints},
-        {"AddingLogData", "DefaultPoints", "30001", 1, kPoints},
-        {"AddingLogData", "IsInputPointsEveryTime", nullptr, 0, kAskPoints},
-        {"AddingLogData", "IsInputPointsEveryTime", "-7", 1, kAskPoints},
-        {"Displaying", "UnderDecimalPoint", "0", 0, kDecimals},
-        {"Displaying", "UnderDecimalPoint", "5", 5, kDecimals},
-        {"Displaying", "UnderDecimalPoint", "6", 3, kDecimals},
-        {"Displaying", "UnderDecimalPoint", "-1", 3, kDecimals},
-        {"Printing", "DefaultPrintType", "4", 4, kPrintType},
-        {"Printing", "DefaultPrintType", "0", 1, kPrintType},
-        {"Printing", "DefaultPrintType", "3", 3, kCurrentPrint},
-        {"Printing", "DefaultPrintType", "9", 1, kCurrentPrint},
-        {"Printing", "IsPrintDialogBypassed", "2", 1, kBypass},
-        {"Printing", "IsPrintDialogBypassed", "0", 0, kBypass},
-        {"SummarySheetInformation", "StationParameter", "500", 500, kStation},
+        {"TitleLogoDisplay", "nElapse", "0", 3},
+        {"TitleLogoDisplay", "nElapse", "10", 3},
+        {"TitleLogoDisplay", "nElapse", "1", 1},
+        {"TitleLogoDisplay", "nElapse", "9", 9},
+        {"TitleLogoDisplay", "nElapse", "seven", 3},
+        {"MainWindowPlacement", "MainWindowState", "0", 1},
+        {"MainWindowPlacement", "MainWindowState", "3", 3},
+        {"MainWindowPlacement", "MainWindowState", "4", 1},
+        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "0", 0},
+        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "3", 2},
+        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "-1", 2},
+        {"MainWindowPlacement", "MainWindowRect.left", "-32000", -32000},
+        {"System", "IsSavingSettingsEnabled", "0", 0},
+        {"System", "IsSavingSettingsEnabled", "2", 1},
+        {"DateDisplay", "IsDisplayUTC", "1", 1},
+        {"DateDisplay", "IsDisplayUTC", "5", 0},
+        {"AddingLogData", "DefaultPoints", "0", 1},
+        {"AddingLogData", "DefaultPoints", "30000", 30000},
+        {"AddingLogData", "DefaultPoints", "30001", 1},
+        {"AddingLogData", "IsInputPointsEveryTime", nullptr, 0},
+        {"AddingLogData", "IsInputPointsEveryTime", "-7", 1},
+        {"Displaying", "UnderDecimalPoint", "0", 0},
+        {"Displaying", "UnderDecimalPoint", "5", 5},
+        {"Displaying", "UnderDecimalPoint", "6", 3},
+        {"Displaying", "UnderDecimalPoint", "-1", 3},
+        {"Printing", "DefaultPrintType", "4", 4},
+        {"Printing", "DefaultPrintType", "0", 1},
+        {"Printing", "IsPrintDialogBypassed", "2", 1},
+        {"Printing", "IsPrintDialogBypassed", "0", 0},
+        {"SummarySheetInformation", "StationParameter", "500", 500},
     };
     for (const auto& c : cases) {
         CMemorySettingsStore store;
         if (c.stored != nullptr) {
             store.SetString(c.section, c.key, c.stored);
         }
-        EXPECT_EQ(c.get(LoadedFrom(store)), c.expected)
+        CMemorySettingsStore saved;
+        LoadedFrom(store).Save(saved);
+        EXPECT_EQ(saved.GetInt(c.section, c.key, -99), c.expected)
             << c.section << "/" << c.key << "=" << (c.stored ? c.stored : "(missing)");
     }
+    // The print type of the session starts as the loaded default.
+    EXPECT_EQ(LoadedFrom(StoreWith({{"Printing", "DefaultPrintType", "3"}})).GetCurrentPrintType(),
+              3);
+    EXPECT_EQ(LoadedFrom(StoreWith({{"Printing", "DefaultPrintType", "9"}})).GetCurrentPrintType(),
+              1);
 }
 
 TEST(QuillmarkSystem, EmptyTextsBecomeTheirDefaults) {
