@@ -62,8 +62,8 @@ CQuillmarkData_MainData Sentinel() {
 }
 
 // Converts a damaged image: a sound contest or an archive exception; anything else (another
-// exception, a crash, a sanitizer report) fails the test.
-::testing::AssertionResult ConvertsCleanly(const std::string& image) {
+// exception, a crash, a sanitizer report) fails the test. converted tells which it was.
+::testing::AssertionResult ConvertsCleanly(const std::string& image, bool* converted = nullptr) {
     CQuillmarkData_MainData contest = Sentinel();
     legacy_test::RecordingSink sink;
     try {
@@ -77,6 +77,9 @@ CQuillmarkData_MainData Sentinel() {
         }
         if (result.dropped_entries < 0) {
             return ::testing::AssertionFailure() << "negative drop count";
+        }
+        if (converted != nullptr) {
+            *converted = true;
         }
         return legacy_test::IsSoundConversion(contest);
     } catch (const CArchiveException&) {
@@ -93,19 +96,9 @@ CQuillmarkData_MainData Sentinel() {
 TEST_P(OldFileSample, CutAtEveryOffsetFailsCleanly) {
     const std::string image = old_file_writer::SampleFile(GetParam());
     for (size_t length = 0; length < image.size(); ++length) {
-        EXPECT_TRUE(ConvertsCleanly(image.substr(0, length))) << "length " << length;
-        // Only the complete file converts.
-        CQuillmarkData_MainData contest;
-        legacy_test::RecordingSink sink;
-        CArchive ar(image.substr(0, length));
         bool converted = false;
-        try {
-            const Cp932 header = ar.ReadString();
-            converted =
-                ConvertOldFile(ar, header, legacy_test::kDelimiters, contest, sink).recognised;
-        } catch (const CArchiveException&) {
-        }
-        EXPECT_FALSE(converted) << "length " << length;
+        EXPECT_TRUE(ConvertsCleanly(image.substr(0, length), &converted)) << "length " << length;
+        EXPECT_FALSE(converted) << "only the complete file converts; length " << length;
     }
 }
 
