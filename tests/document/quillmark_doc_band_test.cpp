@@ -241,23 +241,16 @@ TEST_F(BandCommands, DeletingTheOnlyBandLeavesNoActiveBandAndClearsItsGraph) {
     EXPECT_FALSE(doc_.GetGraphSeries(3)->IsValid());
 }
 
+// The band text itself is the model's; the command takes the decimals from the settings.
 TEST_F(BandCommands, BandTextHasAtMostTheSettingsDecimals) {
-    const struct {
-        double frequency;
-        int unit;
-        int decimals;
-        const char* text;
-    } cases[] = {{3.5, 6, 3, "3.5 MHz"},   {1.9125, 6, 3, "1.913 MHz"}, {1.9125, 6, 0, "2 MHz"},
-                 {7000, 3, 3, "7000 kHz"}, {1.2, 9, 1, "1.2 GHz"},      {144.0, 6, 2, "144 MHz"}};
-    for (const auto& c : cases) {
+    for (const auto& [decimals, text] : {std::pair{3, "1.913 MHz"}, std::pair{0, "2 MHz"}}) {
         operator_.ClearRecords();
-        settings_.SetUnderDecimalPoint(c.decimals);
-        doc_.GetContest() = Contest();
-        Log().AddBand(Band(c.frequency, c.unit));
+        settings_.SetUnderDecimalPoint(decimals);
+        SetUpBands({1.9125}, -1);
         operator_.AnswerMessage(message_box::kIdCancel);
-        doc_.DeleteExistingBand(Band(c.frequency, c.unit));
+        doc_.DeleteExistingBand(Band(1.9125, 6));
         ASSERT_EQ(Messages().size(), 1u);
-        EXPECT_EQ(Messages()[0].text, c.text + std::string(" を削除します。\n\nよろしいですか？"));
+        EXPECT_EQ(Messages()[0].text, text + std::string(" を削除します。\n\nよろしいですか？"));
     }
 }
 
