@@ -40,8 +40,11 @@ protected:
     QStringList messages_;
 };
 
-TEST_F(SystemSettingSheetWidgetTest, ATypedNumberOutOfRangeKeepsThePageWithTheStatesMessage) {
+// A number out of range keeps its page; a pair that feeds itself is not added; both with the
+// state's message and the focus on the field to mend.
+TEST_F(SystemSettingSheetWidgetTest, RefusalsKeepThePageWithTheStatesMessageAndFocusTheField) {
     sheet_.FillFrom(settings_);
+    const size_t pairs = sheet_.GetValues().pairs.size();
     CSystemSettingSheetWidget widget(sheet_, operator_);
     widget.show();
     widget.Tabs()->setCurrentIndex(CSystemSettingSheet::kAddingLogData);
@@ -60,19 +63,9 @@ TEST_F(SystemSettingSheetWidgetTest, ATypedNumberOutOfRangeKeepsThePageWithTheSt
               messages_[0]);
     EXPECT_EQ(widget.Tabs()->currentIndex(), CSystemSettingSheet::kAddingLogData);
     EXPECT_EQ(widget.focusWidget(), points);
-
     points->selectAll();
     QTest::keyClicks(points, QStringLiteral("5"));
-    widget.accept();
-    EXPECT_EQ(widget.result(), QDialog::Accepted);
-    EXPECT_EQ(sheet_.GetValues().default_points, 5);
-}
 
-TEST_F(SystemSettingSheetWidgetTest, ASelfFeedingPairIsRefusedWithAWarning) {
-    sheet_.FillFrom(settings_);
-    const size_t pairs = sheet_.GetValues().pairs.size();
-    CSystemSettingSheetWidget widget(sheet_, operator_);
-    widget.show();
     widget.Tabs()->setCurrentIndex(CSystemSettingSheet::kCharacters);
     const QList<QLineEdit*> edits = widget.Tabs()->currentWidget()->findChildren<QLineEdit*>();
     ASSERT_EQ(edits.size(), 3);  // delimiters, source, destination
@@ -86,11 +79,15 @@ TEST_F(SystemSettingSheetWidgetTest, ASelfFeedingPairIsRefusedWithAWarning) {
     ExpectMessage();
     add->click();
     QTest::qWait(50);
-    ASSERT_EQ(messages_.size(), 1);
+    ASSERT_EQ(messages_.size(), 2);
     EXPECT_TRUE(
-        messages_[0].contains(QStringLiteral("変換後の文字列に変換前の文字が含まれている")));
+        messages_[1].contains(QStringLiteral("変換後の文字列に変換前の文字が含まれている")));
     EXPECT_EQ(sheet_.GetValues().pairs.size(), pairs);
     EXPECT_EQ(widget.focusWidget(), edits[2]);
+
+    widget.accept();
+    EXPECT_EQ(widget.result(), QDialog::Accepted);
+    EXPECT_EQ(sheet_.GetValues().default_points, 5);
 }
 
 }  // namespace
