@@ -352,7 +352,7 @@ TEST_F(ContestTypeSheet, AttributeDialogTakesTheCheckBoxesAndSpecialCharacters) 
 // --- MainInformation_1. ---
 
 TEST_F(ContestTypeSheet, DefaultPeriodStartsAtTheNextFullHourAndLastsADay) {
-    const auto& page = sheet_.GetMainInformation1Page();
+    auto& page = sheet_.GetMainInformation1Page();
     EXPECT_EQ(page.GetStart(), Utc(2021, 6, 5, 10, 0));
     EXPECT_EQ(page.GetEnd(), Utc(2021, 6, 6, 10, 0));
     EXPECT_EQ(page.GetContestName(), J(" コンテスト"));
@@ -362,10 +362,7 @@ TEST_F(ContestTypeSheet, DefaultPeriodStartsAtTheNextFullHourAndLastsADay) {
         EXPECT_EQ(Sheet(J("x"), operator_, settings_, now).GetMainInformation1Page().GetStart(),
                   start);
     }
-}
-
-TEST_F(ContestTypeSheet, CommittedValueSettersRefuseWhatThePageWouldRefuse) {
-    auto& page = sheet_.GetMainInformation1Page();
+    // The committed values (which the document preloads) refuse what the page would refuse.
     EXPECT_FALSE(page.SetContestName(""));
     EXPECT_TRUE(page.SetContestName(" "));
     EXPECT_FALSE(page.SetOwnCallSign(CQuillmarkData_CallSignItem()));
@@ -409,6 +406,13 @@ TEST_F(MainInformationPage, ChecksComeInOrderAndNothingIsCommittedOnRefusal) {
     EXPECT_EQ(page_.GetContestName(), J(" コンテスト"));
     EXPECT_FALSE(page_.GetOwnCallSign().IsValid());
     EXPECT_EQ(page_.GetEnd(), Utc(2021, 6, 6, 10, 0));
+    // An end equal to the start is refused too; one second later is accepted.
+    page_.SetStartFields({2021, 6, 5, 21, 0, 0});
+    page_.SetEndFields({2021, 6, 5, 21, 0, 0});
+    EXPECT_FALSE(Next());
+    EXPECT_EQ(TakeWarnings(), Texts{"終了日時のほうが、開始日時よりも前になっています。"});
+    page_.SetEndFields({2021, 6, 5, 21, 0, 1});
+    EXPECT_TRUE(Next());
 }
 
 TEST_F(MainInformationPage, AcceptedPageCommitsEverything) {
@@ -431,15 +435,6 @@ TEST_F(MainInformationPage, AcceptedPageCommitsEverything) {
     EXPECT_EQ(
         CContestTypePage_MainInformation_1::GetOwnCallSignTextLimit(model_test::CallSignFormat(3)),
         -1);
-}
-
-TEST_F(MainInformationPage, EndEqualToTheStartIsRefusedOneSecondLaterAccepted) {
-    page_.SetStartFields({2021, 6, 5, 21, 0, 0});
-    page_.SetEndFields({2021, 6, 5, 21, 0, 0});
-    EXPECT_FALSE(Next());
-    EXPECT_EQ(TakeWarnings(), Texts{"終了日時のほうが、開始日時よりも前になっています。"});
-    page_.SetEndFields({2021, 6, 5, 21, 0, 1});
-    EXPECT_TRUE(Next());
 }
 
 TEST_F(MainInformationPage, DateFieldsOutsideTheirRangesAreRefusedFirst) {
