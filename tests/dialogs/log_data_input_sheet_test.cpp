@@ -272,15 +272,14 @@ TEST_F(LogDataInputSheet, CardBoxesFollowTheirModes) {
     EXPECT_EQ(card.GetValue(Card::kReceived), Card::kIndeterminate);
 }
 
+// The calendar's own carrying over is tested with the time zone rules; here one overflow and
+// the ends of the years the page takes.
 TEST_F(LogDataInputSheet, DatePageShowsTheStoredTimeAndCarriesOverflowAsTheCalendarDoes) {
     const struct {
         std::array<int, 6> fields;
         int64_t expected;
     } cases[] = {
         {{2021, 4, 31, 10, 0, 0}, Utc(2021, 5, 1, 10, 0)},
-        {{2021, 2, 29, 0, 0, 0}, Utc(2021, 3, 1, 0, 0)},
-        {{2020, 2, 29, 0, 0, 0}, Utc(2020, 2, 29, 0, 0)},
-        {{2021, 12, 31, 23, 59, 59}, Utc(2021, 12, 31, 23, 59, 59)},
         {{2037, 12, 31, 23, 59, 59}, Utc(2037, 12, 31, 23, 59, 59)},
         {{1970, 1, 1, 0, 0, 0}, 0},
     };

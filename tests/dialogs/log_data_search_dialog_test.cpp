@@ -187,10 +187,7 @@ const CheckCase kChecks[] = {
 
 TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
     for (const CheckCase& c : kChecks) {
-        D dialog(kNow);
-        dialog.SetCallSignType(CallSignFormat());
-        dialog.SetContestNumberType(NumberFormat());
-        dialog.SetPunctuationMarks("/,.");
+        D dialog = dialog_;
         c.setup(dialog);
         const auto result = dialog.OnSearchStart();
         EXPECT_EQ(result.message, J(c.message)) << c.name;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -176,9 +177,7 @@ TEST(LogSortRows, GivesExactlyTheOrderOfRowByRowInsertion) {
         const int count = std::uniform_int_distribution<int>(0, 60)(random);
         const Entries entries = RandomLog(random, contest, count);
         std::vector<int> rows(static_cast<size_t>(count));
-        for (int i = 0; i < count; ++i) {
-            rows[static_cast<size_t>(i)] = i;
-        }
+        std::iota(rows.begin(), rows.end(), 0);
         std::shuffle(rows.begin(), rows.end(), random);
         // Now and then a row that addresses no entry, which equals everything.
         if (trial % 10 == 0 && count > 0) {
@@ -216,9 +215,7 @@ TEST(LogSortRows, CancelLeavesTheRowsAsTheyWere) {
     std::mt19937 random(7);
     const Entries entries = RandomLog(random, contest, 50);
     std::vector<int> rows(50);
-    for (int i = 0; i < 50; ++i) {
-        rows[static_cast<size_t>(i)] = 49 - i;
-    }
+    std::iota(rows.rbegin(), rows.rend(), 0);
     const std::vector<int> before = rows;
     int asked = 0;
     EXPECT_FALSE(log_sort::SortRows(entries, log_sort::kCallSign, kDelimiters, 1, rows,
@@ -237,9 +234,7 @@ TEST(LogSortRows, ReportsProgressWithinTheTotal) {
     std::mt19937 random(11);
     const Entries entries = RandomLog(random, contest, 3000);
     std::vector<int> rows(entries.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        rows[i] = static_cast<int>(i);
-    }
+    std::iota(rows.begin(), rows.end(), 0);
     int64_t last = -1;
     bool within = true;
     ASSERT_TRUE(log_sort::SortRows(entries, log_sort::kComment, kDelimiters, 1, rows,
