@@ -1,6 +1,7 @@
 #include "old_file_writer.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"
@@ -210,45 +211,33 @@ Contest SampleContest(OldFileVersion version) {
     };
     contest.own_sent = number("599", "10");
 
-    Entry first;
-    first.time = kSampleStart + 300;
-    first.call_sign = Parts({"JA1ABC"});
-    first.sent = number("599", "10");
-    first.received = number("599", "13");
-    first.first = 1;
+    // A contact sent "599 10", the fields every sample entry sets.
+    const auto contact = [&](int64_t seconds, Item call_sign, Item received, int32_t first) {
+        Entry entry;
+        entry.time = kSampleStart + seconds;
+        entry.call_sign = std::move(call_sign);
+        entry.sent = number("599", "10");
+        entry.received = std::move(received);
+        entry.first = first;
+        return entry;
+    };
+    Entry first = contact(300, Parts({"JA1ABC"}), number("599", "13"), 1);
     first.card_states = {2};
     first.card_flags = 2;
     first.extra_text = "CW";
-
     // Fails under every sample format: the area part is one digit at most (and under the
     // 3.00 defaults the contest number is too short as well).
-    Entry failing;
-    failing.time = kSampleStart + 120;
-    failing.call_sign = Parts({"JH1XYZ", "12"});
-    failing.sent = number("599", "10");
-    failing.received = Parts({"579", "25"});
-    failing.first = 1;
+    Entry failing = contact(120, Parts({"JH1XYZ", "12"}), Parts({"579", "25"}), 1);
     failing.card_states = {4};
     failing.card_flags = 4;
-
-    Entry repeat;
-    repeat.time = kSampleStart + 600;
-    repeat.call_sign = Parts({"JA2DEF"});
-    repeat.sent = number("599", "10");
-    repeat.received = number("599", "13");
+    Entry repeat = contact(600, Parts({"JA2DEF"}), number("599", "13"), 0);
     repeat.points = 2;
-
     // Not First as stored: the First entry of its multiplier is the failing one.
-    Entry second_value;
-    second_value.time = kSampleStart + 480;
-    second_value.call_sign = Parts({"JR3GHI", "3"});
-    second_value.sent = number("599", "10");
-    second_value.received = number("599", "25");
+    Entry second_value = contact(480, Parts({"JR3GHI", "3"}), number("599", "25"), 0);
     second_value.card_states = {5, 99};
     second_value.card_flags = 7;
     second_value.extra_value = 1;
     second_value.trailing_text = "メモ";
-
     contest.entries = {first, failing, repeat, second_value};
 
     switch (version) {
@@ -287,36 +276,14 @@ File230 Sample230() {
     file.start = kSampleStart;
     file.end = kSampleStart + 24 * 3600;
 
-    Entry230 first;
-    first.time = kSampleStart + 300;
-    first.call_sign = "JA1ABC";
-    first.sent = {"599", "10"};
-    first.received = {"599", "13"};
-    first.first_marker = "*";
-
-    Entry230 failing;
-    failing.time = kSampleStart + 120;
-    failing.call_sign = "JH1XYZ / 12";
-    failing.sent = {"599", "10"};
-    failing.received = {"579", "25"};
-    failing.first_marker = "*";
-
-    Entry230 repeat;
-    repeat.time = kSampleStart + 600;
-    repeat.call_sign = "JA2DEF";
-    repeat.sent = {"599", "10"};
-    repeat.received = {"599", "13"};
-    repeat.first_marker = "      ";
-    repeat.points = 2;
-
-    Entry230 second_value;
-    second_value.time = kSampleStart + 480;
-    second_value.call_sign = "JR3GHI / 3";
-    second_value.sent = {"599", "10"};
-    second_value.received = {" 599", "25 "};
-    second_value.first_marker = "";
-
-    file.entries = {first, failing, repeat, second_value};
+    // The same contacts as the 3.xx samples, the parts of a text joined by " / ": time, call
+    // sign, sent, received, First marker, points, extra value.
+    file.entries = {
+        {kSampleStart + 300, "JA1ABC", {"599", "10"}, {"599", "13"}, "*", 1, 0},
+        {kSampleStart + 120, "JH1XYZ / 12", {"599", "10"}, {"579", "25"}, "*", 1, 0},
+        {kSampleStart + 600, "JA2DEF", {"599", "10"}, {"599", "13"}, "      ", 2, 0},
+        {kSampleStart + 480, "JR3GHI / 3", {"599", "10"}, {" 599", "25 "}, "", 1, 0},
+    };
     return file;
 }
 
