@@ -15,16 +15,7 @@ using std::string_view_literals::operator""sv;
 
 CalendarTime Fields(int64_t year, int month, int day, int hour, int minute, int second, int weekday,
                     int yearday) {
-    CalendarTime t;
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    t.weekday = weekday;
-    t.yearday = yearday;
-    return t;
+    return {year, month, day, hour, minute, second, weekday, yearday};
 }
 
 // Tuesday 5 March 2024, 07:08:09: every field has a leading zero to drop.

@@ -16,14 +16,7 @@ constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
 CalendarTime Fields(int64_t year, int month, int day, int hour = 0, int minute = 0,
                     int second = 0) {
-    CalendarTime t;
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return t;
+    return {year, month, day, hour, minute, second};
 }
 
 // The clock fields of a calendar time, for comparing in one go.
