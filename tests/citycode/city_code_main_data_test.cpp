@@ -2,17 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "../platform/recording_sink.h"
 #include "../platform/temp_folder.h"
 #include "platform/cp932_convert.h"
-#include "platform/progress_sink.h"
 
 namespace {
 
 using Item = CCityCodeData_CityCodeDataItem;
+using platform_test::RecordingSink;
 
 // A folder of its own for each test.
 class CityCodeFile : public ::testing::Test {
@@ -24,36 +26,6 @@ protected:
     }
 
     platform_test::TempFolder folder_;
-};
-
-// Records what the loader shows.
-class RecordingSink : public IProgressSink {
-public:
-    void SetStatusText(const std::string& text) override { status.push_back(text); }
-    void SetProgressText(int index, const std::string& text) override {
-        if (index >= 0 && index < 4) {
-            lines[index] = text;
-        }
-    }
-    void SetProgressRange(int lower, int upper) override {
-        range_lower = lower;
-        range_upper = upper;
-    }
-    void SetProgressPos(int position) override { positions.push_back(position); }
-    void ShowProgress() override { ++shown; }
-    void CloseProgress() override { ++closed; }
-    void PumpEvents() override { ++pumped; }
-    void ShowNotice(const std::string&, const std::string&) override { ++notices; }
-
-    std::vector<std::string> status;
-    std::string lines[4];
-    int range_lower = -1;
-    int range_upper = -1;
-    std::vector<int> positions;
-    int shown = 0;
-    int closed = 0;
-    int pumped = 0;
-    int notices = 0;
 };
 
 Item MakeItem(const Cp932& code, const Cp932& name, const Cp932& reading) {
@@ -70,33 +42,66 @@ std::vector<std::vector<Cp932>> Fields(const CCityCodeData_MainData& database) {
     return result;
 }
 
-TEST_F(CityCodeFile, LineEndsCarriageReturnsAndCtrlZ) {
-    CCityCodeData_MainData lf;
-    CCityCodeData_MainData crlf;
-    ASSERT_TRUE(lf.LoadFromFile(Write("01:a:A\n02:b:B\n", "lf.ini")));
-    CCityCodeData_MainData unterminated;
-    ASSERT_TRUE(crlf.LoadFromFile(Write("01:a:A\r\n02:b:B\r\n", "crlf.ini")));
-    ASSERT_TRUE(unterminated.LoadFromFile(Write("01:a:A\n02:b:B", "end.ini")));
-    EXPECT_EQ(lf, crlf);
-    EXPECT_EQ(lf, unterminated);
-    EXPECT_EQ(Fields(lf), (std::vector<std::vector<Cp932>>{{"01", "a", "A"}, {"02", "b", "B"}}));
-    // A lone carriage return stays in the field; Ctrl-Z ends the text.
-    CCityCodeData_MainData odd;
-    ASSERT_TRUE(odd.LoadFromFile(Write("01:a\r:A\r\r\n02:b:B\x1A\r\n03:c:C\r\n", "odd.ini")));
-    EXPECT_EQ(Fields(odd),
-              (std::vector<std::vector<Cp932>>{{"01", "a\r", "A\r"}, {"02", "b", "B"}}));
-}
-
-TEST_F(CityCodeFile, CommentsEmptyAndMalformedLinesYieldNothing) {
-    CCityCodeData_MainData database;
-    CCityCodeLoadReport report;
-    ASSERT_TRUE(database.LoadFromFile(
-        Write("// header\r\n\r\n1\r\n01:a:A\r\n02:b\r\n03:c:C:x\r\n//04:d:D\r\n05:e:E\r\n"),
-        nullptr, &report));
-    EXPECT_EQ(Fields(database),
-              (std::vector<std::vector<Cp932>>{{"01", "a", "A"}, {"05", "e", "E"}}));
-    EXPECT_EQ(report.lines, 8u);
-    EXPECT_EQ(report.items, 2u);
+// Each text gives its items and the report's counts of lines seen, items, lines with a NUL
+// and lines too long.
+TEST_F(CityCodeFile, LinesBecomeItemsOrAreSkippedAndCounted) {
+    using Rows = std::vector<std::vector<Cp932>>;
+    const Rows ab = {{"01", "a", "A"}, {"02", "b", "B"}};
+    const std::string longest =
+        "1:a:" + std::string(CCityCodeData_MainData::kMaxLineLength - 4, 'r');
+    const struct {
+        const char* what;
+        std::string text;
+        Rows items;
+        size_t lines, nul_lines, too_long_lines;
+    } cases[] = {
+        {"line feeds", "01:a:A\n02:b:B\n", ab, 2, 0, 0},
+        {"carriage return and line feed", "01:a:A\r\n02:b:B\r\n", ab, 2, 0, 0},
+        {"no end on the last line", "01:a:A\n02:b:B", ab, 2, 0, 0},
+        // A lone carriage return stays in the field; Ctrl-Z ends the text.
+        {"lone carriage return and Ctrl-Z",
+         "01:a\r:A\r\r\n02:b:B\x1A\r\n03:c:C\r\n",
+         {{"01", "a\r", "A\r"}, {"02", "b", "B"}},
+         2,
+         0,
+         0},
+        {"comments, empty and malformed lines",
+         "// header\r\n\r\n1\r\n01:a:A\r\n02:b\r\n03:c:C:x\r\n//04:d:D\r\n05:e:E\r\n",
+         {{"01", "a", "A"}, {"05", "e", "E"}},
+         8,
+         0,
+         0},
+        {"a NUL byte skips only its line",
+         std::string("01:a:A\n02:b\0x:B\n03:c:C\n", 22),
+         {{"01", "a", "A"}, {"03", "c", "C"}},
+         3,
+         1,
+         0},
+        // The unterminated last line is too long as well.
+        {"enormous lines",
+         "01:a:A\n" + std::string(3 * 1024 * 1024, 'z') + ":b:B\n02:c:C\n" +
+             std::string(CCityCodeData_MainData::kMaxLineLength + 1, 'z'),
+         {{"01", "a", "A"}, {"02", "c", "C"}},
+         4,
+         0,
+         2},
+        {"lines of the longest length",
+         longest + "\r\n" + longest,
+         {{"1", "a", longest.substr(4)}, {"1", "a", longest.substr(4)}},
+         2,
+         0,
+         0},
+    };
+    for (const auto& c : cases) {
+        CCityCodeData_MainData database;
+        CCityCodeLoadReport report;
+        ASSERT_TRUE(database.LoadFromFile(Write(c.text), nullptr, &report)) << c.what;
+        EXPECT_EQ(Fields(database), c.items) << c.what;
+        EXPECT_EQ(report.lines, c.lines) << c.what;
+        EXPECT_EQ(report.items, c.items.size()) << c.what;
+        EXPECT_EQ(report.nul_lines, c.nul_lines) << c.what;
+        EXPECT_EQ(report.too_long_lines, c.too_long_lines) << c.what;
+    }
 }
 
 TEST_F(CityCodeFile, MissingFileOrFolderFailsWithEmptyDatabaseAndNoProgress) {
@@ -110,7 +115,7 @@ TEST_F(CityCodeFile, MissingFileOrFolderFailsWithEmptyDatabaseAndNoProgress) {
     EXPECT_FALSE(report.opened);
     RecordingSink sink;
     EXPECT_FALSE(database.LoadFromFile(folder_.Path(), &sink));
-    EXPECT_EQ(sink.shown, 0);
+    EXPECT_TRUE(sink.events.empty());
     EXPECT_TRUE(database.LoadFromFile(Write("")));
     EXPECT_EQ(database.GetItemCount(), 0);
 }
@@ -148,36 +153,6 @@ TEST_F(CityCodeFile, BlockBoundaryAnywhereInALineGivesTheSameItems) {
     }
 }
 
-TEST_F(CityCodeFile, NulByteSkipsOnlyItsLine) {
-    CCityCodeData_MainData database;
-    CCityCodeLoadReport report;
-    const std::string text("01:a:A\n02:b\0x:B\n03:c:C\n", 22);
-    ASSERT_TRUE(database.LoadFromFile(Write(text), nullptr, &report));
-    EXPECT_EQ(Fields(database),
-              (std::vector<std::vector<Cp932>>{{"01", "a", "A"}, {"03", "c", "C"}}));
-    EXPECT_EQ(report.nul_lines, 1u);
-}
-
-TEST_F(CityCodeFile, EnormousLineIsSkippedAndFollowingLinesKept) {
-    std::string text = "01:a:A\n" + std::string(3 * 1024 * 1024, 'z') + ":b:B\n02:c:C\n" +
-                       std::string(CCityCodeData_MainData::kMaxLineLength + 1, 'z');
-    CCityCodeData_MainData database;
-    CCityCodeLoadReport report;
-    ASSERT_TRUE(database.LoadFromFile(Write(text), nullptr, &report));
-    EXPECT_EQ(Fields(database),
-              (std::vector<std::vector<Cp932>>{{"01", "a", "A"}, {"02", "c", "C"}}));
-    EXPECT_EQ(report.too_long_lines, 2u);  // the unterminated last line too
-    EXPECT_EQ(report.lines, 4u);
-}
-
-TEST_F(CityCodeFile, LineOfTheLongestLengthIsKept) {
-    const size_t length = CCityCodeData_MainData::kMaxLineLength;
-    const std::string line = "1:a:" + std::string(length - 4, 'r');
-    CCityCodeData_MainData database;
-    ASSERT_TRUE(database.LoadFromFile(Write(line + "\r\n" + line)));
-    EXPECT_EQ(database.GetItemCount(), 2);
-}
-
 TEST_F(CityCodeFile, ProgressShowsCaptionFileNameAndFilePosition) {
     std::string text;
     for (int i = 0; i < 1000; ++i) {
@@ -188,26 +163,28 @@ TEST_F(CityCodeFile, ProgressShowsCaptionFileNameAndFilePosition) {
     CCityCodeData_MainData database;
     ASSERT_TRUE(database.LoadFromFile(path, &sink));
     EXPECT_EQ(database.GetItemCount(), 1000);
-    EXPECT_EQ(Cp932ToUtf8(sink.lines[0]),
-              "クイルマーク - 都市コードデータベースファイルの読み込み");
-    EXPECT_EQ(Cp932ToUtf8(sink.lines[1]),
-              "都市コードデータベースファイルを読み込んでいます。しばらくお待ちください．．．");
-    EXPECT_EQ(Cp932ToUtf8(sink.lines[2]), "読み込み元ファイル名 ： " + path);
-    EXPECT_EQ(sink.range_lower, 0);
-    EXPECT_EQ(sink.range_upper, static_cast<int>(text.size()));
     const size_t blocks =
         (text.size() + CCityCodeData_MainData::kBlockSize - 1) / CCityCodeData_MainData::kBlockSize;
-    ASSERT_EQ(sink.positions.size(), blocks + 1);
-    EXPECT_EQ(sink.positions.front(), 0);
-    EXPECT_EQ(sink.positions[1], static_cast<int>(CCityCodeData_MainData::kBlockSize));
-    EXPECT_EQ(sink.positions.back(), static_cast<int>(text.size()));
-    EXPECT_EQ(sink.shown, 1);
-    EXPECT_EQ(sink.closed, 1);
-    EXPECT_EQ(sink.notices, 0);
-    ASSERT_GE(sink.status.size(), 3u);
-    EXPECT_EQ(Cp932ToUtf8(sink.status[1]),
-              "読み込んだ文字列を構築しています。しばらくお待ちください．．．");
-    EXPECT_EQ(Cp932ToUtf8(sink.status.back()),
+    std::vector<std::string> positions = {"0"};
+    for (size_t block = 1; block < blocks; ++block) {
+        positions.push_back(std::to_string(block * CCityCodeData_MainData::kBlockSize));
+    }
+    positions.push_back(std::to_string(text.size()));
+    EXPECT_EQ(sink.Of("pos"), positions);
+    EXPECT_EQ(sink.Of("range"), std::vector<std::string>{"0 " + std::to_string(text.size())});
+    EXPECT_EQ(
+        sink.Of("text"),
+        (std::vector<std::string>{
+            "0 クイルマーク - 都市コードデータベースファイルの読み込み",
+            "1 都市コードデータベースファイルを読み込んでいます。しばらくお待ちください．．．",
+            "2 読み込み元ファイル名 ： " + path, "3 "}));
+    EXPECT_EQ(std::count(sink.events.begin(), sink.events.end(), "show"), 1);
+    EXPECT_EQ(std::count(sink.events.begin(), sink.events.end(), "close"), 1);
+    EXPECT_TRUE(sink.Of("notice").empty());
+    const std::vector<std::string> statuses = sink.Of("status");
+    ASSERT_GE(statuses.size(), 3u);
+    EXPECT_EQ(statuses[1], "読み込んだ文字列を構築しています。しばらくお待ちください．．．");
+    EXPECT_EQ(statuses.back(),
               "都市コードデータベースファイルを読み込んでいます。しばらくお待ちください．．．");
 }
 

@@ -13,6 +13,7 @@
 
 #include "../cli/sample_contest.h"
 #include "../model/raw_contest.h"
+#include "../platform/recording_sink.h"
 #include "../platform/temp_folder.h"
 #include "model/contest.h"
 #include "platform/archive.h"
@@ -22,7 +23,7 @@
 namespace {
 
 using namespace model_test;
-using sample::J;
+using platform_test::RecordingSink;
 
 std::string Hex(const char* text) {
     std::string bytes;
@@ -41,26 +42,9 @@ const std::string kHeaderBytes =
     Hex("83 4E 83 43 83 8B 83 7D 81 5B 83 4E 20 66 6F 72 20 57 69 6E 64 6F 77 73 20 4E 54 20 20 56 "
         "65 72 73 69 6F 6E 20 34 2E 30 30 20 8C DD 8A B7 83 66 81 5B 83 5E 83 74 83 40 83 43 83 8B "
         "20");
-const std::string kWritingText = J("ファイルに書き込んでいます。しばらくお待ちください．．．");
-const std::string kWrittenText = J("ファイルへの書き込みを完了しました。");
-const std::string kReadingText = J("ファイルから読み込んでいます。しばらくお待ちください．．．");
-
-// Records what the loader and saver tell the operator.
-class RecordingSink : public IProgressSink {
-public:
-    void SetStatusText(const std::string& text) override { statuses.push_back(text); }
-    void SetProgressText(int, const std::string&) override {}
-    void SetProgressRange(int, int) override {}
-    void SetProgressPos(int) override {}
-    void ShowProgress() override {}
-    void CloseProgress() override {}
-    void PumpEvents() override {}
-    void ShowNotice(const std::string& text, const std::string& caption) override {
-        notices.push_back(caption + "|" + text);
-    }
-    std::vector<std::string> statuses;
-    std::vector<std::string> notices;
-};
+const std::string kWritingText = "ファイルに書き込んでいます。しばらくお待ちください．．．";
+const std::string kWrittenText = "ファイルへの書き込みを完了しました。";
+const std::string kReadingText = "ファイルから読み込んでいます。しばらくお待ちください．．．";
 
 contest_file::LoadResult LoadBytes(const std::string& bytes, CQuillmarkData_MainData& contest) {
     CNullProgressSink sink;
@@ -312,15 +296,14 @@ TEST_F(ContestFileOnDisk, SaveShowsTheStatusTextsAndLoadReadsItBack) {
     RecordingSink sink;
     std::string reason;
     ASSERT_TRUE(contest_file::Save(Path("log.qmk"), contest, sink, &reason)) << reason;
-    EXPECT_EQ(sink.statuses, (std::vector<std::string>{kWritingText, kWrittenText}));
+    EXPECT_EQ(sink.Of("status"), (std::vector<std::string>{kWritingText, kWrittenText}));
 
     RecordingSink load_sink;
     CQuillmarkData_MainData loaded;
     const auto result = contest_file::Load(Path("log.qmk"), "/,.", loaded, load_sink);
     ASSERT_TRUE(result.loaded) << result.error;
     EXPECT_TRUE(loaded == contest);
-    EXPECT_EQ(load_sink.statuses, std::vector<std::string>{kReadingText});
-    EXPECT_TRUE(load_sink.notices.empty());
+    EXPECT_EQ(load_sink.events, std::vector<std::string>{"status " + kReadingText});
 }
 
 TEST_F(ContestFileOnDisk, FailedSaveKeepsTheOldFileAndGivesNoCompletionText) {
@@ -332,7 +315,7 @@ TEST_F(ContestFileOnDisk, FailedSaveKeepsTheOldFileAndGivesNoCompletionText) {
     std::string reason;
     EXPECT_FALSE(contest_file::Save(Path("log.qmk"), contest, sink, &reason));
     EXPECT_EQ(reason.rfind("cannot write: bad data", 0), 0u) << reason;
-    EXPECT_EQ(sink.statuses, std::vector<std::string>{kWritingText});
+    EXPECT_EQ(sink.Of("status"), std::vector<std::string>{kWritingText});
     std::string bytes;
     ASSERT_TRUE(safe_file::ReadWholeFile(Path("log.qmk"), bytes));
     EXPECT_EQ(bytes, old_image);
@@ -408,13 +391,11 @@ TEST_P(ContestFileOldVersion, ConvertsToOneActiveBandRebuiltAndTellsWhatWasLost)
                        CQuillmarkData_SubMainData::kRebuildFirst);
     EXPECT_TRUE(rebuilt == contest);
 
-    ASSERT_EQ(sink.statuses.size(), 1u);
-    EXPECT_EQ(sink.statuses[0], kReadingText);
-    ASSERT_EQ(sink.notices.size(), 1u);
-    EXPECT_EQ(
-        sink.notices[0].rfind(J("クイルマーク - 旧バージョンのデータファイルのコンバート|"), 0),
-        0u);
-    EXPECT_NE(sink.notices[0].find(J("ログデータが 1 件ありました。")), std::string::npos);
+    EXPECT_EQ(sink.Of("status"), std::vector<std::string>{kReadingText});
+    const std::vector<std::string> notices = sink.Of("notice");
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].rfind("クイルマーク - 旧バージョンのデータファイルのコンバート: ", 0), 0u);
+    EXPECT_NE(notices[0].find("ログデータが 1 件ありました。"), std::string::npos);
 
     // The next save writes the current format, which loads back equal.
     const std::string image = contest_file::StoreContest(contest);
@@ -436,7 +417,7 @@ INSTANTIATE_TEST_SUITE_P(Samples, ContestFileOldVersion, testing::ValuesIn(kOldS
 // removed first), and a letter splits the own call sign JA1ZZZ into too many parts.
 TEST(ContestFile, ConversionNoticeTellsWhatTheDelimitersLost) {
     const auto lost = [](int entries) {
-        return "クイルマーク - 旧バージョンのデータファイルのコンバート|現在の形式に合わないため変"
+        return "クイルマーク - 旧バージョンのデータファイルのコンバート: 現在の形式に合わないため変"
                "換できなかったログデータが " +
                std::to_string(entries) +
                " 件ありました。これらのログデータは読み込まれていません。";
@@ -457,8 +438,7 @@ TEST(ContestFile, ConversionNoticeTellsWhatTheDelimitersLost) {
             contest_file::LoadFromBytes(ReadSample("v230.qmk"), c.delimiters, contest, sink);
         ASSERT_TRUE(result.loaded) << result.error;
         EXPECT_EQ(contest.GetBandAt(0)->GetEntryCount(), c.kept);
-        ASSERT_EQ(sink.notices.size(), 1u);
-        EXPECT_EQ(Cp932ToUtf8(sink.notices[0]), c.notice) << c.delimiters;
+        EXPECT_EQ(sink.Of("notice"), std::vector<std::string>{c.notice}) << c.delimiters;
     }
 }
 

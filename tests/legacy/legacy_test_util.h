@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "../platform/recording_sink.h"
 #include "legacy/old_file_converter.h"
 #include "model/band_data.h"
 #include "model/contest.h"
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"
-#include "platform/progress_sink.h"
 
 // Test names show the version rather than its bytes.
 inline void PrintTo(OldFileVersion version, std::ostream* out) {
@@ -26,30 +26,7 @@ namespace legacy_test {
 
 inline constexpr std::string_view kDelimiters = "/,.";
 
-// Records every sink call as one readable line, texts in UTF-8.
-class RecordingSink : public IProgressSink {
-public:
-    void SetStatusText(const std::string& text) override {
-        events.push_back("status " + Cp932ToUtf8(text));
-    }
-    void SetProgressText(int index, const std::string& text) override {
-        events.push_back("text " + std::to_string(index) + " " + Cp932ToUtf8(text));
-    }
-    void SetProgressRange(int lower, int upper) override {
-        events.push_back("range " + std::to_string(lower) + " " + std::to_string(upper));
-    }
-    void SetProgressPos(int position) override {
-        events.push_back("pos " + std::to_string(position));
-    }
-    void ShowProgress() override { events.push_back("show"); }
-    void CloseProgress() override { events.push_back("close"); }
-    void PumpEvents() override { events.push_back("pump"); }
-    void ShowNotice(const std::string& text, const std::string& caption) override {
-        events.push_back("notice " + Cp932ToUtf8(caption) + ": " + Cp932ToUtf8(text));
-    }
-
-    std::vector<std::string> events;
-};
+using platform_test::RecordingSink;
 
 struct Converted {
     OldFileConversion result;
