@@ -75,21 +75,6 @@ TEST(ContestFile, HeaderIsTheExactCp932Text) {
     EXPECT_EQ(image.substr(0, 62), std::string(1, '\x3D') + kHeaderBytes);
 }
 
-TEST(ContestFile, SaveThenLoadGivesAnEqualContest) {
-    for (const int bands : {0, 1, 2, 8}) {
-        const CQuillmarkData_MainData original = sample::MakeContest(bands, 25);
-        CQuillmarkData_MainData loaded;
-        const auto result = LoadBytes(contest_file::StoreContest(original), loaded);
-        ASSERT_TRUE(result.loaded) << result.error;
-        EXPECT_EQ(result.format, "4.00");
-        EXPECT_EQ(result.dropped_entries, 0);
-        EXPECT_FALSE(result.active_band_repaired);
-        EXPECT_TRUE(loaded == original) << bands << " bands";
-        EXPECT_EQ(loaded.GetActiveBandIndex(), original.GetActiveBandIndex());
-        EXPECT_EQ(loaded.GetTotalMultiplierCount(), original.GetTotalMultiplierCount());
-    }
-}
-
 TEST(ContestFile, ForeignEmptyAndCutHeadersAreRefusedAndTrailingBytesIgnored) {
     RawContest trailer;
     trailer.trailer = "extra";

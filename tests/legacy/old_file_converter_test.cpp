@@ -140,18 +140,6 @@ TEST(ConvertOldFile, PendingEventsRunEverySixtyFourEntriesAndAfterTheLast) {
     EXPECT_EQ(position, 130);
 }
 
-TEST(ConvertOldFile, ProgressWindowClosesAndContestStaysWhenTheFileEndsEarly) {
-    const std::string image = old_file_writer::SampleFile(OldFileVersion::v350);
-    CArchive ar(image.substr(0, image.size() - 3));
-    const Cp932 header = ar.ReadString();
-    CQuillmarkData_MainData contest = ExistingContest();
-    legacy_test::RecordingSink sink;
-    EXPECT_THROW(ConvertOldFile(ar, header, kDelimiters, contest, sink), CArchiveException);
-    EXPECT_EQ(contest, ExistingContest());
-    ASSERT_FALSE(sink.events.empty());
-    EXPECT_EQ(sink.events.back(), "close");
-}
-
 TEST(ConvertOldFile, EmptyFileShowsAnEmptyRange) {
     old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v310);
     contest.entries.clear();
