@@ -34,6 +34,11 @@ protected:
         ASSERT_TRUE(folder_.isValid());
         QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/Qmk_Code.ini"),
                     folder_.filePath(QStringLiteral("Qmk_Code.ini")));
+        NewStore();
+    }
+
+    // A fresh store without the title logo, for the next start (the application owns it).
+    void NewStore() {
         store_ = new CMemorySettingsStore;
         store_->SetInt("TitleLogoDisplay", "IsDisplayingTitleLogoEnabled", 0);
     }
@@ -91,11 +96,10 @@ TEST_F(AppStart, BadFilesOnTheCommandLineOrDroppedGiveAMessageAndNoCrash) {
     EXPECT_EQ(Start({damaged}), 1);  // a file that cannot be opened ends the start
     EXPECT_EQ(op_.Messages().size(), 1u);
     app_.reset();
-    store_ = new CMemorySettingsStore;
-    store_->SetInt("TitleLogoDisplay", "IsDisplayingTitleLogoEnabled", 0);
+    NewStore();
     EXPECT_EQ(Start({QStringLiteral("--bogus")}), 2);
     app_.reset();
-    store_ = new CMemorySettingsStore;
+    NewStore();
     EXPECT_EQ(Start({QStringLiteral("-p"), QStringLiteral("a.qmk"), QStringLiteral("b.qmk")}), 2);
 }
 
@@ -115,37 +119,33 @@ TEST_F(AppStart, OpeningASampleShowsTheContestWindowAndADirectoryIsRefused) {
     Stop();
 }
 
+// An empty stored rectangle (right of -1) is ignored whatever the flag.
 TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
     struct Case {
         int flag;
+        int right;
         bool restored;
         bool recorded;
-    } const cases[] = {{0, false, false}, {1, true, false}, {2, true, true}};
+    } const cases[] = {
+        {0, 840, false, false}, {1, 840, true, false}, {2, 840, true, true}, {2, -1, false, true}};
     delete store_;  // the one from SetUp was never handed to an application
     for (const Case& c : cases) {
         app_.reset();
-        store_ = new CMemorySettingsStore;
-        store_->SetInt("TitleLogoDisplay", "IsDisplayingTitleLogoEnabled", 0);
+        NewStore();
         store_->SetInt("MainWindowPlacement", "MainWindowPlacementSaveFlag", c.flag);
         store_->SetInt("MainWindowPlacement", "MainWindowRect.left", 40);
         store_->SetInt("MainWindowPlacement", "MainWindowRect.top", 30);
-        store_->SetInt("MainWindowPlacement", "MainWindowRect.right", 840);
+        store_->SetInt("MainWindowPlacement", "MainWindowRect.right", c.right);
         store_->SetInt("MainWindowPlacement", "MainWindowRect.bottom", 630);
         ASSERT_EQ(Start(), std::nullopt);
         EXPECT_EQ(app_->MainFrame()->geometry().width() == 800, c.restored) << c.flag;
+        EXPECT_GT(app_->MainFrame()->width(), 100);
         app_->MainFrame()->setGeometry(10, 20, 700, 500);
         Stop();
         EXPECT_EQ(store_->GetInt("MainWindowPlacement", "MainWindowRect.right", 0) == 710,
                   c.recorded)
             << c.flag;
     }
-}
-
-TEST_F(AppStart, AnEmptyStoredRectangleIsIgnored) {
-    store_->SetInt("MainWindowPlacement", "MainWindowRect.right", -1);
-    ASSERT_EQ(Start(), std::nullopt);
-    EXPECT_GT(app_->MainFrame()->width(), 100);
-    Stop();
 }
 
 // --- A crashed run's automatic save, and a file another program has open. ---
