@@ -19,6 +19,11 @@ namespace {
 
 class PrintCommand : public testing::Test {
 protected:
+    void SetUp() override {
+#ifndef QUILLMARK_HAVE_QT_GUI
+        GTEST_SKIP() << "printing needs the build with Qt";
+#endif
+    }
     std::string Save(const std::string& name, const CQuillmarkData_MainData& contest) {
         CNullProgressSink sink;
         EXPECT_TRUE(contest_file::Save((dir_ / name).string(), contest, sink));
