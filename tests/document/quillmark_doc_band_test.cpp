@@ -113,25 +113,6 @@ TEST_F(BandCommands, FirstBandBecomesActiveWithoutAsking) {
     EXPECT_TRUE(doc_.GetGraphSeries(3)->IsValid());
 }
 
-TEST_F(BandCommands, FourteenThenThreeAndAHalfThenSevenSortAndKeepTheActiveBand) {
-    doc_.GetContest() = Contest();
-    AnswerBand({14, 1});
-    AnswerBand({3.5, 1});
-    operator_.AnswerMessage(message_box::kIdNo);
-    AnswerBand({7, 1});
-    operator_.AnswerMessage(message_box::kIdNo);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(doc_.AddNewBand(), 1);
-    }
-    EXPECT_EQ(Frequencies(), (std::vector<double>{3.5, 7, 14}));
-    EXPECT_EQ(Log().GetActiveBandIndex(), 2);
-    EXPECT_EQ(views_.hints, (std::vector<int>{-1, -3, -3}));
-    const Shown question = {"この周波数帯をアクティブにしますか？", kAdding,
-                            message_box::kYesNo | message_box::kIconQuestion};
-    EXPECT_EQ(Messages(), (std::vector<Shown>{question, question}));
-    ExpectAllScripted();
-}
-
 TEST_F(BandCommands, DuplicateFrequencyInAnotherUnitIsRefusedAndTheDialogComesBack) {
     SetUpBands({7}, 0);
     const CQuillmarkData_MainData before = Log();

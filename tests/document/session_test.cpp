@@ -98,7 +98,8 @@ TEST_F(Session, SetUpThreeBandsAndLogContacts) {
                      "コンテストナンバーのマルチパラメータの位置の入力に誤りがあります。",
                      "dialog CContestTypeSheet 0 -> 12325", "hint -1"}));
 
-    // --- Three bands: 14 MHz first, then 3.5 and 7 MHz without making them active. ---
+    // --- Three bands: 14 MHz first, then 3.5 and 7 MHz without making them active; the bands
+    // sort by frequency and 14 MHz stays active. ---
     AnswerBand(14);
     for (const double frequency : {3.5, 7.0}) {
         AnswerBand(frequency);
@@ -189,6 +190,7 @@ TEST_F(Session, SetUpThreeBandsAndLogContacts) {
 
     // --- The resulting contest. ---
     EXPECT_EQ(Log().GetActiveBandIndex(), 2);
+    EXPECT_EQ(BandAt(0).GetBand(), Band(3.5, 6));
     EXPECT_EQ(BandAt(2).GetBand(), Band(14, 6));
     EXPECT_EQ(Log().GetTotalEntryCount(), 4);
     EXPECT_EQ(Calls(2), (Texts{"JA1AAA*", "JA1CCC*", "JA1DDD*", "JA1EEE"}));
