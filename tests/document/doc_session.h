@@ -11,6 +11,7 @@
 
 #include "citycode/city_code_main_data.h"
 #include "citycode/city_code_organization.h"
+#include "dialogs/band_information_dialog.h"
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/log_data_input_sheet.h"
 #include "dialogs/scripted_operator.h"
@@ -41,6 +42,15 @@ enum PageBit {
     kCQPage = 32,
     kCardPage = 64,
     kCommentsPage = 128,
+};
+
+// What the operator types into the band information dialog before pressing OK.
+struct BandInput {
+    double frequency = 7;
+    int unit_index = 1;
+    std::string sent = "599/100";
+    std::string mode;
+    int calling_radio = 0;
 };
 
 using Sheet = CLogDataInputSheet;
@@ -187,6 +197,20 @@ protected:
             sheet.Cancel();
         });
     }
+    // The operator fills the band information dialog and presses OK, which the dialog's checks
+    // must let close; the dialog as it was shown is kept in seen_bands_.
+    void AnswerBand(const BandInput& input) {
+        operator_.AnswerDialog(message_box::kIdOk, [this, input](CDialogState& state, int) {
+            auto& dialog = dynamic_cast<CBandInformationDialog&>(state);
+            seen_bands_.push_back(dialog);
+            dialog.SetFrequency(input.frequency);
+            dialog.SetUnitIndex(input.unit_index);
+            dialog.SetSentContestNumberText(input.sent);
+            dialog.SetMode(input.mode);
+            dialog.SetCallingMethodRadio(input.calling_radio);
+            EXPECT_TRUE(dialog.OnOK(operator_, kDelimiters));
+        });
+    }
     // One new station logged; first_notice when its multiplier is new on the band.
     void LogContact(std::string call, std::string received, bool first_notice) {
         AnswerCallSign(call);
@@ -205,6 +229,7 @@ protected:
     CQuillmarkDoc doc_{operator_, settings_, &city_codes_};
     HintRecorder views_;
     std::vector<CLogDataConfirmDialog> confirmations_;
+    std::vector<CBandInformationDialog> seen_bands_;
 };
 
 }  // namespace doc_test

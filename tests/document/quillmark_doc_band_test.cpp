@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/band_information_dialog.h"
 #include "doc_session.h"
 
 namespace {
@@ -17,30 +16,8 @@ const char* const kChanging = "クイルマーク - 既存の周波数帯の設�
 const char* const kDeleting = "クイルマーク - 既存の周波数帯の削除";
 const char* const kDuplicate = "周波数帯が重複しています。変更してください。";
 
-// What the operator types into the band information dialog before pressing OK.
-struct BandInput {
-    double frequency = 7;
-    int unit_index = 1;
-    std::string sent = "599/100";
-    std::string mode;
-    int calling_radio = 0;
-};
-
 class BandCommands : public DocSession {
 protected:
-    // The operator fills the dialog and presses OK, which the dialog's checks must let close.
-    void AnswerBand(const BandInput& input) {
-        operator_.AnswerDialog(message_box::kIdOk, [this, input](CDialogState& state, int) {
-            auto& dialog = dynamic_cast<CBandInformationDialog&>(state);
-            seen_.push_back(dialog);
-            dialog.SetFrequency(input.frequency);
-            dialog.SetUnitIndex(input.unit_index);
-            dialog.SetSentContestNumberText(input.sent);
-            dialog.SetMode(input.mode);
-            dialog.SetCallingMethodRadio(input.calling_radio);
-            EXPECT_TRUE(dialog.OnOK(operator_, kDelimiters));
-        });
-    }
     // Bands without defaults, band `active` active.
     void SetUpBands(std::initializer_list<double> mhz, int active) {
         doc_.GetContest() = Contest();
@@ -62,8 +39,6 @@ protected:
         const auto* active = Log().GetActiveBand();
         return active == nullptr ? -1 : active->GetBand().GetFrequency();
     }
-
-    std::vector<CBandInformationDialog> seen_;
 };
 
 TEST_F(BandCommands, WithoutContestEveryCommandDoesNothingSilently) {
@@ -96,9 +71,10 @@ TEST_F(BandCommands, FirstBandBecomesActiveWithoutAsking) {
     AnswerBand({14, 1, "599/100", "CW", 1});
     EXPECT_EQ(doc_.AddNewBand(), 1);
 
-    ASSERT_EQ(seen_.size(), 1u);
-    EXPECT_EQ(U(seen_[0].GetGuidance()), "新しく追加する周波数帯の情報を入力してください．．．");
-    EXPECT_EQ(seen_[0].GetContestNumberType(), NumberFormat());
+    ASSERT_EQ(seen_bands_.size(), 1u);
+    EXPECT_EQ(U(seen_bands_[0].GetGuidance()),
+              "新しく追加する周波数帯の情報を入力してください．．．");
+    EXPECT_EQ(seen_bands_[0].GetContestNumberType(), NumberFormat());
     EXPECT_TRUE(operator_.Messages().empty()) << operator_.Transcript();
     EXPECT_EQ(Statuses(), Texts{"新たな周波数帯の追加を完了しました。"});
     EXPECT_EQ(views_.hints, std::vector<int>{-1});
@@ -118,16 +94,16 @@ TEST_F(BandCommands, DuplicateFrequencyInAnotherUnitIsRefusedAndTheDialogComesBa
     const CQuillmarkData_MainData before = Log();
     AnswerBand({7000, 0, "579/200"});
     operator_.AnswerDialog(message_box::kIdCancel, [this](CDialogState& state, int) {
-        seen_.push_back(dynamic_cast<CBandInformationDialog&>(state));
+        seen_bands_.push_back(dynamic_cast<CBandInformationDialog&>(state));
     });
     EXPECT_EQ(doc_.AddNewBand(), 0);
 
     EXPECT_EQ(Messages(), (std::vector<Shown>{{kDuplicate, kAdding, kWarning}}));
     // The second opening shows what was typed.
-    ASSERT_EQ(seen_.size(), 2u);
-    EXPECT_EQ(seen_[1].GetFrequency(), 7000);
-    EXPECT_EQ(seen_[1].GetUnitIndex(), 0);
-    EXPECT_EQ(seen_[1].GetSentContestNumberText(), "579/200");
+    ASSERT_EQ(seen_bands_.size(), 2u);
+    EXPECT_EQ(seen_bands_[1].GetFrequency(), 7000);
+    EXPECT_EQ(seen_bands_[1].GetUnitIndex(), 0);
+    EXPECT_EQ(seen_bands_[1].GetSentContestNumberText(), "579/200");
     EXPECT_EQ(Log(), before);
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(Statuses().back(), "新たな周波数帯の追加を中止しました。");
@@ -142,13 +118,13 @@ TEST_F(BandCommands, ChangePreloadsTheActiveBandAndKeepsItsEntries) {
     AnswerBand({7000, 0, "59/100", "FM", 0});
     EXPECT_EQ(doc_.ChangeBandSettings(), 1);
 
-    ASSERT_EQ(seen_.size(), 1u);
-    EXPECT_EQ(U(seen_[0].GetGuidance()), "周波数帯の情報の変更結果を入力してください．．．");
-    EXPECT_EQ(seen_[0].GetFrequency(), 7);
-    EXPECT_EQ(seen_[0].GetUnitIndex(), 1);
-    EXPECT_EQ(seen_[0].GetMode(), "CW");
-    EXPECT_EQ(seen_[0].GetSentContestNumberText(), "599/100");
-    EXPECT_EQ(seen_[0].GetCallingMethod(), 0);
+    ASSERT_EQ(seen_bands_.size(), 1u);
+    EXPECT_EQ(U(seen_bands_[0].GetGuidance()), "周波数帯の情報の変更結果を入力してください．．．");
+    EXPECT_EQ(seen_bands_[0].GetFrequency(), 7);
+    EXPECT_EQ(seen_bands_[0].GetUnitIndex(), 1);
+    EXPECT_EQ(seen_bands_[0].GetMode(), "CW");
+    EXPECT_EQ(seen_bands_[0].GetSentContestNumberText(), "599/100");
+    EXPECT_EQ(seen_bands_[0].GetCallingMethod(), 0);
 
     const auto& band = BandAt(0);
     EXPECT_TRUE(band.GetBand().IsIdenticalTo(Band(7000, 3)));

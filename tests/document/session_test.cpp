@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "contest_setup_script.h"
-#include "dialogs/band_information_dialog.h"
 #include "dialogs/contest_type_sheet.h"
 #include "doc_session.h"
 
@@ -34,17 +33,6 @@ protected:
     // Each update is kept with the number of operator events before it.
     void OnUpdate(CDocumentBase&, int hint) override {
         hints_.push_back({operator_.Events().size(), hint});
-    }
-
-    void AnswerBand(double frequency) {
-        operator_.AnswerDialog(message_box::kIdOk, [=, this](CDialogState& state, int) {
-            auto& dialog = dynamic_cast<CBandInformationDialog&>(state);
-            dialog.SetFrequency(frequency);
-            dialog.SetUnitIndex(CBandInformationDialog::kUnitIndexMega);
-            dialog.SetSentContestNumberText("599/100");
-            dialog.SetMode("CW");
-            EXPECT_TRUE(dialog.OnOK(operator_, kDelimiters));
-        });
     }
 
     // What the operator saw since the last call, with the views' updates in their places.
@@ -100,9 +88,9 @@ TEST_F(Session, SetUpThreeBandsAndLogContacts) {
 
     // --- Three bands: 14 MHz first, then 3.5 and 7 MHz without making them active; the bands
     // sort by frequency and 14 MHz stays active. ---
-    AnswerBand(14);
+    AnswerBand({14, 1, "599/100", "CW", 0});
     for (const double frequency : {3.5, 7.0}) {
-        AnswerBand(frequency);
+        AnswerBand({frequency, 1, "599/100", "CW", 0});
         operator_.AnswerMessage(message_box::kIdNo);
     }
     for (int i = 0; i < 3; ++i) {
