@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "../model/model_test_util.h"
 #include "model/contest.h"
 #include "platform/cp932_convert.h"
 
@@ -16,29 +17,17 @@ inline Cp932 J(const char* utf8) {
 
 inline constexpr int64_t kStart = 1700000000;  // 2023-11-14 22:13:20 UTC
 
-inline CQuillmarkData_CallSignType CallSignFormat() {
-    CQuillmarkData_CallSignType format;
-    format.SetDefaultFormat(2, 0);
-    return format;
-}
-
-// RST (2-3 digits) and the multiplier (2-6 digits).
-inline CQuillmarkData_ContestNumberType ContestNumberFormat() {
-    CQuillmarkData_ContestNumberType format;
-    format.SetDefaultFormat(2, 1);
-    return format;
-}
+// The model tests' default formats: a two-part call sign and RST (2-3 digits) with the
+// multiplier (2-6 digits).
+using model_test::CallSignFormat;
+using model_test::ContestNumberFormat;
 
 inline CQuillmarkData_CallSignItem CallSign(const std::string& text) {
-    CQuillmarkData_CallSignItem item;
-    item.SetText(text, "/", CallSignFormat());
-    return item;
+    return model_test::CallSign(text, CallSignFormat());
 }
 
 inline CQuillmarkData_ContestNumberItem Number(const std::string& text) {
-    CQuillmarkData_ContestNumberItem item;
-    item.SetText(text, "/", ContestNumberFormat());
-    return item;
+    return model_test::Number(text, ContestNumberFormat());
 }
 
 // A station call sign unique for i (JA1AAA, JA1AAB, ...; area digit from i / 17576).
