@@ -84,7 +84,12 @@ public:
     bool IsRunning() const { return running_; }
     int Port() const { return port_; }
     // The daemon stops answering (as a hung radio server), then goes on again.
-    void Pause() { kill(pid_, SIGSTOP); }
+    // Pause returns once every thread of the daemon has stopped, so no answer is under way.
+    void Pause() {
+        kill(pid_, SIGSTOP);
+        int status = 0;
+        waitpid(pid_, &status, WUNTRACED);
+    }
     void Resume() { kill(pid_, SIGCONT); }
     void Kill() {
         if (pid_ != 0) {

@@ -1,6 +1,8 @@
 #include "rig/hamlib/rig_link.h"
 
 #include <algorithm>
+#include <clocale>
+#include <cstring>
 #include <mutex>
 
 #if QUILLMARK_HAVE_HAMLIB
@@ -77,9 +79,18 @@ bool CRigLink::Available() {
     return QUILLMARK_HAVE_HAMLIB != 0;
 }
 
+void CRigLink::UseCNumbers() {
+    // The program formats and reads numbers itself; only Hamlib looks at this category.
+    const char* current = std::setlocale(LC_NUMERIC, nullptr);
+    if (current == nullptr || std::strcmp(current, "C") != 0) {
+        std::setlocale(LC_NUMERIC, "C");
+    }
+}
+
 bool CRigLink::Open(std::string* reason) {
     Close();
 #if QUILLMARK_HAVE_HAMLIB
+    UseCNumbers();
     LoadBackendsOnce();
     const bool network = settings_.connection == CRigSettings::kRigctld;
     rig_ = std::make_unique<Rig>();

@@ -42,6 +42,10 @@ public:
     static std::vector<Model> Models();
     // Whether the program was built with Hamlib.
     static bool Available();
+    // Hamlib switches LC_NUMERIC to "C" while it opens a radio and then restores the name it
+    // saved, which the switch itself has freed unless the locale already was "C". Call this on
+    // the user-interface thread before the poller's thread starts; Open calls it too.
+    static void UseCNumbers();
 
 private:
     struct Rig;

@@ -1,9 +1,11 @@
 #include "ui/rig/rig_poller.h"
 
+#include "rig/hamlib/rig_link.h"
 #include "ui/rig/rig_worker.h"
 
 CRigPoller::CRigPoller(QObject* parent, int poll_ms, int reconnect_ms)
     : QObject(parent), thread_(new QThread), worker_(new CRigWorker(poll_ms, reconnect_ms)) {
+    CRigLink::UseCNumbers();
     thread_->setObjectName(QStringLiteral("rig poller"));
     worker_->moveToThread(thread_);
     connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
