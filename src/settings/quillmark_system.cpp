@@ -243,8 +243,17 @@ void CQuillmarkSystem::ValidateReplacementPairs() {
 
 void CQuillmarkSystem::InstallDefaultReplacementPairs() {
     const Cp932 delimiter = GetFirstPunctuationMark();
-    sources_ = {" ", "=+"};
-    destinations_ = {delimiter, "59" + delimiter};
+    sources_.clear();
+    destinations_.clear();
+    // With "+" (or a blank) as the first delimiter a default pair would feed itself; it is
+    // left out here rather than dropped at the next start-up.
+    const Cp932 defaults[][2] = {{" ", delimiter}, {"=+", "59" + delimiter}};
+    for (const auto& [source, destination] : defaults) {
+        if (!IsSelfFeedingReplacementPair(source, destination)) {
+            sources_.push_back(source);
+            destinations_.push_back(destination);
+        }
+    }
 }
 
 Cp932 CQuillmarkSystem::GetFirstPunctuationMark() const {

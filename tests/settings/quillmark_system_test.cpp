@@ -60,6 +60,14 @@ TEST(QuillmarkSystem, DefaultPairsFollowTheFirstPunctuationMark) {
     store.SetString("PunctuationMarks", "PunctuationMarks", "\x81^/");
     EXPECT_EQ(LoadedFrom(store).GetDestinationCharactersArray(),
               (std::vector<Cp932>{"\x81^", "59\x81^"}));
+    // With "+" first, "=+" → "59+" would feed itself: it is left out at once, so the next
+    // start-up reads the same pairs back (a damaged settings file found this).
+    store.SetString("PunctuationMarks", "PunctuationMarks", "+/");
+    const CQuillmarkSystem plus = LoadedFrom(store);
+    EXPECT_EQ(plus.GetSourceCharactersArray(), (std::vector<Cp932>{" "}));
+    CMemorySettingsStore saved;
+    ASSERT_TRUE(plus.Save(saved));
+    EXPECT_EQ(LoadedFrom(saved).GetSourceCharactersArray(), plus.GetSourceCharactersArray());
 }
 
 TEST(QuillmarkSystem, MissingDestinationGivesAnEmptyOne) {
