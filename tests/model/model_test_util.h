@@ -62,10 +62,6 @@ public:
         data_ += text;
         return *this;
     }
-    Bytes& Text(std::string_view raw) {
-        data_ += raw;
-        return *this;
-    }
     const std::string& str() const { return data_; }
 
 private:
