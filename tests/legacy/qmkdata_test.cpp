@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include "../model/raw_contest.h"
 #include "old_file_writer.h"
 #include "platform/archive.h"
 
 namespace {
+
+using model_test::Le16;
 
 TEST(CQmkdata, OnlySixBlanksMeanNotFirst) {
     for (const auto& [marker, first] :
@@ -53,9 +56,7 @@ TEST(Old230Sequence, ReadsEveryFieldInFileOrder) {
 
 // A 2.30 image whose entry array holds the given raw bytes after the count.
 std::string WithEntryArray(uint16_t count, const std::string& objects) {
-    CArchive ar;
-    ar.WriteUInt16(count);
-    return ar.TakeBuffer() + objects;
+    return Le16(count) + objects;
 }
 
 std::string EntryBody() {
@@ -71,17 +72,7 @@ std::string EntryBody() {
 }
 
 std::string NewClassTag(const std::string& name) {
-    CArchive ar;
-    ar.WriteUInt16(0xFFFF);
-    ar.WriteUInt16(1);
-    ar.WriteUInt16(static_cast<uint16_t>(name.size()));
-    return ar.TakeBuffer() + name;
-}
-
-std::string Tag(uint16_t tag) {
-    CArchive ar;
-    ar.WriteUInt16(tag);
-    return ar.TakeBuffer();
+    return Le16(0xFFFF) + Le16(1) + Le16(static_cast<uint16_t>(name.size())) + name;
 }
 
 struct BadArrayCase {
@@ -93,14 +84,14 @@ struct BadArrayCase {
 TEST(Old230Sequence, EntryArrayAcceptsOnlyNewCQmkdataObjects) {
     const std::string body = EntryBody();
     const BadArrayCase cases[] = {
-        {"null entry", WithEntryArray(1, Tag(0) + std::string(40, '\0')),
+        {"null entry", WithEntryArray(1, Le16(0) + std::string(40, '\0')),
          CArchiveException::badClass},
         {"other class", WithEntryArray(1, NewClassTag("CQmkData") + body),
          CArchiveException::badClass},
         // The same object twice (index 2 is the first object).
-        {"repeated entry", WithEntryArray(2, NewClassTag("CQmkdata") + body + Tag(2) + body),
+        {"repeated entry", WithEntryArray(2, NewClassTag("CQmkdata") + body + Le16(2) + body),
          CArchiveException::badIndex},
-        {"unknown reference", WithEntryArray(1, Tag(7) + body), CArchiveException::badIndex},
+        {"unknown reference", WithEntryArray(1, Le16(7) + body), CArchiveException::badIndex},
         {"count beyond the data", WithEntryArray(500, NewClassTag("CQmkdata") + body),
          CArchiveException::endOfFile},
     };
@@ -119,7 +110,7 @@ TEST(Old230Sequence, EntryArrayAcceptsOnlyNewCQmkdataObjects) {
 TEST(Old230Sequence, LaterEntriesUseTheClassReference) {
     const std::string body = EntryBody();
     // Class index 1, objects 2 and 3: the second entry is tagged 0x8001.
-    CArchive ar(WithEntryArray(2, NewClassTag("CQmkdata") + body + Tag(0x8001) + body));
+    CArchive ar(WithEntryArray(2, NewClassTag("CQmkdata") + body + Le16(0x8001) + body));
     Old230Sequence sequence;
     EXPECT_THROW(sequence.Serialize(ar), CArchiveException);  // the rest of the file is absent
     EXPECT_EQ(sequence.entries.size(), 2u);
