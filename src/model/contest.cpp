@@ -1,9 +1,9 @@
 #include "model/contest.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "platform/archive.h"
+#include "platform/saturating.h"
 
 namespace {
 
@@ -11,15 +11,6 @@ const Cp932 kEmptyText;
 
 // Bytes of the smallest band object in a band list: a two-byte tag and the smallest body.
 constexpr size_t kMinBandBytes = 2 + CQuillmarkData_SubMainData::kMinRecordBytes;
-
-int64_t SaturatingMultiply(int64_t a, int64_t b) {
-    int64_t product = 0;
-    if (__builtin_mul_overflow(a, b, &product)) {
-        return (a < 0) != (b < 0) ? std::numeric_limits<int64_t>::min()
-                                  : std::numeric_limits<int64_t>::max();
-    }
-    return product;
-}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "model/band_data.h"
 #include "model/contest.h"
 #include "model/log_entry.h"
+#include "platform/saturating.h"
 
 namespace {
 
@@ -26,15 +27,6 @@ KindDefaults DefaultsOf(GraphKind kind) {
             break;
     }
     return {0, "\x93\xbe\x93\x5f\x90\x94", 0x008000};  // "得点数", green
-}
-
-// a - b, saturated at the int64 limits (times of damaged files can be anything).
-int64_t SaturatingSubtract(int64_t a, int64_t b) {
-    int64_t difference = 0;
-    if (__builtin_sub_overflow(a, b, &difference)) {
-        return b < 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
-    }
-    return difference;
 }
 
 // Points positions pack the entry index (high 32 bits) and the events already given for it.

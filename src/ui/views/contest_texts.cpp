@@ -1,10 +1,9 @@
 #include "ui/views/contest_texts.h"
 
-#include <limits>
-
 #include "model/band_data.h"
 #include "model/contest.h"
 #include "platform/cp932_convert.h"
+#include "platform/saturating.h"
 #include "platform/time_format.h"
 #include "settings/quillmark_system.h"
 
@@ -30,15 +29,6 @@ bool HasMultiplier(const CQuillmarkData_MainData& contest) {
 
 Cp932 ItemText(const CQuillmarkData_Item& item, const CQuillmarkSystem& settings) {
     return item.IsValid() ? item.GetText(settings.GetPunctuationMarks()) : Cp932();
-}
-
-int64_t SaturatingProduct(int64_t a, int64_t b) {
-    int64_t product = 0;
-    if (__builtin_mul_overflow(a, b, &product)) {
-        return (a < 0) != (b < 0) ? std::numeric_limits<int64_t>::min()
-                                  : std::numeric_limits<int64_t>::max();
-    }
-    return product;
 }
 
 }  // namespace
@@ -211,10 +201,10 @@ std::vector<StatusPane> StatusPanes(const CQuillmarkData_MainData* contest,
                 text = counts("点 : ", totals.points, contest->GetTotalPoints());
                 break;
             case 256: {
-                int64_t score = SaturatingProduct(
+                int64_t score = SaturatingMultiply(
                     contest->GetTotalPoints(), multiplier ? contest->GetTotalMultiplierCount() : 1);
                 if (settings.GetIsUseStationParameter() != 0) {
-                    score = SaturatingProduct(score, settings.GetStationParameter());
+                    score = SaturatingMultiply(score, settings.GetStationParameter());
                 }
                 text = J("総得点 : ") + Number(score);
                 break;
