@@ -11,13 +11,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../cli/sample_contest.h"
 #include "dialogs/scripted_operator.h"
 #include "document/contest_file.h"
-#include "model/band_data.h"
-#include "model/contest.h"
-#include "model/log_entry.h"
-#include "model/parameter_format.h"
-#include "model/parameter_item.h"
 #include "platform/file_lock.h"
 #include "platform/progress_sink.h"
 #include "ui_test_util.h"
@@ -49,26 +45,7 @@ protected:
     }
     std::string Path(const std::string& name) const { return path_ + "/" + name; }
     void SaveContest(const std::string& name, int contacts) const {
-        CQuillmarkData_CallSignType call_format;
-        call_format.SetDefaultFormat(2, 0);
-        CQuillmarkData_ContestNumberType number_format;
-        number_format.SetDefaultFormat(2, 1);
-        CQuillmarkData_CallSignItem own;
-        own.SetText("JA1ZZZ", "/", call_format);
-        CQuillmarkData_MainData contest;
-        contest.SetContest(J("テスト"), 1700000000, 1700086400, own, call_format, number_format);
-        CQuillmarkData_BandItem band;
-        band.SetBand(7, 6);
-        CQuillmarkData_SubMainData* added = contest.GetBandAt(contest.AddBand(band));
-        for (int i = 0; i < contacts; ++i) {
-            CQuillmarkData_CallSignItem call;
-            call.SetText("JA1AA" + std::string(1, static_cast<char>('A' + i)), "/", call_format);
-            CQuillmarkData_ContestNumberItem number;
-            number.SetText("599/10", "/", number_format);
-            CQuillmarkData_LogDataItem entry;
-            entry.SetEntry(1700000000 + i, call, number, number, 1);
-            added->AddEntry(entry);
-        }
+        const CQuillmarkData_MainData contest = sample::MakeContest(1, contacts);
         CNullProgressSink sink;
         ASSERT_TRUE(contest_file::Save(Path(name), contest, sink));
         const timespec times[2] = {{1700003600, 0}, {1700003600, 0}};
@@ -123,7 +100,7 @@ TEST_F(Leftovers, EachIsOpenedDeletedOrKeptAsTheOperatorAnswers) {
               "前回の自動保存ファイルが見つかりました。前回は、ログデータを保存する前に終了した可"
               "能性があります。\n\nファイル ： " +
                   Path("Tmp_1.qmk") +
-                  "\n保存日時 ： 2023/11/14 23:13:20\n内容 ： テスト、ログデータ 2 件"
+                  "\n保存日時 ： 2023/11/14 23:13:20\n内容 ： テスト コンテスト、ログデータ 2 件"
                   "\n\n［はい］ このファイルを開きます。\n［いいえ］ このファイルを削除します。"
                   "\n［キャンセル］ このまま残します (次回の起動時に、もう一度確認します)。");
     EXPECT_EQ(shown[0].caption, J("クイルマーク - 自動保存ファイルの復元"));
