@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../cli/sample_contest.h"
 #include "legacy_test_util.h"
 #include "model/band.h"
 #include "model/band_data.h"
@@ -28,19 +29,7 @@ using old_file_writer::Parts;
 
 // A contest that a failed or refused conversion must leave exactly as it was.
 CQuillmarkData_MainData ExistingContest() {
-    CQuillmarkData_CallSignType call_sign_type;
-    call_sign_type.SetDefaultFormat(2, 0);
-    CQuillmarkData_ContestNumberType number_type;
-    number_type.SetDefaultFormat(2, 1);
-    CQuillmarkData_CallSignItem own;
-    own.SetText("JA9AAA", kDelimiters, call_sign_type);
-    CQuillmarkData_MainData contest;
-    contest.SetContest("existing", 1, 2, own, call_sign_type, number_type);
-    CQuillmarkData_BandItem band;
-    band.SetBand(14.0, 6);
-    contest.AddBand(band);
-    contest.SetActiveBandAt(0);
-    return contest;
+    return sample::MakeContest(1, 2);
 }
 
 // The cause of a failed conversion, which must leave the caller's contest as it was.
@@ -239,12 +228,9 @@ TEST(ConvertOldFile, Version310And330CopyTheStoredFormatsFieldByField) {
 TEST(ConvertOldFile, Version300ReplacesTheStoredFormatsWithTheDefaults) {
     old_file_writer::Contest contest = old_file_writer::SampleContest(OldFileVersion::v300);
     const Converted converted = Convert(old_file_writer::Write(contest));
-    CQuillmarkData_CallSignType call_sign_type;
-    call_sign_type.SetDefaultFormat(2, 0);
-    CQuillmarkData_ContestNumberType number_type;
-    number_type.SetDefaultFormat(4, 1);
+    const CQuillmarkData_ContestNumberType number_type = model_test::ContestNumberFormat(4, 1);
     EXPECT_NE(contest.number_format, number_type);
-    EXPECT_EQ(converted.contest.GetCallSignType(), call_sign_type);
+    EXPECT_EQ(converted.contest.GetCallSignType(), model_test::CallSignFormat(2, 0));
     EXPECT_EQ(converted.contest.GetContestNumberType(), number_type);
 }
 
