@@ -87,9 +87,7 @@ CQuillmarkData_MainData TinyContest() {
                        sample::CallSignFormat(), sample::ContestNumberFormat());
     contest.SetCategoryCode("XMA");
     contest.SetCategoryName(sample::J("電信"));
-    CQuillmarkData_BandItem item;
-    item.SetBand(1.9, 6);
-    CQuillmarkData_SubMainData* band = contest.GetBandAt(contest.AddBand(item));
+    CQuillmarkData_SubMainData* band = contest.GetBandAt(contest.AddBand(model_test::Band(1.9, 6)));
     band->SetMode("CW");
     band->SetSentContestNumber(sample::Number("599/10"));
     band->SetCallingMethod(false);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <regex>
 
+#include "../model/model_test_util.h"
 #include "dialogs/band_information_dialog.h"
 #include "dialogs/system_setting_sheet.h"
 #include "model/contest.h"
@@ -16,11 +17,7 @@
 
 namespace {
 
-CQuillmarkData_BandItem Band(double frequency, int unit) {
-    CQuillmarkData_BandItem band;
-    band.SetBand(frequency, unit);
-    return band;
-}
+using model_test::Band;
 
 TEST(BandPlan, TheRadioFindsTheContestsBandWhateverItsUnitOrLabel) {
     CQuillmarkData_MainData contest;
