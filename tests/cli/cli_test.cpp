@@ -22,6 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using platform_test::ReadAll;
+
 struct RunResult {
     int status = -1;
     std::string out;
@@ -31,12 +33,6 @@ struct RunResult {
 class Cli : public testing::Test {
 protected:
     std::string Path(const std::string& name) const { return folder_ / name; }
-
-    std::string Read(const std::string& path) const {
-        std::string bytes;
-        EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes)) << path;
-        return bytes;
-    }
 
     std::string SaveSample(const std::string& name, const CQuillmarkData_MainData& contest) {
         CNullProgressSink sink;
@@ -72,8 +68,8 @@ protected:
         int status = 0;
         ::waitpid(child, &status, 0);
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = Read(out_path);
-        result.err = Read(err_path);
+        result.out = ReadAll(out_path);
+        result.err = ReadAll(err_path);
         return result;
     }
 
@@ -115,7 +111,7 @@ TEST_F(Cli, DumpPrintsTheWholeContestAsJson) {
     const RunResult result = Run({"dump", SaveSample("tiny.qmk", TinyContest())});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, Read(std::string(QUILLMARK_TEST_DATA_DIR) + "/cli/tiny.json"));
+    EXPECT_EQ(result.out, ReadAll(std::string(QUILLMARK_TEST_DATA_DIR) + "/cli/tiny.json"));
 }
 
 std::vector<long long> Times(const std::string& json) {
@@ -162,7 +158,7 @@ TEST_F(Cli, ConvertOfACurrentFileIsByteIdentical) {
     const RunResult result = Run({"convert", in, Path("out.qmk")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(Read(Path("out.qmk")), Read(in));
+    EXPECT_EQ(ReadAll(Path("out.qmk")), ReadAll(in));
 }
 
 TEST_F(Cli, DoubleDashAllowsFileNamesStartingWithADash) {
@@ -294,7 +290,7 @@ TEST_F(Cli, ExportWritesTheTextFileOfTheProgramsExport) {
     const RunResult result =
         Run({"export", file, Path("out.log"), "--utc", "--under-decimal-point", "2"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Read(Path("out.log")),
+    EXPECT_EQ(ReadAll(Path("out.log")),
               "1.9    CW        14/11/23 2214  JA1ABC    599 10      579 1001    1001    2\r\n");
 }
 
@@ -335,8 +331,8 @@ TEST_F(Cli, SampleWritesALoadableContestThatOnlyTheSeedChanges) {
         ASSERT_EQ(Run({"sample", Path(name), "--contacts", "40", "--seed=7"}).status, 0);
     }
     ASSERT_EQ(Run({"sample", Path("c.qmk"), "--contacts=40", "--seed", "8"}).status, 0);
-    EXPECT_EQ(Read(Path("a.qmk")), Read(Path("b.qmk")));
-    EXPECT_NE(Read(Path("a.qmk")), Read(Path("c.qmk")));
+    EXPECT_EQ(ReadAll(Path("a.qmk")), ReadAll(Path("b.qmk")));
+    EXPECT_NE(ReadAll(Path("a.qmk")), ReadAll(Path("c.qmk")));
     const RunResult dump = Run({"dump", Path("a.qmk")});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(dump.err, "");
@@ -385,7 +381,7 @@ TEST_F(Cli, ExportWritesEachSubmissionFormatWithItsWarnings) {
         const RunResult result = Run(args);
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_NE(result.err.find(c.warning), std::string::npos) << result.err;
-        const std::string text = Read(Path("out"));
+        const std::string text = ReadAll(Path("out"));
         EXPECT_EQ(text.substr(0, text.find("\r\n")), c.first_line);
         const submission_read::Log log = c.first_line[0] == 'S'
                                              ? submission_read::ReadCabrillo(text)

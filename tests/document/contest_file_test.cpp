@@ -59,11 +59,7 @@ std::string File(const RawContest& raw, const std::string& header = kHeaderBytes
 }
 
 std::string ReadSample(const char* name) {
-    std::string bytes;
-    EXPECT_TRUE(
-        safe_file::ReadWholeFile(std::string(QUILLMARK_TEST_DATA_DIR) + "/legacy/" + name, bytes))
-        << name;
-    return bytes;
+    return platform_test::ReadAll(std::string(QUILLMARK_TEST_DATA_DIR) + "/legacy/" + name);
 }
 
 // --- The current format ---
@@ -301,9 +297,7 @@ TEST_F(ContestFileOnDisk, FailedSaveKeepsTheOldFileAndGivesNoCompletionText) {
     EXPECT_FALSE(contest_file::Save(Path("log.qmk"), contest, sink, &reason));
     EXPECT_EQ(reason.rfind("cannot write: bad data", 0), 0u) << reason;
     EXPECT_EQ(sink.Of("status"), std::vector<std::string>{kWritingText});
-    std::string bytes;
-    ASSERT_TRUE(safe_file::ReadWholeFile(Path("log.qmk"), bytes));
-    EXPECT_EQ(bytes, old_image);
+    EXPECT_EQ(platform_test::ReadAll(Path("log.qmk")), old_image);
 
     EXPECT_FALSE(
         contest_file::Save(Path("missing/log.qmk"), sample::MakeContest(1, 1), sink, &reason));
@@ -336,8 +330,7 @@ TEST(ContestFile, SeedFilesMatchTheWriter) {
         if (regenerate) {
             ASSERT_TRUE(safe_file::WriteFileSafely(path, image)) << path;
         }
-        std::string stored;
-        ASSERT_TRUE(safe_file::ReadWholeFile(path, stored)) << path;
+        const std::string stored = platform_test::ReadAll(path);
         EXPECT_EQ(stored, image) << seed.name;
         CQuillmarkData_MainData loaded;
         EXPECT_TRUE(LoadBytes(stored, loaded).loaded) << seed.name;

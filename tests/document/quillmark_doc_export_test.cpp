@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "doc_session.h"
-#include "platform/safe_file.h"
 
 namespace {
 
@@ -54,9 +53,7 @@ TEST_F(TextExportCommand, WritesEveryBandInUtcWhenTheSettingSaysSo) {
     const std::string path = folder_ / "JA1ZZZ.log";
     operator_.AnswerFileName(path);
     EXPECT_TRUE(doc_.ExportLogDataAsText()) << operator_.Transcript();
-    std::string bytes;
-    ASSERT_TRUE(safe_file::ReadWholeFile(path, bytes));
-    EXPECT_EQ(bytes,
+    EXPECT_EQ(platform_test::ReadAll(path),
               "7      CW        05/06/21 0930  JA1ABC    599 100     599 13      13      1\r\n"
               "1200             05/06/21 0931  JA1AB     59  100     59  13              2\r\n");
     EXPECT_EQ(Statuses().back(), "ログデータのテキスト出力を完了しました。");

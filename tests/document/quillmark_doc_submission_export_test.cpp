@@ -6,7 +6,6 @@
 
 #include "dialogs/log_export_dialog.h"
 #include "doc_session.h"
-#include "platform/safe_file.h"
 #include "submission_contest.h"
 #include "submission_readers.h"
 
@@ -41,9 +40,7 @@ protected:
         });
     }
     std::string Written(const std::string& file) const {
-        std::string bytes;
-        EXPECT_TRUE(safe_file::ReadWholeFile(folder_ / file, bytes));
-        return bytes;
+        return platform_test::ReadAll(folder_ / file);
     }
 
     CLogExportDialog seen_;

@@ -49,9 +49,7 @@ TEST(SubmissionExport, EachFormatWritesItsGoldenByteForByte) {
             std::filesystem::create_directories(std::filesystem::path(path).parent_path());
             ASSERT_TRUE(safe_file::WriteFileSafely(path, written.text));
         }
-        std::string golden;
-        ASSERT_TRUE(safe_file::ReadWholeFile(path, golden)) << path;
-        EXPECT_EQ(written.text, golden) << c.file;
+        EXPECT_EQ(written.text, platform_test::ReadAll(path)) << c.file;
     }
 }
 
@@ -297,9 +295,7 @@ TEST(SubmissionExport, CancelStopsAndAFailedWriteLeavesNoFile) {
             log_export::WriteSubmissionFile(path, *exporter, Contest(), Options()).result.status,
             Status::write_failed);
     }
-    std::string kept;
-    ASSERT_TRUE(safe_file::ReadWholeFile(path, kept));
-    EXPECT_EQ(kept, "old");
+    EXPECT_EQ(platform_test::ReadAll(path), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                             std::filesystem::directory_iterator()),
               1);

@@ -10,7 +10,6 @@
 
 #include "document_test_util.h"
 #include "model/band_data.h"
-#include "platform/safe_file.h"
 #include "platform/time_format.h"
 
 namespace {
@@ -197,11 +196,7 @@ INSTANTIATE_TEST_SUITE_P(Contests, ExportRefusal, testing::ValuesIn(kRefusals),
 
 // --- Writing the file. ---
 
-std::string ReadAll(const std::string& path) {
-    std::string bytes;
-    EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes));
-    return bytes;
-}
+using platform_test::ReadAll;
 
 OneBand SmallLog() {
     OneBand log;

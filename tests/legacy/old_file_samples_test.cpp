@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 
+#include "../platform/temp_folder.h"
 #include "legacy_test_util.h"
 #include "old_file_writer.h"
 
@@ -22,11 +22,6 @@ std::string SamplePath(OldFileVersion version) {
            old_file_writer::SampleFileName(version);
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 class OldFileSample : public ::testing::TestWithParam<OldFileVersion> {};
 
 // QUILLMARK_REGENERATE_LEGACY_SAMPLES=1 rewrites the committed samples after the writer's
@@ -37,7 +32,7 @@ TEST_P(OldFileSample, CommittedFileEqualsTheWritersOutput) {
         std::ofstream(SamplePath(GetParam()), std::ios::binary | std::ios::trunc)
             << old_file_writer::SampleFile(GetParam());
     }
-    const std::string committed = ReadFile(SamplePath(GetParam()));
+    const std::string committed = platform_test::ReadAll(SamplePath(GetParam()));
     ASSERT_FALSE(committed.empty()) << SamplePath(GetParam());
     EXPECT_EQ(committed, old_file_writer::SampleFile(GetParam()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -7,9 +8,18 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/safe_file.h"
+
 // A fresh folder under the system's temporary folder for one test, removed with everything
-// in it; shared by the tests of every layer that read and write files.
+// in it, and a whole-file reader; shared by the tests of every layer that read and write files.
 namespace platform_test {
+
+// The bytes of the file at path; a file that cannot be read fails the test.
+inline std::string ReadAll(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(safe_file::ReadWholeFile(path, bytes)) << path;
+    return bytes;
+}
 
 class TempFolder {
 public:
