@@ -108,14 +108,7 @@ bool CCityCodeDataDoc::SortList(int column, std::vector<int>& rows) {
         }
     }
     std::vector<int> order = rows;
-    const bool finished = log_sort::SortRowsByValues(
-        values, order, [this, &progress, n](int64_t done, int64_t total) {
-            if (total > 0) {
-                progress.SetProgressPos(static_cast<int>(done * n / total));
-            }
-            operator_.PumpEvents();
-            return !progress.IsCancelled();
-        });
+    const bool finished = log_sort::SortRowsByValues(values, order, log_sort::ShownIn(progress, n));
     progress.Close();
     if (!finished) {
         progress.SetStatusText(J("ソートを中断しました。"));

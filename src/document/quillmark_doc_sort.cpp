@@ -68,13 +68,7 @@ bool CQuillmarkDoc::SortLogDisplay(int key, const std::vector<int>& rows,
     const bool finished =
         log_sort::SortRows(band->GetEntries(), key, settings_.GetPunctuationMarks(),
                            contest_.GetContestNumberType().MultiplierIndexOrNone(), order,
-                           [this, &progress, n](int64_t done, int64_t total) {
-                               if (total > 0) {
-                                   progress.SetProgressPos(static_cast<int>(done * n / total));
-                               }
-                               operator_.PumpEvents();
-                               return !progress.IsCancelled();
-                           });
+                           log_sort::ShownIn(progress, n));
     progress.Close();
     if (!finished) {
         // The caller keeps the view as it was; the list says so too.

@@ -220,8 +220,8 @@ WriteResult WriteFile(const std::string& path, const CQuillmarkData_MainData& co
     struct stat info {};
     const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 
-    auto fail = [&](int error) {
-        ::close(fd);
+    // After the file is closed (or its close failed).
+    auto failed = [&](int error) {
         result.status = WriteResult::Status::write_failed;
         result.error = error;
         result.reason = std::string("cannot write: ") + std::strerror(error);
@@ -230,6 +230,10 @@ WriteResult WriteFile(const std::string& path, const CQuillmarkData_MainData& co
             result.removed = true;
         }
         return result;
+    };
+    auto fail = [&](int error) {
+        ::close(fd);
+        return failed(error);
     };
 
     const Layout layout = LayoutOf(contest);
@@ -258,13 +262,7 @@ WriteResult WriteFile(const std::string& path, const CQuillmarkData_MainData& co
         return fail(errno);
     }
     if (::close(fd) != 0 && errno != EINTR) {
-        const int error = errno;
-        result.status = WriteResult::Status::write_failed;
-        result.error = error;
-        result.reason = std::string("cannot write: ") + std::strerror(error);
-        if (regular && ::unlink(path.c_str()) == 0) {
-            result.removed = true;
-        }
+        return failed(errno);
     }
     return result;
 }
