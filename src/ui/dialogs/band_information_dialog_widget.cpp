@@ -129,8 +129,7 @@ void CBandInformationDialogWidget::accept() {
         QWidget* field = dialog_.GetFocusField() == CBandInformationDialog::Field::frequency
                              ? static_cast<QWidget*>(frequency_)
                              : sent_;
-        field->setFocus();
-        dialog_support::SelectAllText(field);
+        dialog_support::FocusAndSelect(field);
         return;
     }
     QDialog::accept();

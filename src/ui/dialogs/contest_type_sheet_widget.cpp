@@ -290,8 +290,7 @@ void CContestTypeSheetWidget::ShowActivePage() {
     ShowPage(sheet_.GetActivePageIndex(), FromCp932(sheet_.GetActivePageCaption()),
              sheet_.GetWizardButtons());
     if (focus != nullptr) {
-        focus->setFocus();
-        dialog_support::SelectAllText(focus);
+        dialog_support::FocusAndSelect(focus);
     } else {
         (sheet_.Finish() ? FinishButton() : NextButton())->setFocus();
     }
@@ -370,10 +369,7 @@ void CContestTypeSheetWidget::FocusRefusedField() {
                 break;
         }
     }
-    if (field != nullptr) {
-        field->setFocus();
-        dialog_support::SelectAllText(field);
-    }
+    dialog_support::FocusAndSelect(field);
 }
 
 void CContestTypeSheetWidget::OnNext() {

@@ -12,9 +12,13 @@ namespace dialog_support {
 
 void ShowWarning(IOperator& op, const Cp932& caption, const Cp932& text, QWidget* focus) {
     op.ShowMessage(text, caption, message_box::kOk | message_box::kIconExclamation);
-    if (focus != nullptr) {
-        focus->setFocus(Qt::OtherFocusReason);
-        SelectAllText(focus);
+    FocusAndSelect(focus);
+}
+
+void FocusAndSelect(QWidget* field, Qt::FocusReason reason) {
+    if (field != nullptr) {
+        field->setFocus(reason);
+        SelectAllText(field);
     }
 }
 

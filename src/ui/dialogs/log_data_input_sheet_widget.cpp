@@ -361,17 +361,13 @@ void CLogDataInputSheetWidget::FocusFirstField() {
             field = comment_;
             break;
     }
-    if (field != nullptr) {
-        field->setFocus(Qt::TabFocusReason);
-        dialog_support::SelectAllText(field);
-    }
+    dialog_support::FocusAndSelect(field, Qt::TabFocusReason);
 }
 
 void CLogDataInputSheetWidget::FocusField(int control_id) {
     const auto found = controls_.find(control_id);
     if (found != controls_.end()) {
-        found->second->setFocus(Qt::OtherFocusReason);
-        dialog_support::SelectAllText(found->second);
+        dialog_support::FocusAndSelect(found->second);
     } else {
         FocusFirstField();
     }

@@ -305,8 +305,5 @@ void CLogDataSearchDialogWidget::accept() {
         default:
             break;
     }
-    if (field != nullptr) {
-        field->setFocus();
-        dialog_support::SelectAllText(field);
-    }
+    dialog_support::FocusAndSelect(field);
 }

@@ -231,8 +231,7 @@ void CLogExportDialogWidget::accept() {
     Store();
     if (!dialog_.OnOK(operator_)) {
         QWidget* field = FocusTarget(dialog_.GetFocusField());
-        field->setFocus();
-        dialog_support::SelectAllText(field);
+        dialog_support::FocusAndSelect(field);
         return;
     }
     QDialog::accept();

@@ -100,10 +100,7 @@ void CParameterAttributeDialogWidget::accept() {
         QWidget* field = dialog_.GetFocusField() == Dialog::Field::max_length   ? maximum_
                          : dialog_.GetFocusField() == Dialog::Field::min_length ? minimum_
                                                                                 : nullptr;
-        if (field != nullptr) {
-            field->setFocus();
-            dialog_support::SelectAllText(field);
-        }
+        dialog_support::FocusAndSelect(field);
         return;
     }
     QDialog::accept();
