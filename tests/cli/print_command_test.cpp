@@ -59,6 +59,22 @@ protected:
     const fs::path dir_ = folder_.Path();
 };
 
+// Without Qt the tool says why it cannot print; the other tests need the printing build.
+class PrintCommandWithoutQt : public PrintCommand {
+protected:
+    void SetUp() override {}
+};
+
+TEST_F(PrintCommandWithoutQt, SaysPrintingNeedsQtOrPrints) {
+    const std::string file = Save("log.qmk", sample::MakeContest(1, 3));
+#ifdef QUILLMARK_HAVE_QT_GUI
+    EXPECT_EQ(Print(file + " " + (dir_ / "a.pdf").string()), 0) << Err();
+#else
+    EXPECT_EQ(Print(file + " " + (dir_ / "a.pdf").string()), 2);
+    EXPECT_EQ(Err(), "quillmark-cli: printing needs the build with Qt\n");
+#endif
+}
+
 TEST_F(PrintCommand, EachTypeGivesItsPagesAndNothingToPrintIsStatusThree) {
     // 41 entries on the active band: two log sheets, one extended page, three label pages.
     const std::string file = Save("log.qmk", sample::MakeContest(2, 41));
