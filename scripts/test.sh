@@ -31,7 +31,15 @@ case "$mode" in
 esac
 build="${QUILLMARK_BUILD_DIR:-$root/build}"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j "${QUILLMARK_JOBS:-$(nproc)}"
+jobs="${QUILLMARK_JOBS:-$(nproc)}"
+if [ "$mode" = "--coverage" ]; then
+  # The crash soak kills the command-line tool at random moments, which can leave its counts
+  # half written for the tool's other tests: it runs after them.
+  ctest --test-dir "$build" --output-on-failure -j "$jobs" -E CrashSoak
+  ctest --test-dir "$build" --output-on-failure -R CrashSoak
+else
+  ctest --test-dir "$build" --output-on-failure -j "$jobs"
+fi
 
 if [ "$mode" = "--coverage" ]; then
   mkdir -p "$build/coverage"
