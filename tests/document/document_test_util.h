@@ -25,6 +25,7 @@
 namespace doc_test {
 
 // The item and band builders are the model tests' own.
+using model_test::Attributes;
 using model_test::Band;
 using model_test::CallSign;
 using model_test::kDelimiters;
@@ -82,13 +83,6 @@ inline int64_t Utc(int year, int month, int day, int hour, int minute, int secon
     const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     const int64_t days = int64_t{era} * 146097 + static_cast<int64_t>(doe) - 719468;
     return days * 86400 + hour * 3600 + minute * 60 + second;
-}
-
-inline CQuillmarkData_ParameterAttributes Attributes(int min_length, int max_length,
-                                                     uint32_t classes = 0xFFFFFFFFu) {
-    CQuillmarkData_ParameterAttributes attributes;
-    attributes.SetAttributes(min_length, max_length, classes, "");
-    return attributes;
 }
 
 // Call sign "CALL/N": parameter 0 of 3-6 characters (the main one), parameter 1 of 0-1.

@@ -16,6 +16,14 @@ namespace model_test {
 
 inline constexpr std::string_view kDelimiters = "/,.";
 
+inline CQuillmarkData_ParameterAttributes Attributes(int32_t min, int32_t max,
+                                                     uint32_t classes = 0xFFFFFFFFu,
+                                                     std::string_view specials = {}) {
+    CQuillmarkData_ParameterAttributes attributes;
+    attributes.SetAttributes(min, max, classes, specials);
+    return attributes;
+}
+
 inline CQuillmarkData_CallSignType CallSignFormat(int count = 2, int main_index = 0) {
     CQuillmarkData_CallSignType format;
     format.SetDefaultFormat(count, main_index);

@@ -11,12 +11,7 @@ namespace {
 
 using model_test::Bytes;
 
-CQuillmarkData_ParameterAttributes Attributes(int32_t min, int32_t max, uint32_t classes = 3,
-                                              std::string_view specials = {}) {
-    CQuillmarkData_ParameterAttributes attributes;
-    attributes.SetAttributes(min, max, classes, specials);
-    return attributes;
-}
+using model_test::Attributes;
 
 TEST(ParameterAttributes, SetOnceThenRefusesAndKeepsTheFirstValues) {
     CQuillmarkData_ParameterAttributes attributes;

@@ -14,12 +14,7 @@ using model_test::Bytes;
 using model_test::kDelimiters;
 using Parts = std::vector<std::string>;
 
-CQuillmarkData_ParameterAttributes Attributes(int32_t min, int32_t max, uint32_t classes,
-                                              std::string_view specials = {}) {
-    CQuillmarkData_ParameterAttributes attributes;
-    attributes.SetAttributes(min, max, classes, specials);
-    return attributes;
-}
+using model_test::Attributes;
 
 // A call sign format of count parameters, each 0 to unlimited bytes of anything.
 CQuillmarkData_CallSignType Anything(int count) {
