@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../platform/temp_folder.h"
 #include "document/contest_file.h"
 #include "model/band_data.h"
 #include "platform/file_lock.h"
@@ -28,9 +29,6 @@ namespace {
 class LogCommand : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qm_log_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
         // The tool reads the operator's settings; keep the tests apart from the user's.
         ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
         file_ = (dir_ / "log.qmk").string();
@@ -38,7 +36,6 @@ protected:
         // Two bands (7 MHz, 3500 kHz active), six contacts each, multipliers 100 to 102.
         ASSERT_TRUE(contest_file::Save(file_, sample::MakeContest(2, 6, 3), sink));
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     // Starts the tool; its standard error goes to a file of the test's folder.
     pid_t Start(const std::vector<std::string>& args, const std::string& err) const {
@@ -67,15 +64,8 @@ protected:
     int Log(const std::vector<std::string>& args) {
         return Wait(Start(args, (dir_ / "err").string()));
     }
-    std::string Err() const {
-        std::ifstream in(dir_ / "err");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::string Bytes() const {
-        std::string bytes;
-        safe_file::ReadWholeFile(file_, bytes);
-        return bytes;
-    }
+    std::string Err() const { return platform_test::ReadAll(dir_ / "err"); }
+    std::string Bytes() const { return platform_test::ReadAll(file_); }
     CQuillmarkData_MainData Load() const {
         CQuillmarkData_MainData contest;
         CNullProgressSink sink;
@@ -93,7 +83,8 @@ protected:
                std::to_string(e.GetFirst());
     }
 
-    fs::path dir_;
+    platform_test::TempFolder folder_;
+    const fs::path dir_ = folder_.Path();
     std::string file_;
 };
 

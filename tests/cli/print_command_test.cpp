@@ -36,8 +36,7 @@ protected:
         return WEXITSTATUS(std::system(command.c_str()));
     }
     std::string Err() const {
-        std::ifstream in(dir_ / "err");
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return platform_test::ReadAll(dir_ / "err");
     }
     // Pages of a PDF as pdfinfo reads them; -1 without pdfinfo.
     int Pages(const fs::path& pdf) const {
