@@ -132,14 +132,14 @@ inline Log ReadAdif(std::string_view text) {
     bool in_header = text.empty() || text[0] != '<';
     for (size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at)) {
         const size_t close = text.find('>', at);
-        const std::string spec = UpperCase(std::string(text.substr(at + 1, close - at - 1)));
+        const std::string tag = UpperCase(std::string(text.substr(at + 1, close - at - 1)));
         at = close + 1;
-        const size_t colon = spec.find(':');
+        const size_t colon = tag.find(':');
         if (colon == std::string::npos) {
-            if (spec == "EOH") {
+            if (tag == "EOH") {
                 log.header = fields;
                 in_header = false;
-            } else if (spec == "EOR" && !in_header) {
+            } else if (tag == "EOR" && !in_header) {
                 log.records.push_back(fields);
                 const std::string date = fields["QSO_DATE"];
                 const auto pair = [&](const char* report, const char* exchange) {
@@ -156,8 +156,8 @@ inline Log ReadAdif(std::string_view text) {
             fields.clear();
             continue;
         }
-        const size_t length = std::stoul(spec.substr(colon + 1));
-        fields[spec.substr(0, colon)] = std::string(text.substr(at, length));
+        const size_t length = std::stoul(tag.substr(colon + 1));
+        fields[tag.substr(0, colon)] = std::string(text.substr(at, length));
         at += length;
     }
     return log;
