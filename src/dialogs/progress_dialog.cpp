@@ -114,6 +114,16 @@ void CProgressDialog::SetStatusText(const Cp932& text) {
     operator_.SetStatusText(text);
 }
 
+std::function<bool(int64_t, int64_t)> CProgressDialog::Follower(int steps) {
+    return [this, steps](int64_t done, int64_t total) {
+        if (total > 0) {
+            SetProgressPos(static_cast<int>(done * steps / total));
+        }
+        operator_.PumpEvents();
+        return !IsCancelled();
+    };
+}
+
 Cp932 CProgressDialog::GetPercentText() const {
     const int64_t span = int64_t{upper_} - int64_t{lower_};
     const int64_t percent = span == 0 ? 0 : int64_t{position_} * 100 / span;

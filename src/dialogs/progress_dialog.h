@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "platform/cp932.h"
 #include "platform/progress_sink.h"
@@ -61,6 +62,10 @@ public:
     Cp932 GetPercentText() const;
 
     IOperator& Operator() const { return operator_; }
+    // A callback for work that reports done out of total (a sort): the bar moves over steps,
+    // pending events run (so the window and its Cancel button respond), and it answers false
+    // once Cancel was pressed.
+    std::function<bool(int64_t done, int64_t total)> Follower(int steps);
     // This object as a progress sink: status text, texts, range, position, show and close go
     // to the operations above, notices become information message boxes.
     IProgressSink& Sink() { return sink_; }

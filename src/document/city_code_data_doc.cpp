@@ -108,7 +108,7 @@ bool CCityCodeDataDoc::SortList(int column, std::vector<int>& rows) {
         }
     }
     std::vector<int> order = rows;
-    const bool finished = log_sort::SortRowsByValues(values, order, log_sort::ShownIn(progress, n));
+    const bool finished = log_sort::SortRowsByValues(values, order, progress.Follower(n));
     progress.Close();
     if (!finished) {
         progress.SetStatusText(J("ソートを中断しました。"));

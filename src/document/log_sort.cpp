@@ -4,8 +4,6 @@
 #include <cstddef>
 #include <utility>
 
-#include "dialogs/operator.h"
-#include "dialogs/progress_dialog.h"
 #include "document/work_pacer.h"
 #include "model/log_entry.h"
 #include "platform/cp932_convert.h"
@@ -272,16 +270,6 @@ bool SortRows(const std::vector<CQuillmarkData_LogDataItem>& entries, int key,
     }
     ApplyOrder(order, rows);
     return true;
-}
-
-ProgressCallback ShownIn(CProgressDialog& progress, int steps) {
-    return [&progress, steps](int64_t done, int64_t total) {
-        if (total > 0) {
-            progress.SetProgressPos(static_cast<int>(done * steps / total));
-        }
-        progress.Operator().PumpEvents();
-        return !progress.IsCancelled();
-    };
 }
 
 }  // namespace log_sort

@@ -15,8 +15,6 @@ class CQuillmarkData_LogDataItem;
 // and merges, so it is stable and O(n log n). Works on a band's entries and the row list
 // of the log view; knows nothing of the document or the operator (progress goes through a
 // callback).
-class CProgressDialog;
-
 namespace log_sort {
 
 // Sort keys, as the log view's menu and column headers number them.
@@ -66,10 +64,6 @@ int CompareEntries(const CQuillmarkData_LogDataItem& a, const CQuillmarkData_Log
 // Called now and then while sorting with the work done so far out of total; returning false
 // cancels the sort.
 using ProgressCallback = std::function<bool(int64_t done, int64_t total)>;
-
-// The callback of a sort shown in progress: the bar moves over steps, pending events run (so
-// the window and its Cancel button respond), and Cancel stops the sort.
-ProgressCallback ShownIn(CProgressDialog& progress, int steps);
 
 // Reorders rows (indices into entries) by key. Rows that compare equal keep their order, so
 // the result is the order that inserting the rows one by one behind their equals gives. An

@@ -65,10 +65,9 @@ bool CQuillmarkDoc::SortLogDisplay(int key, const std::vector<int>& rows,
     progress.Show();
 
     std::vector<int> order(rows.begin(), rows.begin() + n);
-    const bool finished =
-        log_sort::SortRows(band->GetEntries(), key, settings_.GetPunctuationMarks(),
-                           contest_.GetContestNumberType().MultiplierIndexOrNone(), order,
-                           log_sort::ShownIn(progress, n));
+    const bool finished = log_sort::SortRows(
+        band->GetEntries(), key, settings_.GetPunctuationMarks(),
+        contest_.GetContestNumberType().MultiplierIndexOrNone(), order, progress.Follower(n));
     progress.Close();
     if (!finished) {
         // The caller keeps the view as it was; the list says so too.
