@@ -54,29 +54,30 @@ TEST_F(QtOperator, MessageBoxHasTitleTextIconJapaneseButtonsAndDefault) {
     EXPECT_EQ(result, message_box::kIdYes);
 }
 
-TEST_F(QtOperator, ClosingYesNoGivesTheDefaultAndOkCancelGivesCancel) {
+TEST_F(QtOperator, ClosingABoxGivesItsDefaultOrCancelAndStatusTextsReachTheStatusBar) {
     // Closing the box is what Escape and the title bar's close button do.
-    auto press_escape = [](QWidget* modal) { modal->close(); };
-    WhenModal(press_escape);
-    EXPECT_EQ(operator_.ShowMessage("q", "c", message_box::kYesNo | message_box::kDefaultButton2),
-              message_box::kIdNo);
-    WhenModal(press_escape);
-    EXPECT_EQ(operator_.ShowMessage("q", "c", message_box::kOkCancel), message_box::kIdCancel);
-}
-
-TEST_F(QtOperator, ExclamationIsAWarningWithOneOkButton) {
-    WhenModal([](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->icon(), QMessageBox::Warning);
-        ASSERT_EQ(box->buttons().size(), 1);
-        box->buttons().front()->click();
-    });
-    EXPECT_EQ(operator_.ShowMessage("x", "c", message_box::kOk | message_box::kIconExclamation),
-              message_box::kIdOk);
-}
-
-TEST_F(QtOperator, StatusTextGoesToTheMainWindowStatusBar) {
+    const struct {
+        int style;
+        QMessageBox::Icon icon;
+        int buttons;
+        int closed;
+    } cases[] = {
+        {message_box::kYesNo | message_box::kDefaultButton2, QMessageBox::NoIcon, 2,
+         message_box::kIdNo},
+        {message_box::kOkCancel, QMessageBox::NoIcon, 2, message_box::kIdCancel},
+        {message_box::kOk | message_box::kIconExclamation, QMessageBox::Warning, 1,
+         message_box::kIdOk},
+    };
+    for (const auto& c : cases) {
+        WhenModal([&c](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->icon(), c.icon) << c.style;
+            EXPECT_EQ(box->buttons().size(), c.buttons) << c.style;
+            modal->close();
+        });
+        EXPECT_EQ(operator_.ShowMessage("q", "c", c.style), c.closed) << c.style;
+    }
     operator_.SetStatusText(J("ログデータのテキスト出力を完了しました。"));
     EXPECT_EQ(frame_.MainStatusBar()->Message(),
               QStringLiteral("ログデータのテキスト出力を完了しました。"));
