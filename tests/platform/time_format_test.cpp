@@ -88,29 +88,6 @@ TEST(TimeFormat, CodesExpandWithAndWithoutLeadingZeros) {
     EXPECT_EQ(Cp932ToUtf8(Format("%I %p %z", t)), "12 午後 -0430");
 }
 
-struct ScreenCase {
-    const char* format;
-    const char* expected;
-};
-
-TEST(TimeFormat, FormatsOfTheScreensAndPrintouts) {
-    const ScreenCase cases[] = {
-        {"%#Y 年  %#m 月 %#d 日   %#H 時 %M 分 %S 秒", "2024 年  3 月 5 日   7 時 08 分 09 秒"},
-        {"%d/%m/%y %H%M", "05/03/24 0708"},
-        {"%Y  %m/%d   %H:%M:%S", "2024  03/05   07:08:09"},
-        {"%Y %#m/%#d - %#H:%M:%S", "2024 3/5 - 7:08:09"},
-        {"%#Y  %#m/%#d - %#H:%M:%S", "2024  3/5 - 7:08:09"},
-        {"%Y %m/%d  %H:%M:%S", "2024 03/05  07:08:09"},
-        {"%#Y %#m/%#d  %#H:%M:%S", "2024 3/5  7:08:09"},
-        {"%#Y 年 %#m 月 %#d 日", "2024 年 3 月 5 日"},
-        {"[ %#Y 年  %#m 月 %#d 日 ( %A )  %#H 時 %M 分 %S 秒 ]",
-         "[ 2024 年  3 月 5 日 ( 火曜日 )  7 時 08 分 09 秒 ]"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Cp932ToUtf8(Format(c.format, kMorning)), c.expected) << c.format;
-    }
-}
-
 TEST(TimeFormat, DoubleByteCharactersAreCopiedWhole) {
     // ソ and 表 end in 0x5C; ① in 0x40: none of them may disturb the codes next to them.
     const Cp932 format = Utf8ToCp932("ソ%#d表①%H");

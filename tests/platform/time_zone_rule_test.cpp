@@ -253,11 +253,4 @@ TEST_F(LocalRule, DaylightSavingTimeIsReported) {
     ExpectSameClock(rule.ToCalendarTime(*far), Fields(3000, 7, 1, 12));
 }
 
-TEST(TimeZoneRule, DisplaySwitchPicksTheRule) {
-    EXPECT_EQ(CTimeZoneRule::ForDisplay(true), CTimeZoneRule::Utc());
-    EXPECT_EQ(CTimeZoneRule::ForDisplay(false), CTimeZoneRule::Local());
-    EXPECT_TRUE(CTimeZoneRule::Utc().IsUtc());
-    EXPECT_NE(CTimeZoneRule::Utc(), CTimeZoneRule::Local());
-}
-
 }  // namespace
