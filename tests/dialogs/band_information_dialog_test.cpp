@@ -12,14 +12,6 @@ namespace {
 
 using namespace doc_test;
 
-TEST(BandInformationDialog, StartsAtSevenMegahertzCallingWithNoMode) {
-    const CBandInformationDialog dialog;
-    EXPECT_TRUE(dialog.GetBand().IsIdenticalTo(Band(7, 6)));
-    EXPECT_EQ(U(dialog.GetModeSelection()), "（指定しない）");
-    EXPECT_EQ(dialog.GetMode(), "");
-    EXPECT_EQ(dialog.GetCallingMethod(), 1);
-}
-
 TEST(BandInformationDialog, UnitCodesMapToListIndicesBothWays) {
     for (auto [unit, index] : {std::pair{3, 0}, std::pair{6, 1}, std::pair{9, 2}}) {
         CBandInformationDialog dialog;
