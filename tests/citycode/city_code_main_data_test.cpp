@@ -202,11 +202,8 @@ TEST(CityCodeMainData, ShippedFileHoldsEveryArea) {
         EXPECT_FALSE(item.GetField(Item::kCityName).empty());
         EXPECT_FALSE(item.GetField(Item::kReading).empty());
     }
-    EXPECT_EQ(by_length[2], 48);
-    EXPECT_EQ(by_length[3], 14);
-    EXPECT_EQ(by_length[4], 772);
-    EXPECT_EQ(by_length[5], 379);
-    EXPECT_EQ(by_length[6], 194);
+    EXPECT_EQ(std::vector<int>(by_length + 2, by_length + 7),
+              (std::vector<int>{48, 14, 772, 379, 194}));
 
     const auto text = [&](int index) {
         const Item* item = database.GetItemAt(index);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "../model/model_test_util.h"
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"
 
@@ -57,10 +58,6 @@ void WriteEntry(CArchive& ar, OldFileVersion version, const Entry& entry) {
     }
 }
 
-bool HasUnitCode(OldFileVersion version) {
-    return version == OldFileVersion::v330 || version == OldFileVersion::v350;
-}
-
 // The header text (UTF-8) and sample file name of each version, in version order.
 const struct {
     const char* header;
@@ -91,11 +88,7 @@ const std::vector<OldFileVersion>& AllVersions() {
 }
 
 Item Parts(std::initializer_list<std::string_view> parts) {
-    Item item;
-    for (const std::string_view part : parts) {
-        item.parts.emplace_back(part);
-    }
-    return item;
+    return Item{1, {parts.begin(), parts.end()}};
 }
 
 std::string Write(const Contest& contest) {
@@ -108,7 +101,7 @@ std::string Write(const Contest& contest) {
     ar.WriteInt32(contest.valid);
     ar.WriteString(Utf8ToCp932(contest.name));
     ar.WriteDouble(contest.frequency);
-    if (HasUnitCode(version)) {
+    if (version == OldFileVersion::v330 || version == OldFileVersion::v350) {
         ar.WriteInt32(contest.unit_code);
     }
     if (version == OldFileVersion::v350) {
@@ -126,10 +119,8 @@ std::string Write(const Contest& contest) {
         WriteEntry(ar, version, entry);
     }
     // The format records are byte-identical to the current ones.
-    CQuillmarkData_CallSignType call_sign_format = contest.call_sign_format;
-    CQuillmarkData_ContestNumberType number_format = contest.number_format;
-    call_sign_format.Serialize(ar);
-    number_format.Serialize(ar);
+    CQuillmarkData_CallSignType(contest.call_sign_format).Serialize(ar);
+    CQuillmarkData_ContestNumberType(contest.number_format).Serialize(ar);
     if (version == OldFileVersion::v300) {
         WriteValues(ar, contest.trailing_values);
     } else if (version == OldFileVersion::v310) {
@@ -172,9 +163,9 @@ std::string Write(const File230& file) {
     ar.WriteString(Utf8ToCp932(file.frequency_text));
     ar.WriteTime(file.start);
     ar.WriteTime(file.end);
-    ar.WriteInt32(0);
-    ar.WriteInt32(0);
-    ar.WriteInt32(0);
+    for (int i = 0; i < 3; ++i) {
+        ar.WriteInt32(0);
+    }
     ar.WriteTime(file.start);
     ar.WriteUInt16(file.number_parameter_count);
     ar.WriteUInt16(file.letters_flag);
@@ -183,15 +174,11 @@ std::string Write(const File230& file) {
 }
 
 CQuillmarkData_CallSignType SampleCallSignFormat() {
-    CQuillmarkData_CallSignType format;
-    format.SetDefaultFormat(2, 0);
-    return format;
+    return model_test::CallSignFormat(2, 0);
 }
 
 CQuillmarkData_ContestNumberType SampleNumberFormat() {
-    CQuillmarkData_ContestNumberType format;
-    format.SetDefaultFormat(2, 1);
-    return format;
+    return model_test::ContestNumberFormat(2, 1);
 }
 
 Contest SampleContest(OldFileVersion version) {
