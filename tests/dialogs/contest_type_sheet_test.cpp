@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../document/document_test_util.h"
@@ -178,10 +179,10 @@ TEST_F(ContestTypeSheet, ChangeModeShowsTheExistingCountsAndF9EditsNothing) {
     };
     Run(contest_type::kModeChange, body, message_box::kIdCancel);
     const auto& page = sheet_.GetParameter1Page();
-    EXPECT_EQ(page.GetCallSignParameterCount(), 2);
-    EXPECT_EQ(page.GetMainParameterPosition(), 1);
-    EXPECT_EQ(page.GetContestNumberParameterCount(), 2);
-    EXPECT_EQ(page.GetMultiplierParameterPosition(), 0);
+    EXPECT_EQ(
+        std::tuple(page.GetCallSignParameterCount(), page.GetMainParameterPosition(),
+                   page.GetContestNumberParameterCount(), page.GetMultiplierParameterPosition()),
+        std::tuple(2, 1, 2, 0));
     EXPECT_FALSE(CContestTypePage_Parameter_1::IsEditable(2));
     EXPECT_EQ(operator_.Dialogs().size(), 1u);
 }

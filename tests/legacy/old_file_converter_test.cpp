@@ -6,6 +6,7 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../cli/sample_contest.h"
@@ -160,24 +161,19 @@ TEST_P(ConvertSample, GivesOneActiveBandWithTheFittingEntriesInTimeOrder) {
     const Converted converted = Convert(old_file_writer::SampleFile(expected.version));
     const CQuillmarkData_MainData& contest = converted.contest;
 
-    EXPECT_TRUE(converted.result.recognised);
-    EXPECT_EQ(converted.result.format, expected.format);
-    EXPECT_EQ(converted.result.dropped_entries, 1);
-    EXPECT_FALSE(converted.result.own_call_sign_lost);
-    EXPECT_FALSE(converted.result.own_sent_number_lost);
+    const OldFileConversion& result = converted.result;
+    EXPECT_EQ(std::tuple(result.recognised, result.format, result.dropped_entries,
+                         result.own_call_sign_lost, result.own_sent_number_lost),
+              std::tuple(true, expected.format, 1, false, false));
     ASSERT_TRUE(IsSoundConversion(contest));
-
-    EXPECT_EQ(Cp932ToUtf8(contest.GetContestName()), "テストコンテスト");
-    EXPECT_EQ(contest.GetStartTime(), kSampleStart);
-    EXPECT_EQ(contest.GetEndTime(), kSampleStart + 24 * 3600);
-    EXPECT_EQ(contest.GetOwnCallSign().GetText(kDelimiters), "JA1ZZZ");
-
+    EXPECT_EQ(std::tuple(Cp932ToUtf8(contest.GetContestName()), contest.GetStartTime(),
+                         contest.GetEndTime(), contest.GetOwnCallSign().GetText(kDelimiters)),
+              std::tuple("テストコンテスト", kSampleStart, kSampleStart + 24 * 3600, "JA1ZZZ"));
     const CQuillmarkData_SubMainData& band = *contest.GetActiveBand();
-    EXPECT_EQ(band.GetBand().GetFrequency(), expected.frequency);
-    EXPECT_EQ(band.GetBand().GetUnit(), expected.unit);
-    EXPECT_EQ(band.GetMode(), expected.mode);
-    EXPECT_EQ(band.GetCallingMethod(), expected.calling_method);
-    EXPECT_EQ(band.GetSentContestNumber().GetParameter(1), "10");
+    EXPECT_EQ(std::tuple(band.GetBand().GetFrequency(), band.GetBand().GetUnit(), band.GetMode(),
+                         band.GetCallingMethod(), band.GetSentContestNumber().GetParameter(1)),
+              std::tuple(expected.frequency, expected.unit, expected.mode, expected.calling_method,
+                         "10"));
 
     // The kept entries in time order: call sign, time, First, points, card flags, then the
     // sent RST, mode, calling method and comment that every version gives the same.

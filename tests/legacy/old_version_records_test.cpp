@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "old_file_writer.h"
 #include "platform/archive.h"
@@ -35,8 +36,7 @@ TEST(OldMainDataRecord, Version300ReadsTheContestThenLeavesTheGraphRecord) {
     size_t remaining = 0;
     const auto record = ReadSample<OldFileVersion::v300>(
         old_file_writer::SampleContest(OldFileVersion::v300), &remaining);
-    EXPECT_EQ(record.frequency, 7.0);
-    EXPECT_EQ(record.unit_code, 2);
+    EXPECT_EQ(std::tuple(record.frequency, record.unit_code), std::tuple(7.0, 2));
     EXPECT_EQ(record.own_call_sign.GetParts(), (std::vector<Cp932>{"JA1ZZZ"}));
     EXPECT_EQ(record.own_sent.GetParts(), (std::vector<Cp932>{"599", "10", "10K"}));
     ASSERT_EQ(record.entries.size(), 4u);
@@ -51,9 +51,9 @@ TEST(OldMainDataRecord, Version310ReadsTheTrailingValue) {
     size_t remaining = 0;
     const auto record = ReadSample<OldFileVersion::v310>(
         old_file_writer::SampleContest(OldFileVersion::v310), &remaining);
-    EXPECT_EQ(record.trailing_value, 5);
-    EXPECT_EQ(record.entries[0].extra_text, "CW");
-    EXPECT_EQ(record.entries[3].card_flags, 7);
+    EXPECT_EQ(std::tuple(record.trailing_value, record.entries[0].extra_text,
+                         record.entries[3].card_flags),
+              std::tuple(5, "CW", 7));
     EXPECT_EQ(record.number_format, old_file_writer::SampleNumberFormat());
     EXPECT_EQ(remaining, 4u + 4 + 4 + 4 + 2 + 4);
 }
@@ -62,23 +62,19 @@ TEST(OldMainDataRecord, Version330ReadsTheUnitCodeAndNothingAfterTheFormats) {
     size_t remaining = 1;
     const auto record = ReadSample<OldFileVersion::v330>(
         old_file_writer::SampleContest(OldFileVersion::v330), &remaining);
-    EXPECT_EQ(record.frequency, 7000.0);
-    EXPECT_EQ(record.unit_code, 1);
-    EXPECT_EQ(record.calling_method, 1);
-    EXPECT_EQ(remaining, 0u);
+    EXPECT_EQ(std::tuple(record.frequency, record.unit_code, record.calling_method, remaining),
+              std::tuple(7000.0, 1, 1, 0u));
 }
 
 TEST(OldMainDataRecord, Version350ReadsModeCallingMethodAndTheEntryExtras) {
     size_t remaining = 1;
     const auto record = ReadSample<OldFileVersion::v350>(
         old_file_writer::SampleContest(OldFileVersion::v350), &remaining);
-    EXPECT_EQ(record.unit_code, 3);
-    EXPECT_EQ(record.mode, "CW");
-    EXPECT_EQ(record.calling_method, 0);
+    EXPECT_EQ(std::tuple(record.unit_code, record.mode, record.calling_method),
+              std::tuple(3, "CW", 0));
     const auto& entry = record.entries[3];
-    EXPECT_EQ(entry.extra_value, 1);
-    EXPECT_EQ(entry.card_flags, 7);
-    EXPECT_EQ(entry.trailing_text, Utf8ToCp932("メモ"));
+    EXPECT_EQ(std::tuple(entry.extra_value, entry.card_flags, entry.trailing_text),
+              std::tuple(1, 7, Utf8ToCp932("メモ")));
     EXPECT_EQ(entry.received.GetParts(), (std::vector<Cp932>{"599", "25"}));
     EXPECT_EQ(remaining, 0u);
 }
@@ -123,14 +119,14 @@ TEST(OldLogDataRecord, Version300CardStatesComeFromTheFirstValueOrAreAllSet) {
 }
 
 TEST(OldLogDataRecord, LaterVersionsKeepOnlyTheThreeCardBits) {
-    CQuillmarkData_Old_310_LogDataItem entry;
-    entry.card_flags = 0x7F;
-    EXPECT_EQ(entry.GetCardFlags(), 7);
-    entry.card_flags = 6;
-    EXPECT_EQ(entry.GetCardFlags(), 6);
-    CQuillmarkData_Old_350_LogDataItem later;
-    later.card_flags = -1;
-    EXPECT_EQ(later.GetCardFlags(), 7);
+    for (const auto [stored, flags] : {std::pair{0x7F, 7}, std::pair{6, 6}, std::pair{-1, 7}}) {
+        CQuillmarkData_Old_310_LogDataItem entry;
+        entry.card_flags = stored;
+        CQuillmarkData_Old_350_LogDataItem later;
+        later.card_flags = stored;
+        EXPECT_EQ(std::pair(entry.GetCardFlags(), later.GetCardFlags()), std::pair(flags, flags))
+            << stored;
+    }
 }
 
 TEST(OldLogDataRecord, MinimumSizesMatchTheSmallestRecords) {

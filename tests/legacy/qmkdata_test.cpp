@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "../model/raw_contest.h"
 #include "old_file_writer.h"
@@ -40,18 +41,14 @@ TEST(Old230Sequence, ReadsEveryFieldInFileOrder) {
 
     ASSERT_EQ(sequence.entries.size(), 4u);
     const CQmkdata& entry = sequence.entries[1];
-    EXPECT_EQ(entry.time, old_file_writer::kSampleStart + 120);
-    EXPECT_EQ(entry.call_sign, "JH1XYZ / 12");
-    EXPECT_EQ(entry.received, (std::vector<Cp932>{"579", "25"}));
-    EXPECT_EQ(entry.first_marker, "*");
-    EXPECT_EQ(sequence.entries[2].points, 2);
-    EXPECT_EQ(sequence.own_call_sign, "JA1ZZZ");
-    EXPECT_EQ(sequence.own_sent, (std::vector<Cp932>{"599", "10"}));
-    EXPECT_EQ(sequence.frequency_text, "21.0");
-    EXPECT_EQ(sequence.start, old_file_writer::kSampleStart);
-    EXPECT_EQ(sequence.end, old_file_writer::kSampleStart + 24 * 3600);
-    EXPECT_EQ(sequence.number_parameter_count, 3);
-    EXPECT_EQ(sequence.letters_flag, 1);
+    EXPECT_EQ(std::tuple(entry.time - old_file_writer::kSampleStart, entry.call_sign,
+                         entry.received, entry.first_marker, sequence.entries[2].points),
+              std::tuple(120, "JH1XYZ / 12", std::vector<Cp932>{"579", "25"}, "*", 2));
+    EXPECT_EQ(
+        std::tuple(sequence.own_call_sign, sequence.own_sent, sequence.frequency_text,
+                   sequence.start - old_file_writer::kSampleStart, sequence.end - sequence.start,
+                   sequence.number_parameter_count, sequence.letters_flag),
+        std::tuple("JA1ZZZ", std::vector<Cp932>{"599", "10"}, "21.0", 0, 24 * 3600, 3, 1));
 }
 
 // A 2.30 image whose entry array holds the given raw bytes after the count.

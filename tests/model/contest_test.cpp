@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "model_test_util.h"
@@ -40,10 +41,9 @@ TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
     EXPECT_EQ(contest.GetStartTime(), -2);
     EXPECT_EQ(contest.GetContestName(), "");
     // The totals of a contest that is not valid are -1.
-    EXPECT_EQ(contest.GetTotalEntryCount(), -1);
-    EXPECT_EQ(contest.GetTotalMultiplierCount(), -1);
-    EXPECT_EQ(contest.GetTotalPoints(), -1);
-    EXPECT_EQ(contest.GetScore(), -1);
+    EXPECT_EQ(std::tuple(contest.GetTotalEntryCount(), contest.GetTotalMultiplierCount(),
+                         contest.GetTotalPoints(), contest.GetScore()),
+              std::tuple(-1, -1, -1, -1));
     EXPECT_EQ(contest.GetTotalEntryAt(0), nullptr);
 
     const auto format = model_test::CallSignFormat();
@@ -198,11 +198,10 @@ TEST(Totals, CountAcrossBandsInBandOrder) {
     seven->AddEntry(Entry(1, "JA1BBB", "59/13", 1));
     fourteen->AddEntry(Entry(2, "JA1AAA", "59/12", 5));
     contest.RebuildAll(6);
-    EXPECT_EQ(contest.GetTotalEntryCount(), 3);
-    EXPECT_EQ(contest.GetTotalPoints(), 8);
     // The same multiplier on two bands counts on each.
-    EXPECT_EQ(contest.GetTotalMultiplierCount(), 3);
-    EXPECT_EQ(contest.GetScore(), 24);
+    EXPECT_EQ(std::tuple(contest.GetTotalEntryCount(), contest.GetTotalPoints(),
+                         contest.GetTotalMultiplierCount(), contest.GetScore()),
+              std::tuple(3, 8, 3, 24));
     EXPECT_EQ(contest.GetTotalEntryAt(0)->GetCallSign().GetParameter(0), "JA1BBB");
     EXPECT_EQ(contest.GetTotalEntryAt(2), fourteen->GetEntryAt(0));
     EXPECT_EQ(contest.GetTotalEntryAt(3), nullptr);

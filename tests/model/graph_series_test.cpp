@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "model/contest.h"
@@ -59,10 +60,9 @@ TEST(GraphDataItem, KindsStartWithTheirTitleShownFlagAndColourButNoSource) {
         EXPECT_EQ(Cp932ToUtf8(series.GetTitle()), c.title);
         EXPECT_EQ(std::pair(series.IsShown(), series.GetColour()), std::pair(c.shown, c.colour));
         EXPECT_FALSE(series.IsValid());
-        EXPECT_EQ(series.GetBucketCount(), -1);
-        EXPECT_EQ(series.GetBucketIndex(0), -1);
-        EXPECT_EQ(series.GetEventCount(), -1);
-        EXPECT_EQ(series.GetFirstEventPosition(), -1);
+        EXPECT_EQ(std::tuple(series.GetBucketCount(), series.GetBucketIndex(0),
+                             series.GetEventCount(), series.GetFirstEventPosition()),
+                  std::tuple(-1, -1, -1, -1));
     }
 }
 
