@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -18,6 +19,7 @@
 #include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
+#include "platform/safe_file.h"
 #include "settings/quillmark_system.h"
 
 // A session at the radio for the document tests: a document with a scripted operator, quiet
@@ -153,6 +155,52 @@ protected:
             runs.push_back(run.name + ":" + std::to_string(run.mask));
         }
         return runs;
+    }
+    // Everything the operator saw, as one text: the transcript, then each confirmation's
+    // caption, icon, shown fields, message, entry and date, then the views' hints, the modified
+    // flag and every band's defaults and entries ("*" before a First one). The test folder's
+    // path reads <folder>.
+    std::string Seen() {
+        std::string seen = operator_.Transcript();
+        for (const auto& shown : confirmations_) {
+            seen += "confirmation [" + U(shown.GetCaption()) + "] icon " +
+                    std::to_string(shown.GetIcon()) + " show " +
+                    std::to_string(shown.GetShowFlags()) + ": " + U(shown.GetMessage()) + "\n  " +
+                    Row(shown) + (shown.GetDateText().empty() ? "" : "  ") +
+                    U(shown.GetDateText()) + "\n";
+        }
+        seen += "hints:";
+        for (const int hint : views_.hints) {
+            seen += " " + std::to_string(hint);
+        }
+        seen += std::string("\nmodified: ") + (doc_.IsModified() ? "yes" : "no") + "\n";
+        for (int b = 0; b < Log().GetBandCount(); ++b) {
+            const auto& band = BandAt(b);
+            seen += "band " + std::to_string(band.GetBand().GetFrequency()) +
+                    (Log().GetActiveBandIndex() == b ? " active" : "") + ": " + U(band.GetMode()) +
+                    " " + U(band.GetSentContestNumber().GetText("/")) + " " +
+                    std::to_string(band.GetCallingMethod()) + "\n";
+            for (const auto& entry : band.GetEntries()) {
+                seen += (entry.GetFirst() == 1 ? "  * " : "    ") + Row(entry) + "\n";
+            }
+        }
+        const std::string folder = folder_.Path();
+        for (size_t at = seen.find(folder); at != std::string::npos; at = seen.find(folder, at)) {
+            seen.replace(at, folder.size(), "<folder>");
+        }
+        return seen;
+    }
+    // Compares Seen() whole with the golden file tests/data/document/<name>.txt, every script
+    // answer used (a message left unscripted shows there with the answer it took);
+    // QUILLMARK_REGENERATE_GOLDEN=1 rewrites the file from the code.
+    void ExpectSeen(const std::string& name) {
+        EXPECT_EQ(operator_.UnusedAnswerCount(), 0) << operator_.Transcript();
+        const std::string path =
+            std::string(QUILLMARK_TEST_DATA_DIR) + "/document/" + name + ".txt";
+        if (std::getenv("QUILLMARK_REGENERATE_GOLDEN") != nullptr) {
+            ASSERT_TRUE(safe_file::WriteFileSafely(path, Seen())) << path;
+        }
+        EXPECT_EQ(Seen(), platform_test::ReadAll(path)) << name;
     }
     void ExpectAllScripted() const {
         EXPECT_EQ(operator_.UnscriptedCount(), 0) << operator_.Transcript();

@@ -10,10 +10,6 @@ namespace {
 using namespace doc_test;
 
 const int64_t kEarlier = Utc(2021, 6, 5, 9, 30);
-constexpr int kManualQuestion =
-    message_box::kYesNo | message_box::kIconQuestion | message_box::kDefaultButton2;
-const char* const kCaption = "クイルマーク - ログデータの入力";
-const char* const kEnded = "ログデータの入力を終了しました。";
 
 // An input run on 7 MHz (active) and 14 MHz, both sending "599/100".
 class InputLogData : public DocSession {
@@ -30,7 +26,7 @@ TEST_F(InputLogData, WithoutContestNothingHappensWithoutActiveBandItAsksForOne) 
     doc_.GetContest().AddBand(Band(7, 6));
     EXPECT_EQ(doc_.InputLogData(false), 0);
     EXPECT_EQ(Messages(), (std::vector<Shown>{{"入力を行いたい周波数帯をアクティブにしてください。",
-                                               kCaption, kWarning}}));
+                                               "クイルマーク - ログデータの入力", kWarning}}));
     EXPECT_TRUE(operator_.Dialogs().empty());
 }
 
@@ -43,13 +39,11 @@ TEST_F(InputLogData, CancelOnTheFirstCallSignPageLeavesTheDocumentUnmodified) {
     EXPECT_EQ(doc_.InputLogData(false), 1);
     EXPECT_EQ(U(guidance),
               "新規のログデータを入力します。\n相手局の呼出符号を入力してください．．．");
-    EXPECT_EQ(Dialogs(), Texts{"CLogDataInputSheet:2"});
-    EXPECT_EQ(Statuses(), Texts{kEnded});
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_TRUE(views_.hints.empty());
-    EXPECT_EQ(Band7().GetEntryCount(), 0);
+    ExpectSeen("input_cancel_at_once");
 }
 
+// Confirmed, stamped with the time of the confirmation, announced as a new multiplier and
+// appended as First.
 TEST_F(InputLogData, FirstContactIsConfirmedStampedAnnouncedAndAppended) {
     Texts shown;
     AnswerCallSign("JA1ABC");
@@ -64,32 +58,16 @@ TEST_F(InputLogData, FirstContactIsConfirmedStampedAnnouncedAndAppended) {
     const int64_t before = CQuillmarkSystem::GetCurrentTime();
     EXPECT_EQ(doc_.InputLogData(false), 1);
     const int64_t after = CQuillmarkSystem::GetCurrentTime();
-    ExpectAllScripted();
 
-    EXPECT_EQ(Dialogs(), (Texts{"CLogDataInputSheet:2", "CLogDataInputSheet:4",
-                                "CLogDataConfirmDialog:0", "CLogDataInputSheet:2"}));
+    ExpectSeen("input_first_contact");
     EXPECT_EQ(shown, (Texts{"【 JA1ABC 】\nこの局はＦｉｒｓｔです。コンテストナンバーを入力して"
                             "ください．．．",
                             "599/100", ""}));
-    const CLogDataConfirmDialog& confirmation = confirmations_.at(0);
-    EXPECT_EQ(U(confirmation.GetCaption()), "ログデータ入力の確認");
-    EXPECT_EQ(U(confirmation.GetMessage()), "以上のように、ログへ追加します。よろしいですか？");
-    EXPECT_EQ(confirmation.GetIcon(), CLogDataConfirmDialog::kIconQuestion);
-    EXPECT_EQ(confirmation.GetShowFlags(), 0) << "no date, no cards sent or received";
-    EXPECT_EQ(Row(confirmation), "JA1ABC|599/100|599/13|1|CW|1|1|");
-
-    EXPECT_EQ(Messages(), (std::vector<Shown>{{"【 13 】\n\nこのマルチは初回です。",
-                                               "クイルマーク - お知らせ", kNotice}}));
-    EXPECT_EQ(Statuses(), (Texts{"【 JA1ABC 】 ログデータの入力を完了しました。", kEnded}));
-    EXPECT_EQ(views_.hints, std::vector<int>{-2});
-    EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(Calls(0), Texts{"JA1ABC*"});
-    EXPECT_EQ(Row(*Band7().GetEntryAt(0)), "JA1ABC|599/100|599/13|1|CW|1|1|");
     EXPECT_GE(Band7().GetEntryAt(0)->GetTime(), before);
     EXPECT_LE(Band7().GetEntryAt(0)->GetTime(), after);
-    EXPECT_EQ(BandAt(1).GetEntryCount(), 0);
 }
 
+// The band's defaults follow the pages, announced before the entry.
 TEST_F(InputLogData, EveryDetailPageAskedForWhenTheSettingsSaySo) {
     settings_.SetIsInputPointsEveryTime(1);
     settings_.SetIsInputElectricWaveTypeEveryTime(1);
@@ -117,16 +95,12 @@ TEST_F(InputLogData, EveryDetailPageAskedForWhenTheSettingsSaySo) {
     operator_.AnswerMessage(message_box::kIdOk);
     AnswerCancel();
     EXPECT_EQ(doc_.InputLogData(false), 1);
-    ExpectAllScripted();
-    EXPECT_EQ(operator_.Dialogs()[1].mask, 4 | 8 | 16 | 32 | 64 | 128);
     EXPECT_TRUE(card_offers_only_the_request);
-    EXPECT_EQ(Row(*Band7().GetEntryAt(0)), "JA1ABC|599/100|599/13|5|FM|0|0|memo");
-    // The band's defaults follow, announced before the entry.
-    EXPECT_EQ(Band7().GetMode(), "FM");
-    EXPECT_EQ(Band7().GetCallingMethod(), 0);
-    EXPECT_EQ(views_.hints, (std::vector<int>{-3, -2}));
+    ExpectSeen("input_every_detail_page");
 }
 
+// Without the pages: the points and card request from the settings, the mode and calling
+// method from the band.
 TEST_F(InputLogData, WithoutSwitchesTheValuesComeFromTheSettingsAndTheBand) {
     settings_.SetDefaultPoints(7);
     settings_.SetDefaultSettingOfCardDemand(0);
@@ -139,6 +113,7 @@ TEST_F(InputLogData, WithoutSwitchesTheValuesComeFromTheSettingsAndTheBand) {
     EXPECT_EQ(views_.hints, std::vector<int>{-2});
 }
 
+// The changed sent number becomes the band's (not the other band's) and is offered again.
 TEST_F(InputLogData, AfterAContactTheCallSignIsEmptyButTheSentNumberCarriesOver) {
     settings_.SetIsInputCommentsEveryTime(1);
     AnswerCallSign("JA1ABC");
@@ -165,44 +140,22 @@ TEST_F(InputLogData, AfterAContactTheCallSignIsEmptyButTheSentNumberCarriesOver)
     operator_.AnswerMessage(message_box::kIdOk);
     AnswerCancel();
     EXPECT_EQ(doc_.InputLogData(false), 1);
-    ExpectAllScripted();
-
     EXPECT_EQ(shown, (Texts{"", "599/200", "", ""}));
-    EXPECT_EQ(Band7().GetSentContestNumber().GetText("/"), "599/200");
-    EXPECT_EQ(Row(*Band7().GetEntryAt(1)), "JA2XYZ|599/200|599/14|1|CW|1|1|");
-    EXPECT_EQ(BandAt(1).GetSentContestNumber().GetText("/"), "599/100");
-    EXPECT_EQ(views_.hints, (std::vector<int>{-3, -2, -2}));
+    ExpectSeen("input_sent_number_carries_over");
 }
 
+// The warning shows the first earlier contact whatever its other parameters, and the run goes
+// back to an empty call sign.
 TEST_F(InputLogData, SecondShowsTheFirstEarlierContactAndGoesBackToAnEmptyCallSign) {
     Add(0, kEarlier, "JA1ABC", "599/13", false, 2);
     Add(0, kEarlier + 600, "JA1ABC/1", "599/14");
-    Cp932 call_sign_after;
+    Cp932 call_sign_after = "?";
     AnswerCallSign("JA1ABC/2");
     AnswerConfirmation();
     AnswerCancel([&](Sheet& sheet) { call_sign_after = sheet.GetCallSignPage().GetEditText(); });
     EXPECT_EQ(doc_.InputLogData(false), 1);
-    ExpectAllScripted();
-
-    EXPECT_EQ(Dialogs(),
-              (Texts{"CLogDataInputSheet:2", "CLogDataConfirmDialog:0", "CLogDataInputSheet:2"}));
-    const CLogDataConfirmDialog& warning = confirmations_.at(0);
-    EXPECT_EQ(U(warning.GetCaption()), "呼出符号の重複 (Second) の警告");
-    EXPECT_EQ(U(warning.GetMessage()),
-              "【 JA1ABC/2 】\n\nこの呼出符号は重複します。\nすでに、以上のように交信済みです。"
-              "\n\n＜＜ どれかボタンを押すと、呼出符号の入力に戻ります．．． ＞＞");
-    EXPECT_EQ(warning.GetIcon(), CLogDataConfirmDialog::kIconExclamation);
-    EXPECT_EQ(warning.GetShowFlags(), CLogDataConfirmDialog::kShowDate |
-                                          CLogDataConfirmDialog::kShowCardSent |
-                                          CLogDataConfirmDialog::kShowCardReceived);
-    EXPECT_EQ(U(warning.GetCallSign()), "JA1ABC");
-    EXPECT_EQ(U(warning.GetDateText()), "2021 年  6 月 5 日   9 時 30 分 00 秒");
-    EXPECT_EQ(Statuses(),
-              (Texts{"【 Second 】 2021 6/5 - 9:30:00 ◆ JA1ABC ◆ 599/100 ◆ 599/13 ◆ 2", kEnded}));
+    ExpectSeen("input_second");
     EXPECT_EQ(call_sign_after, "");
-    EXPECT_EQ(Band7().GetEntryCount(), 2);
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_TRUE(views_.hints.empty());
 }
 
 TEST_F(InputLogData, OwnCallSignIsRefusedEvenOnAnEmptyBand) {
@@ -211,13 +164,8 @@ TEST_F(InputLogData, OwnCallSignIsRefusedEvenOnAnEmptyBand) {
     operator_.AnswerMessage(message_box::kIdOk);
     AnswerCancel([&](Sheet& sheet) { call_sign_after = sheet.GetCallSignPage().GetEditText(); });
     EXPECT_EQ(doc_.InputLogData(false), 1);
-    ExpectAllScripted();
-    EXPECT_EQ(Dialogs(), (Texts{"CLogDataInputSheet:2", "CLogDataInputSheet:2"}));
-    EXPECT_EQ(Messages(), (std::vector<Shown>{{"【 JA1ZZZ/2 】\n\nこれは、自局の呼出符号です。",
-                                               "クイルマーク - 誤入力の警告", kWarning}}));
-    EXPECT_EQ(Statuses().at(0), "【 警告 】 JA1ZZZ は、自局の呼出符号です。");
+    ExpectSeen("input_own_call_sign");
     EXPECT_EQ(call_sign_after, "");
-    EXPECT_EQ(Band7().GetEntryCount(), 0);
 }
 
 TEST_F(InputLogData, FirstNoticeOnlyForAMultiplierNewOnThisBandAndNamesItsCity) {
@@ -234,13 +182,10 @@ TEST_F(InputLogData, FirstNoticeOnlyForAMultiplierNewOnThisBandAndNamesItsCity) 
     LogContact("JA2ABC", "599/14", true);
     AnswerCancel();
     doc_.InputLogData(false);
-    ExpectAllScripted();
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].text,
-              "【 14 】\n神奈川県     [ かながわけん ]\n\nこのマルチは初回です。");
-    EXPECT_EQ(Calls(0), (Texts{"JA1AAA", "JA1ABC", "JA2ABC*"}));
+    ExpectSeen("input_first_notice_names_the_city");
 }
 
+// The band's defaults moved before the confirmation, once; the run comes back with every value.
 TEST_F(InputLogData, CancelOnTheConfirmationKeepsEveryValue) {
     settings_.SetIsInputPointsEveryTime(1);
     AnswerCallSign("JA1ABC");
@@ -268,26 +213,10 @@ TEST_F(InputLogData, CancelOnTheConfirmationKeepsEveryValue) {
     operator_.AnswerMessage(message_box::kIdOk);
     AnswerCancel();
     EXPECT_EQ(doc_.InputLogData(false), 1);
-    ExpectAllScripted();
     EXPECT_EQ(band_sent_while_confirming, "599/300");
-    EXPECT_EQ(Statuses().at(0), "ログデータの入力を中止しました。");
     EXPECT_EQ(shown, (Texts{"JA1ABC", "599/300", "599/13", "9"}));
-    // The band's defaults moved before the confirmation, once.
-    EXPECT_EQ(views_.hints, (std::vector<int>{-3, -2}));
-    EXPECT_EQ(Row(*Band7().GetEntryAt(0)), "JA1ABC|599/300|599/13|9|CW|1|1|");
+    ExpectSeen("input_cancel_on_the_confirmation");
 }
-
-const char* const kManualStart =
-    "これより、手動入力モードを開始します。"
-    "\n\n手動入力モードでは、通常のログ入力に加えて、交信日時の入力も行います。"
-    "\n手動入力モードでは、自動保存機能が使えません。"
-    "日時を基準としたログデータの並べ替えや、First "
-    "の整合などは、入力の終了時に一括して行われます。よって、入力中は、マルチ数など、いくつか"
-    "の項目において、正しい値の表示されない場合があります。"
-    "\n\n手動入力モードを開始しますか？";
-const char* const kManualEnd =
-    "手動入力モードを終了すると、この後に、いろいろな作業が自動的に行われます。作業完了までには"
-    "多少時間がかかります。\n\n手動入力モードを終了してよろしいですか？";
 
 // The date page set to a UTC moment on 5 June 2021, and what it showed before.
 PageWork AtTime(int hour, int minute, std::array<int, 6>* shown) {
@@ -301,6 +230,7 @@ PageWork AtTime(int hour, int minute, std::array<int, 6>* shown) {
              }}};
 }
 
+// Sorted by time at the end, the earlier contact holding the First; no automatic saving.
 TEST_F(InputLogData, ManualModeNeverAnnouncesFirstAndFixesTheFlagsAtTheEnd) {
     settings_.SetIsAutomaticSavingEnabled(1);
     operator_.AnswerMessage(message_box::kIdYes);
@@ -324,29 +254,13 @@ TEST_F(InputLogData, ManualModeNeverAnnouncesFirstAndFixesTheFlagsAtTheEnd) {
     AnswerCancel([&](Sheet&) { before_the_end = Calls(0); });
     operator_.AnswerMessage(message_box::kIdYes);
     EXPECT_EQ(doc_.InputLogData(true), 1);
-    ExpectAllScripted();
 
-    EXPECT_EQ(operator_.Dialogs()[1].mask, 1 | 4);
+    ExpectSeen("input_manual_mode");
     EXPECT_EQ(first_date, (std::array<int, 6>{2021, 6, 5, 0, 0, 0}));
     EXPECT_EQ(second_date, (std::array<int, 6>{2021, 6, 5, 10, 0, 0}));
     EXPECT_EQ(U(guidance), "【 JA1ABC 】\nコンテストナンバーを入力してください．．．");
-    EXPECT_TRUE(confirmations_.at(0).IsShowSet(CLogDataConfirmDialog::kShowDate));
-    EXPECT_EQ(U(confirmations_[0].GetDateText()), "2021 年  6 月 5 日   10 時 00 分 00 秒");
-    EXPECT_EQ(Messages(),
-              (std::vector<Shown>{{kManualStart, "クイルマーク - 手動入力モード", kManualQuestion},
-                                  {kManualEnd, "クイルマーク - 手動入力モード", kManualQuestion},
-                                  {kManualEnd, "クイルマーク - 手動入力モード", kManualQuestion}}));
     EXPECT_EQ(before_the_end, (Texts{"JA1ABC", "JA2ABC"}));
-    EXPECT_EQ(Statuses(), (Texts{"【 JA1ABC 】 ログデータの入力を完了しました。",
-                                 "【 JA2ABC 】 ログデータの入力を完了しました。",
-                                 "ログデータの整合を行っています。しばらくお待ちください．．．",
-                                 "手動入力モードでの全作業を完了しました。"}));
-    EXPECT_EQ(views_.hints, (std::vector<int>{-2, -2, -1}));
-    // Sorted by time, and the earlier contact holds the First.
-    EXPECT_EQ(Calls(0), (Texts{"JA2ABC*", "JA1ABC"}));
     EXPECT_EQ(Band7().GetEntryAt(0)->GetTime(), Utc(2021, 6, 5, 9, 0));
-    // No automatic saving in manual mode.
-    EXPECT_TRUE(doc_.IsModified());
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Tmp_1.qmk"));
 }
 
@@ -363,22 +277,15 @@ TEST_F(InputLogData, ManualModeDatePageGuidanceAndTheDateCheck) {
     AnswerCancel();
     operator_.AnswerMessage(message_box::kIdYes);
     EXPECT_EQ(doc_.InputLogData(true), 1);
-    ExpectAllScripted();
     EXPECT_EQ(U(guidance),
               "【 JA1ABC 】\nこの局はＦｉｒｓｔです。交信日時を入力してください．．．");
-    EXPECT_EQ(Messages().at(1).text, "1 から 12 までの整数を入力してください。");
-    EXPECT_EQ(Band7().GetEntryCount(), 0);
+    ExpectSeen("input_manual_mode_date_check");
 }
 
 TEST_F(InputLogData, ManualModeDeclinedDoesNotStart) {
     operator_.AnswerMessage(message_box::kIdNo);
     EXPECT_EQ(doc_.InputLogData(true), 0);
-    ExpectAllScripted();
-    EXPECT_EQ(
-        Messages(),
-        (std::vector<Shown>{{kManualStart, "クイルマーク - 手動入力モード", kManualQuestion}}));
-    EXPECT_EQ(Statuses(), Texts{"手動入力モードでの入力を中止しました。"});
-    EXPECT_TRUE(operator_.Dialogs().empty());
+    ExpectSeen("input_manual_mode_declined");
 }
 
 }  // namespace
