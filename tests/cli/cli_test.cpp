@@ -1,10 +1,6 @@
 // Runs the built quillmark-cli on sample files and checks its output and exit statuses.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -13,6 +9,7 @@
 
 #include "../document/submission_readers.h"
 #include "../platform/temp_folder.h"
+#include "cli_run.h"
 #include "document/contest_file.h"
 #include "platform/progress_sink.h"
 #include "platform/safe_file.h"
@@ -24,11 +21,7 @@ namespace {
 
 using platform_test::ReadAll;
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using cli_test::RunResult;
 
 class Cli : public testing::Test {
 protected:
@@ -40,38 +33,7 @@ protected:
         EXPECT_TRUE(contest_file::Save(Path(name), contest, sink, &reason)) << reason;
         return Path(name);
     }
-
-    // Runs the tool with args (no shell), capturing both output streams.
-    RunResult Run(const std::vector<std::string>& args) {
-        const std::string out_path = Path(".stdout");
-        const std::string err_path = Path(".stderr");
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            ::dup2(out, 1);
-            ::dup2(err, 2);
-            // The tool reads the operator's settings; keep the tests apart from the user's.
-            ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
-            std::vector<char*> argv;
-            std::string program = QUILLMARK_CLI;
-            argv.push_back(program.data());
-            std::vector<std::string> copies = args;
-            for (std::string& arg : copies) {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(program.c_str(), argv.data());
-            ::_exit(127);
-        }
-        RunResult result;
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadAll(out_path);
-        result.err = ReadAll(err_path);
-        return result;
-    }
+    RunResult Run(const std::vector<std::string>& args) { return cli_test::Run(folder_, args); }
 
     platform_test::TempFolder folder_;
 };
@@ -294,19 +256,36 @@ TEST_F(Cli, ExportWritesTheTextFileOfTheProgramsExport) {
               "1.9    CW        14/11/23 2214  JA1ABC    599 10      579 1001    1001    2\r\n");
 }
 
-TEST_F(Cli, ExportRefusesWhatTheProgramRefusesWithItsText) {
+// What the program refuses (no band), bad switches, and what a format cannot do without.
+TEST_F(Cli, ExportRefusalsSayWhyInOneLineAndWriteNothing) {
+    const std::string file = SaveSample("log.qmk", TinyContest());
     CQuillmarkData_MainData no_band = TinyContest();
     no_band.DeleteAllBands();
-    const std::string file = SaveSample("no_band.qmk", no_band);
-    const RunResult refused = Run({"export", file, Path("out.log")});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err,
-              "quillmark-cli: " + file +
-                  ": 周波数帯が 1 つも存在しないため、このコマンドは利用できません。\n");
-    const RunResult bad = Run({"export", file, Path("out.log"), "--under-decimal-point=6"});
-    EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.err.rfind("quillmark-cli: --under-decimal-point takes 0 to 5, not '6'\n", 0), 0u);
-    EXPECT_FALSE(fs::exists(Path("out.log")));
+    const std::string bandless = SaveSample("no_band.qmk", no_band);
+    const struct {
+        std::vector<std::string> args;  // the file, then the switches
+        int status;
+        std::string err;
+    } cases[] = {
+        {{bandless},
+         1,
+         bandless + ": 周波数帯が 1 つも存在しないため、このコマンドは利用できません。"},
+        {{bandless, "--under-decimal-point=6"}, 2, "--under-decimal-point takes 0 to 5, not '6'"},
+        {{file, "--format", "csv"},
+         2,
+         "--format takes text, jarl-r21, jarl-r10, cabrillo or adif, not 'csv'"},
+        {{file, "--format", "cabrillo"},
+         1,
+         file + ": Cabrillo needs the contest's name: give it with --contest"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"export", c.args[0], Path("out")};
+        args.insert(args.end(), c.args.begin() + 1, c.args.end());
+        const RunResult result = Run(args);
+        EXPECT_EQ(result.status, c.status) << c.err;
+        EXPECT_EQ(result.err.rfind("quillmark-cli: " + c.err + "\n", 0), 0u) << result.err;
+        EXPECT_FALSE(fs::exists(Path("out")));
+    }
 }
 
 TEST_F(Cli, CityCodesListsTheRecordsAsJsonAndWarnsAboutDamagedLines) {
@@ -346,10 +325,6 @@ TEST_F(Cli, SampleWritesALoadableContestThatOnlyTheSeedChanges) {
                   "quillmark-cli: --contacts takes 0 to 1000000 and --seed a number\n");
     }
 }
-
-}  // namespace
-
-namespace {
 
 // Each submission format from the command line: the contact read back, JST unless --utc, the
 // warnings of what the settings leave empty or the format cannot hold.
@@ -392,20 +367,6 @@ TEST_F(Cli, ExportWritesEachSubmissionFormatWithItsWarnings) {
         EXPECT_EQ(log.contacts[0].time, c.time);
         EXPECT_EQ(log.contacts[0].received, "579 1001");
     }
-}
-
-TEST_F(Cli, ExportRefusesAnUnknownFormatAndACabrilloLogWithoutAContestName) {
-    const std::string file = SaveSample("log.qmk", TinyContest());
-    const RunResult unknown = Run({"export", file, Path("out"), "--format", "csv"});
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err,
-              "quillmark-cli: --format takes text, jarl-r21, jarl-r10, cabrillo or "
-              "adif, not 'csv'\n");
-    const RunResult nameless = Run({"export", file, Path("out"), "--format", "cabrillo"});
-    EXPECT_EQ(nameless.status, 1);
-    EXPECT_EQ(nameless.err, "quillmark-cli: " + file +
-                                ": Cabrillo needs the contest's name: give it with --contest\n");
-    EXPECT_FALSE(fs::exists(Path("out")));
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 // file left exactly as it was whenever the contact is refused or cannot be saved.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,15 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "../platform/temp_folder.h"
+#include "cli_run.h"
 #include "document/contest_file.h"
 #include "model/band_data.h"
 #include "platform/file_lock.h"
 #include "platform/progress_sink.h"
 #include "platform/safe_file.h"
 #include "sample_contest.h"
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -29,38 +24,18 @@ namespace {
 class LogCommand : public testing::Test {
 protected:
     void SetUp() override {
-        // The tool reads the operator's settings; keep the tests apart from the user's.
-        ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
         file_ = (dir_ / "log.qmk").string();
         CNullProgressSink sink;
         // Two bands (7 MHz, 3500 kHz active), six contacts each, multipliers 100 to 102.
         ASSERT_TRUE(contest_file::Save(file_, sample::MakeContest(2, 6, 3), sink));
     }
 
-    // Starts the tool; its standard error goes to a file of the test's folder.
     pid_t Start(const std::vector<std::string>& args, const std::string& err) const {
-        std::vector<std::string> all{QUILLMARK_CLI, "log", file_};
+        std::vector<std::string> all{"log", file_};
         all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (std::string& arg : all) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        pid_t child = -1;
-        posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        return child;
+        return cli_test::Start(folder_, all, "/dev/null", err);
     }
-    static int Wait(pid_t child) {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    static int Wait(pid_t child) { return cli_test::Wait(child); }
     int Log(const std::vector<std::string>& args) {
         return Wait(Start(args, (dir_ / "err").string()));
     }
