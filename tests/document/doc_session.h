@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -159,9 +160,15 @@ protected:
     // Everything the operator saw, as one text: the transcript, then each confirmation's
     // caption, icon, shown fields, message, entry and date, then the views' hints, the modified
     // flag and every band's defaults and entries ("*" before a First one). The test folder's
-    // path reads <folder>.
+    // path reads <folder>; the progress bar's positions, which follow the clock, are left out.
     std::string Seen() {
-        std::string seen = operator_.Transcript();
+        std::string seen;
+        std::istringstream transcript(operator_.Transcript());
+        for (std::string line; std::getline(transcript, line);) {
+            if (!line.starts_with("progress position ")) {
+                seen += line + "\n";
+            }
+        }
         for (const auto& shown : confirmations_) {
             seen += "confirmation [" + U(shown.GetCaption()) + "] icon " +
                     std::to_string(shown.GetIcon()) + " show " +

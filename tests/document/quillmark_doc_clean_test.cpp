@@ -22,16 +22,7 @@ TEST_F(DataCleaning, WithoutContestDoesNothingSilentlyAndNoIsTheDefault) {
     EXPECT_EQ(doc_.CleanLogData(), 0) << "the unanswered question takes its default";
     operator_.AnswerMessage(message_box::kIdNo);
     EXPECT_EQ(doc_.CleanLogData(), 0);
-    const Shown question = {
-        "この作業では、ログデータの並べ替え・First のふり直し・グラフデータの完全再構築を行いま"
-        "す。データに異常が発生したと思われる場合にのみ、実行してください。\n\nこの作業を行うと、"
-        "作業終了までにかなりの時間がかかります。\n\n本当にこの作業を実行しますか？",
-        "クイルマーク - データ洗浄",
-        message_box::kYesNo | message_box::kIconExclamation | message_box::kDefaultButton2};
-    EXPECT_EQ(Messages(), (std::vector<Shown>{question, question}));
-    EXPECT_EQ(Statuses().back(), "データ洗浄を中止しました。");
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_TRUE(views_.hints.empty());
+    ExpectSeen("clean_declined");
 }
 
 TEST_F(DataCleaning, SortsEveryBandAndLeavesFirstOnlyOnTheEarliestOfEachMultiplier) {
@@ -45,13 +36,7 @@ TEST_F(DataCleaning, SortsEveryBandAndLeavesFirstOnlyOnTheEarliestOfEachMultipli
     }
     operator_.AnswerMessage(message_box::kIdYes);
     EXPECT_EQ(doc_.CleanLogData(), 1);
-    for (int band = 0; band < 2; ++band) {
-        EXPECT_EQ(Calls(band), (Texts{"JA1BBB*", "JA1CCC*", "JA1AAA", "JA1DDD"}));
-    }
-    EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(views_.hints, std::vector<int>{-1});
-    EXPECT_EQ(Statuses(), (Texts{"データ洗浄をしています。しばらくお待ちください．．．",
-                                 "データ洗浄を完了しました。"}));
+    ExpectSeen("clean_sorted");
 }
 
 // ---------------------------------------------------------------- import
@@ -133,27 +118,13 @@ TEST_F(Import, AppendsTheBandsSortedKeepsTheActiveBandAndLeavesTheOtherLogAlone)
     });
     EXPECT_EQ(doc_.ImportLogData(open_), 1) << operator_.Transcript();
 
-    ASSERT_EQ(Log().GetBandCount(), 3);
-    EXPECT_EQ(BandAt(0).GetBand(), Band(7, 6));
-    EXPECT_EQ(BandAt(0).GetEntryCount(), 1);
-    EXPECT_EQ(BandAt(1).GetBand(), Band(14, 6));
-    EXPECT_EQ(BandAt(2).GetBand(), Band(21, 6));
-    EXPECT_EQ(Log().GetActiveBand()->GetBand(), Band(14, 6));
     EXPECT_TRUE(other_.doc.GetContest() == before);
     EXPECT_FALSE(other_.doc.IsModified());
     EXPECT_TRUE(other_.views.hints.empty());
 
-    EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(views_.hints, std::vector<int>{-1});
-    EXPECT_EQ(Statuses(), (Texts{"インポート中です。しばらくお待ちください．．．",
-                                 "インポートを完了しました。"}));
-    EXPECT_EQ(Dialogs(), Texts{"CImportDialog:0"});
-    EXPECT_TRUE(operator_.Messages().empty());
-
     // The same bands cannot come in twice.
     EXPECT_EQ(doc_.ImportLogData(open_), 0);
-    EXPECT_EQ(Messages().back().text,
-              "現在、インポート可能なデータが 1 つも読み込まれていません。");
+    ExpectSeen("import_appended");
 }
 
 TEST_F(Import, RowsShowTotalsBandTextsAndTheNameOfAnUnsavedLog) {

@@ -13,13 +13,6 @@ namespace {
 
 using namespace doc_test;
 using D = CLogDataSearchDialog;
-using Kind = CScriptedOperator::Event::Kind;
-
-const char* const kLogCaption = "クイルマーク - ログデータからの検索";
-const char* const kCityCaption = "クイルマーク - 都市コードデータベースからの検索";
-const char* const kNothing = "与えられた条件に該当するデータが見つかりませんでした。";
-const char* const kNoMultiplier =
-    "このコンテストでは、マルチ制をサポートしていませんので、マルチ関連の検索は実行できません。";
 
 // The application's side of a city code search: every document it opened, with what arrived.
 class RecordingResults : public ICityCodeResultSink {
@@ -97,13 +90,6 @@ protected:
         EXPECT_FALSE(operator_.IsProgressShown());
         return found;
     }
-    int ProgressShows() const {
-        int shows = 0;
-        for (const auto& event : operator_.Events()) {
-            shows += event.kind == Kind::progress_show ? 1 : 0;
-        }
-        return shows;
-    }
 
     CCityCodeData_MainData extra_;
 };
@@ -117,13 +103,7 @@ TEST_F(SearchCommand, WithoutActiveBandOrEntriesRefusesBeforeTheDialog) {
     Log().SetActiveBandAt(0);
     operator_.AnswerMessage(message_box::kIdOk);
     Found(false);
-    EXPECT_EQ(Messages(),
-              (std::vector<Shown>{
-                  {"検索を行いたい周波数帯をアクティブにしてください。", kLogCaption, kWarning},
-                  {"ログデータが 1 局も入力されていないので、ログデータからの検索は"
-                   "できません。",
-                   "クイルマーク - 警告", kWarning}}));
-    EXPECT_TRUE(operator_.Dialogs().empty());
+    ExpectSeen("search_refused_before_the_dialog");
 }
 
 TEST_F(SearchCommand, FirstRunOffersTheContestPeriodAndCancelEndsIt) {
@@ -136,9 +116,7 @@ TEST_F(SearchCommand, FirstRunOffersTheContestPeriodAndCancelEndsIt) {
     EXPECT_TRUE(Found().empty());
     EXPECT_EQ(shown[0], Log().GetStartTime());
     EXPECT_EQ(shown[1], Log().GetEndTime());
-    EXPECT_EQ(Statuses(), Texts{"ログデータからの検索を終了しました。"});
-    EXPECT_TRUE(operator_.Messages().empty());
-    EXPECT_EQ(ProgressShows(), 0);
+    ExpectSeen("search_cancelled_at_once");
 }
 
 TEST_F(SearchCommand, FindsEntriesInStoredOrderWithTheProgressWindow) {
@@ -148,13 +126,7 @@ TEST_F(SearchCommand, FindsEntriesInStoredOrderWithTheProgressWindow) {
         d.SetEnteredCallSign("JA1");
     });
     EXPECT_EQ(Found(), (std::vector<int>{0, 1, 3}));
-    EXPECT_EQ(Statuses().back(), "【 検索完了 】 3 個のデータが検出されました。");
-    EXPECT_TRUE(operator_.Messages().empty());
-    ASSERT_GE(operator_.ProgressTexts().size(), 2u);
-    EXPECT_EQ(U(operator_.ProgressTexts()[0]), kLogCaption);
-    EXPECT_EQ(U(operator_.ProgressTexts()[1]),
-              "与えられた条件に該当するデータを検索しています。しばらくお待ちください．．．\n\n");
-    EXPECT_FALSE(doc_.IsModified());
+    ExpectSeen("search_found");
 
     // A call sign typed with a comma is searched with the slash.
     Search([](D& d) { d.SetEnteredCallSign("BBB,1"); });
@@ -186,12 +158,8 @@ TEST_F(SearchCommand, NothingFoundIsToldAndTheDialogRunsAgain) {
     Search([](D& d) { d.SetSwitch(D::kComment, D::kMustNotMatch); });
     AnswerNothingFound();
     EXPECT_TRUE(Found().empty());
-    EXPECT_EQ(Messages(), (std::vector<Shown>{{kNothing, kLogCaption, kNotice}}));
-    EXPECT_EQ(operator_.Dialogs().size(), 2u);
-    EXPECT_EQ(Statuses().back(), "ログデータからの検索を終了しました。");
 
     // Cancel before the first entry finds nothing either.
-    operator_.ClearRecords();
     operator_.CancelProgressAfterPumps(1);
     Search([](D& d) {
         d.SetSwitch(D::kComment, D::kOff);
@@ -200,20 +168,19 @@ TEST_F(SearchCommand, NothingFoundIsToldAndTheDialogRunsAgain) {
     });
     AnswerNothingFound();
     EXPECT_TRUE(Found().empty());
-    EXPECT_EQ(Messages(), (std::vector<Shown>{{kNothing, kLogCaption, kNotice}}));
+    ExpectSeen("search_nothing_found");
 }
 
 TEST_F(SearchCommand, MultiplierCriteriaAreRefusedWithoutAMultiplierParameter) {
     for (const int criterion : {D::kFirst, D::kMultiplierNotInDatabase}) {
-        operator_.ClearRecords();
         doc_.GetLogDataSearchDialog() = D(kTime);
         SetUpLog(-1);
         Search([criterion](D& d) { d.SetSwitch(criterion, D::kMustMatch); });
         AnswerNothingFound();
         EXPECT_TRUE(Found().empty());
-        EXPECT_EQ(Messages(), (std::vector<Shown>{{kNoMultiplier, kLogCaption, kNotice}}));
-        EXPECT_EQ(ProgressShows(), 0) << "refused before any scan";
     }
+    // Refused before any scan.
+    ExpectSeen("search_multiplier_criteria_refused");
 }
 
 // --- City code search. ---
@@ -223,17 +190,11 @@ TEST_F(SearchCommand, CityCodesWithoutRecordsRefuses) {
     CCityCodeData_MainDataOrganization empty;
     RecordingResults results;
     for (const CCityCodeData_MainDataOrganization* codes : {&empty, (decltype(&empty))nullptr}) {
-        operator_.ClearRecords();
         doc_.SetCityCodeOrganization(codes);
         operator_.AnswerMessage(message_box::kIdOk);
         EXPECT_FALSE(doc_.SearchCityCodeDatabase(results));
-        EXPECT_EQ(
-            Messages(),
-            (std::vector<Shown>{{"都市コードデータベースが存在しないため、都市コードデータベース"
-                                 "からの検索は実行できません。",
-                                 "クイルマーク - 警告", kWarning}}));
-        EXPECT_TRUE(operator_.Dialogs().empty());
     }
+    ExpectSeen("search_city_codes_without_records");
 }
 
 TEST_F(SearchCommand, CityCodeFoundRecordsGoIntoANewDocument) {
@@ -248,21 +209,8 @@ TEST_F(SearchCommand, CityCodeFoundRecordsGoIntoANewDocument) {
               (std::vector<Cp932>{J("検索中..."), J("検索結果 - 2 個のデータが検出されました。")}));
     EXPECT_EQ(document.updates, 1);
     EXPECT_FALSE(document.closed);
-    EXPECT_EQ(Statuses().back(), "都市コードデータからの検索を完了しました。");
-    EXPECT_TRUE(operator_.Messages().empty());
     // The progress window shows without Cancel, which it enables once the search runs.
-    std::vector<int> cancel_states;
-    bool shown = false;
-    for (const auto& event : operator_.Events()) {
-        shown = shown || event.kind == Kind::progress_show;
-        if (shown && event.kind == Kind::progress_cancel_button) {
-            cancel_states.push_back(event.value);
-        }
-    }
-    ASSERT_GE(cancel_states.size(), 2u) << operator_.Transcript();
-    EXPECT_EQ(cancel_states.front(), 0);
-    EXPECT_EQ(cancel_states.back(), 1);
-    EXPECT_EQ(U(operator_.ProgressTexts().at(0)), kCityCaption);
+    ExpectSeen("search_city_codes_found");
 }
 
 TEST_F(SearchCommand, WorkedMultipliersComeOnlyFromFirstEntries) {
@@ -274,43 +222,23 @@ TEST_F(SearchCommand, WorkedMultipliersComeOnlyFromFirstEntries) {
     ASSERT_TRUE(doc_.SearchCityCodeDatabase(results));
     ASSERT_EQ(results.documents.size(), 1u);
     EXPECT_EQ(results.documents[0]->codes, (std::vector<Cp932>{"10", "20"}));
-    bool building_line = false;
-    for (const auto& text : operator_.ProgressTexts()) {
-        building_line =
-            building_line ||
-            text.starts_with(J("マルチデータを構築しています。しばらくお待ちください．．．"));
-    }
-    EXPECT_TRUE(building_line);
+    ExpectSeen("search_worked_multipliers");
 }
 
 TEST_F(SearchCommand, WorkedMultipliersNeedEntriesAndAMultiplierParameter) {
-    const struct {
-        int multiplier;
-        bool entries;
-        Shown refusal;
-    } cases[] = {
-        {1,
-         false,
-         {"ログデータが 1 局も入力されていない場合、「現在までに取得済みのマルチ」検索は実行でき"
-          "ません。",
-          kCityCaption, kWarning}},
-        {-1, true, {kNoMultiplier, kCityCaption, kNotice}},
-    };
-    for (const auto& c : cases) {
-        operator_.ClearRecords();
-        if (c.entries) {
-            SetUpLog(c.multiplier);
+    for (const bool entries : {false, true}) {
+        if (entries) {
+            SetUpLog(-1);
         } else {
-            SetUpContest({7}, 0, c.multiplier);
+            SetUpContest({7}, 0, 1);
         }
         SearchCityCodes([](CCityCodeSearchDialog& d) { d.SetWorkedMultipliers(true); });
         AnswerNothingFound();
         RecordingResults results;
         EXPECT_TRUE(doc_.SearchCityCodeDatabase(results));
-        EXPECT_EQ(Messages(), std::vector<Shown>{c.refusal});
         EXPECT_TRUE(results.documents.empty());
-        EXPECT_EQ(Statuses().back(), "都市コードデータからの検索を終了しました。");
     }
+    ExpectSeen("search_worked_multipliers_refused");
 }
 
 TEST_F(SearchCommand, CityCodeSearchThatFindsNothingClosesItsDocumentAndAsksAgain) {
@@ -322,9 +250,7 @@ TEST_F(SearchCommand, CityCodeSearchThatFindsNothingClosesItsDocumentAndAsksAgai
     ASSERT_EQ(results.documents.size(), 1u);
     EXPECT_TRUE(results.documents[0]->closed);
     EXPECT_TRUE(results.documents[0]->codes.empty());
-    EXPECT_EQ(Messages(), (std::vector<Shown>{{kNothing, kCityCaption, kNotice}}));
-    EXPECT_EQ(Statuses().back(), "都市コードデータからの検索を終了しました。");
-    ExpectAllScripted();
+    ExpectSeen("search_city_codes_nothing_found");
 }
 
 }  // namespace
