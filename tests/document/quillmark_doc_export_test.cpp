@@ -24,11 +24,7 @@ protected:
 TEST_F(TextExportCommand, WithoutBandRefusesBeforeAskingForAFile) {
     doc_.GetContest() = Contest();
     EXPECT_FALSE(doc_.ExportLogDataAsText());
-    EXPECT_EQ(
-        Messages(),
-        (std::vector<Shown>{{"周波数帯が 1 つも存在しないため、このコマンドは利用できません。",
-                             kCaption, kWarning}}));
-    EXPECT_TRUE(operator_.FileRequests().empty());
+    ExpectSeen("text_export_refused");
 }
 
 TEST_F(TextExportCommand, AsksForASaveFileNamedAfterTheOwnCallSignAndCancelEnds) {
@@ -44,8 +40,7 @@ TEST_F(TextExportCommand, AsksForASaveFileNamedAfterTheOwnCallSignAndCancelEnds)
     EXPECT_EQ(request.default_extension, "log");
     EXPECT_TRUE(request.prompt_overwrite);
     EXPECT_TRUE(request.hide_read_only);
-    EXPECT_TRUE(operator_.Messages().empty());
-    EXPECT_EQ(Statuses(), Texts{"ログデータのテキスト出力を中止しました。"});
+    ExpectSeen("text_export_cancelled");
 }
 
 TEST_F(TextExportCommand, WritesEveryBandInUtcWhenTheSettingSaysSo) {
@@ -56,28 +51,19 @@ TEST_F(TextExportCommand, WritesEveryBandInUtcWhenTheSettingSaysSo) {
     EXPECT_EQ(platform_test::ReadAll(path),
               "7      CW        05/06/21 0930  JA1ABC    599 100     599 13      13      1\r\n"
               "1200             05/06/21 0931  JA1AB     59  100     59  13              2\r\n");
-    EXPECT_EQ(Statuses().back(), "ログデータのテキスト出力を完了しました。");
-    EXPECT_TRUE(operator_.Messages().empty());
-    ExpectAllScripted();
+    ExpectSeen("text_export_written");
 }
 
 TEST_F(TextExportCommand, OpenAndWriteFailuresAreShownAndTheCommandEndsCancelled) {
     SetUpLog();
     operator_.AnswerFileName(folder_ / "missing/out.log");
     EXPECT_FALSE(doc_.ExportLogDataAsText());
-    EXPECT_EQ(Messages(),
-              (std::vector<Shown>{{"ファイルのオープンに失敗しました。", kCaption, kWarning}}));
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full";
     }
-    operator_.ClearRecords();
     operator_.AnswerFileName("/dev/full");
     EXPECT_FALSE(doc_.ExportLogDataAsText());
-    EXPECT_EQ(Messages(),
-              (std::vector<Shown>{
-                  {"ファイルへの書き込みに失敗しました。\nディスクの空き容量が足りません。",
-                   kCaption, kWarning}}));
-    EXPECT_EQ(Statuses().back(), "ログデータのテキスト出力を中止しました。");
+    ExpectSeen("text_export_failures");
 }
 
 }  // namespace

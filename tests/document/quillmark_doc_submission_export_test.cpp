@@ -13,11 +13,6 @@ namespace {
 
 using namespace doc_test;
 
-const char* const kCaption = "クイルマーク - ログデータの提出用出力";
-const char* const kWorking =
-    "ログデータを提出用の形式で出力しています。しばらくお待ちください．．．";
-const char* const kCancelled = "ログデータの提出用出力を中止しました。";
-
 class SubmissionExportCommand : public DocSession {
 protected:
     SubmissionExportCommand() {
@@ -50,11 +45,7 @@ TEST_F(SubmissionExportCommand, WithoutContactsRefusesBeforeTheDialog) {
     doc_.GetContest().GetBandAt(0)->RemoveAllEntries();
     doc_.GetContest().GetBandAt(1)->RemoveAllEntries();
     EXPECT_FALSE(doc_.ExportLogDataForSubmission());
-    EXPECT_EQ(Messages(),
-              (std::vector<Shown>{
-                  {"ログデータが 1 件も入力されていないため、このコマンドは利用できません。",
-                   kCaption, kWarning}}));
-    EXPECT_TRUE(operator_.Dialogs().empty());
+    ExpectSeen("submission_export_refused");
 }
 
 TEST_F(SubmissionExportCommand, TheDialogStartsFromTheContestAndTheSettingsAndCancelEnds) {
@@ -70,22 +61,14 @@ TEST_F(SubmissionExportCommand, TheDialogStartsFromTheContestAndTheSettingsAndCa
     EXPECT_EQ(U(seen_.GetName()), "山田　太郎");
     seen_.SetFormat(CLogExportDialog::kAdif);
     EXPECT_EQ(seen_.GetFileName(), "JA1ZZZ.adi");
-    EXPECT_EQ(Statuses(), Texts{kCancelled});
+    ExpectSeen("submission_export_cancelled");
 }
 
 TEST_F(SubmissionExportCommand, AdifIsWrittenWithProgressAndTheClosingTextCountsTheCommentLeftOut) {
     AnswerExport(CLogExportDialog::kAdif, "log.adi");
     EXPECT_TRUE(doc_.ExportLogDataForSubmission()) << operator_.Transcript();
     EXPECT_EQ(submission_read::ReadAdif(Written("log.adi")).records.size(), 4u);
-    EXPECT_EQ(Statuses(),
-              (Texts{kWorking,
-                     "ADIF に書けない日本語などの 1 項目を省いて、ログデータの提出用出力を"
-                     "完了しました。"}));
-    EXPECT_EQ(U(operator_.ProgressTexts()[0]), kCaption);
-    EXPECT_EQ(U(operator_.ProgressTexts()[1]), std::string(kWorking) + "\n[形式] ： ADIF 3.1.6\n" +
-                                                   "[ファイル] ： " + (folder_ / "log.adi"));
-    EXPECT_TRUE(operator_.Messages().empty());
-    ExpectAllScripted();
+    ExpectSeen("submission_export_adif");
 }
 
 TEST_F(SubmissionExportCommand, JarlSaysWhichRequiredTagsStayEmptyAndTheOperatorGoesOn) {
@@ -93,20 +76,10 @@ TEST_F(SubmissionExportCommand, JarlSaysWhichRequiredTagsStayEmptyAndTheOperator
                  [](CLogExportDialog& dialog) { dialog.SetEmail("ja1zzz@example.jp"); });
     operator_.AnswerMessage(message_box::kIdOk);
     EXPECT_TRUE(doc_.ExportLogDataForSubmission());
-    EXPECT_EQ(
-        Messages(),
-        (std::vector<Shown>{{"次の必須の項目が空のまま出力されます。\n\n"
-                             "    ADDRESS（住所）\n"
-                             "    POWER（指定されている空中線電力）\n"
-                             "    SIGNATURE（社団の代表者氏名／氏名）\n\n"
-                             "サマリーシート用情報の設定またはこのダイアログで入力できます。\n"
-                             "このまま出力しますか？",
-                             kCaption, message_box::kOkCancel | message_box::kIconQuestion}}));
+    ExpectSeen("submission_export_jarl_empty_tags");
     const submission_read::Log log = submission_read::ReadJarl(Written("log.txt"));
     EXPECT_EQ(log.contacts.size(), 4u);
     EXPECT_EQ(log.contacts[0].time, "0930");  // UTC, as the session shows it
-    EXPECT_EQ(Statuses().back(), "ログデータの提出用出力を完了しました。");
-    ExpectAllScripted();
 }
 
 TEST_F(SubmissionExportCommand, CancelDuringTheWriteLeavesNoFile) {
@@ -114,20 +87,14 @@ TEST_F(SubmissionExportCommand, CancelDuringTheWriteLeavesNoFile) {
     operator_.CancelProgressAfterPumps(1);
     EXPECT_FALSE(doc_.ExportLogDataForSubmission());
     EXPECT_FALSE(std::filesystem::exists(folder_ / "log.adi"));
-    EXPECT_EQ(Statuses(), (Texts{kWorking, kCancelled}));
     EXPECT_FALSE(operator_.IsProgressShown());
+    ExpectSeen("submission_export_cancelled_while_writing");
 }
 
 TEST_F(SubmissionExportCommand, AWriteErrorIsShownAndEndsTheCommand) {
     AnswerExport(CLogExportDialog::kAdif, "missing/log.adi");
     EXPECT_FALSE(doc_.ExportLogDataForSubmission());
-    EXPECT_EQ(Messages(),
-              (std::vector<Shown>{{"ファイル「" + (folder_ / "missing/log.adi") +
-                                       "」に書き込めませんでした。\n\ncannot create a file in its "
-                                       "folder: No such file or directory\n\n書きかけのファイルは"
-                                       "残していません。",
-                                   kCaption, kWarning}}));
-    EXPECT_EQ(Statuses().back(), kCancelled);
+    ExpectSeen("submission_export_write_error");
 }
 
 }  // namespace

@@ -168,10 +168,7 @@ TEST_F(Document, SaveThenOpenReadsTheContestBackWithTheStatusTexts) {
     doc_.SetModifiedFlag(true);
     const std::string path = folder_ / "log.qmk";
     ASSERT_TRUE(doc_.OnSaveDocument(path)) << operator_.Transcript();
-    EXPECT_FALSE(doc_.IsModified());
-    EXPECT_EQ(Statuses(), (Texts{"ファイルに書き込んでいます。しばらくお待ちください．．．",
-                                 "ファイルへの書き込みを完了しました。"}));
-    EXPECT_TRUE(operator_.Messages().empty());
+    ExpectSeen("document_saved");
 
     CScriptedOperator op;
     CQuillmarkDoc other(op, settings_, &city_codes_);
@@ -194,11 +191,7 @@ TEST_F(Document, OpenOfADamagedFileTellsTheOperatorAndLeavesTheDocumentEmpty) {
     EXPECT_FALSE(Log().IsValid());
     EXPECT_EQ(Log().GetBandCount(), 0);
     EXPECT_TRUE(doc_.GetPathName().empty());
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].caption, "クイルマーク");
-    EXPECT_EQ(Messages()[0].style, kWarning);
-    EXPECT_EQ(Messages()[0].text.rfind("ファイル「" + path + "」を開けませんでした。\n\n", 0), 0u);
-    EXPECT_EQ(Statuses().back(), "ファイルの読み込みに失敗しました。");
+    ExpectSeen("document_open_damaged");
 }
 
 TEST_F(Document, FailedSaveTellsTheOperatorAndStaysModified) {
@@ -206,15 +199,7 @@ TEST_F(Document, FailedSaveTellsTheOperatorAndStaysModified) {
     doc_.SetModifiedFlag(true);
     const std::string path = folder_ / "gone/log.qmk";
     EXPECT_FALSE(doc_.OnSaveDocument(path));
-    EXPECT_TRUE(doc_.IsModified());
-    const std::vector<Shown> messages = Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    const std::string& text = messages[0].text;
-    EXPECT_EQ(messages[0].caption, "クイルマーク");
-    EXPECT_EQ(messages[0].style, kWarning);
-    EXPECT_EQ(text.rfind("ファイル「" + path + "」に保存できませんでした。\n\n", 0), 0u);
-    EXPECT_TRUE(text.ends_with("\n\nこのログデータは、まだ保存されていません。")) << text;
-    EXPECT_EQ(Statuses().back(), "ファイルへの書き込みに失敗しました。");
+    ExpectSeen("document_save_failed");
 }
 
 TEST_F(Document, SaveOnAFullDiskKeepsTheOldFileAndTheDocumentModified) {
