@@ -298,19 +298,6 @@ TEST_F(ContestFileOnDisk, FailedSaveKeepsTheOldFileAndGivesNoCompletionText) {
     EXPECT_EQ(reason.rfind("cannot write: bad data", 0), 0u) << reason;
     EXPECT_EQ(sink.Of("status"), std::vector<std::string>{kWritingText});
     EXPECT_EQ(platform_test::ReadAll(Path("log.qmk")), old_image);
-
-    EXPECT_FALSE(
-        contest_file::Save(Path("missing/log.qmk"), sample::MakeContest(1, 1), sink, &reason));
-    EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
-}
-
-TEST_F(ContestFileOnDisk, MissingFileFailsWithTheReason) {
-    CQuillmarkData_MainData contest = sample::MakeContest(1, 1);
-    CNullProgressSink sink;
-    const auto result = contest_file::Load(Path("none.qmk"), "/,.", contest, sink);
-    EXPECT_FALSE(result.loaded);
-    EXPECT_NE(result.error.find("No such file"), std::string::npos) << result.error;
-    EXPECT_FALSE(contest.IsValid());
 }
 
 // The fuzzing seeds double as golden files: the writer must keep producing them byte for
