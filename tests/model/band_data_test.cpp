@@ -160,32 +160,6 @@ TEST(SubMainData, CopyAndEquality) {
     EXPECT_FALSE(a == b);
 }
 
-TEST(SubMainDataArchive, BodyIsBandModeSentCallingMethodEntries) {
-    CQuillmarkData_SubMainData band;
-    band.SetBand(Band(7, 6));
-    band.SetMode("CW");
-    band.SetSentContestNumber(model_test::Number("59/001", model_test::ContestNumberFormat()));
-    band.SetCallingMethod(true);
-    Bytes expected;
-    expected.I32(1).F64(7).I32(6).Str("CW");                    // band, mode
-    expected.I32(1).U16(2).Str("59").Str("001").I32(1).U16(0);  // sent, method, no entries
-    EXPECT_EQ(model_test::Store(band), expected.str());
-}
-
-TEST(SubMainDataArchive, RoundTripsEntries) {
-    CQuillmarkData_SubMainData band;
-    band.SetBand(Band(3.5, 6));
-    for (int i = 0; i < 50; ++i) {
-        auto entry =
-            Entry(1000 + i, "JA1AA" + std::string(1, static_cast<char>('A' + i % 26)), "59/12");
-        entry.SetComment(std::string(static_cast<size_t>(i) * 7, 'c'));
-        band.AddEntry(entry);
-    }
-    size_t left = 1;
-    EXPECT_EQ(model_test::Load<CQuillmarkData_SubMainData>(model_test::Store(band), &left), band);
-    EXPECT_EQ(left, 0u);
-}
-
 TEST(SubMainDataArchive, MinimalBodySizeIsTheBound) {
     CQuillmarkData_SubMainData band;
     EXPECT_EQ(model_test::Store(band).size(), CQuillmarkData_SubMainData::kMinRecordBytes);

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "../platform/case_table.h"
 #include "model_test_util.h"
 #include "platform/cp932_convert.h"
 
@@ -128,50 +129,13 @@ TEST(BandItem, DamagedBandFromAFileHasAConsistentPlaceAndText) {
 }
 
 TEST(BandItem, BandTextReadsAsExpected) {
-    const struct {
-        double frequency;
-        int unit, extra, detail;
-        bool half_width;
-        const char* utf8;
-    } cases[] = {{7, 6, 0, 0, true, "7"},
-                 {7, 6, 2, 0, true, "7"},
-                 {7.1, 6, 1, 1, true, "7.1 M"},
-                 {7.1, 6, 0, 2, true, "7 MHz"},
-                 {7, 6, 0, 2, false, "7 ＭＨｚ帯"},
-                 {1900, 3, 0, 2, false, "1900 ｋＨｚ帯"},
-                 {1.2, 9, 1, 2, true, "1.2 GHz"},
-                 {3.525, 6, 3, 1, false, "3.525 Ｍ"},
-                 {14.05, 6, 1, 0, true, "14.1"},
-                 {144, 6, 0, 1, true, "144 M"},
-                 // %.1g would print 1e+01 here.
-                 {9.6, 6, 0, 0, true, "10"},
-                 {99.9, 6, 0, 0, true, "100"},
-                 {999.5, 3, 0, 0, true, "1000"},
-                 // Below one: significant digits as %g counts them.
-                 {0.5, 6, 0, 0, true, "0.5"},
-                 {0.1357, 6, 2, 0, true, "0.136"},
-                 {0.0475, 6, 0, 0, true, "0.05"},
-                 {0.00001, 6, 0, 0, true, "0.00001"},
-                 // Fewer digits than the integer part still shows the integer part.
-                 {144, 6, -2, 0, true, "144"},
-                 {0, 6, 0, 2, true, "0 MHz"},
-                 {-0.0, 6, 1, 0, true, "0"},
-                 {-7, 6, 0, 1, true, "-7 M"},
-                 {-9.6, 6, 0, 0, true, "-10"},
-                 {1e20, 3, 0, 0, true, "100000000000000000000"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Band(c.frequency, c.unit).GetBandText(c.extra, c.detail, c.half_width),
-                  Utf8ToCp932(c.utf8))
-            << c.utf8;
+    for (const auto& c : platform_test::CaseTable("model/band_texts.txt", 6)) {
+        EXPECT_EQ(Band(std::stod(c[0]), std::stoi(c[1]))
+                      .GetBandText(std::stoi(c[2]), std::stoi(c[3]), c[4] == "half"),
+                  Utf8ToCp932(c[5]))
+            << c[5];
     }
     EXPECT_EQ(CQuillmarkData_BandItem().GetBandText(0, 2, true), "");
-}
-
-TEST(BandItemArchive, RecordIsFlagFrequencyUnit) {
-    auto band = Band(7.1, 6);
-    EXPECT_EQ(model_test::Store(band), Bytes().I32(1).F64(7.1).I32(6).str());
-    const auto loaded = model_test::Load<CQuillmarkData_BandItem>(model_test::Store(band));
-    EXPECT_TRUE(loaded.IsIdenticalTo(band));
 }
 
 }  // namespace

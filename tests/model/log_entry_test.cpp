@@ -9,7 +9,6 @@
 
 namespace {
 
-using model_test::Bytes;
 
 class LogDataItemTest : public testing::Test {
 protected:
@@ -94,25 +93,6 @@ TEST_F(LogDataItemTest, EqualityCoversEveryField) {
         changes[i](changed);
         EXPECT_NE(changed, base) << "change " << i;
     }
-}
-
-TEST_F(LogDataItemTest, RecordIsWrittenFieldByField) {
-    CQuillmarkData_LogDataItem entry;
-    ASSERT_TRUE(entry.SetEntry(0x12345678, call_, sent_, received_, 2));
-    entry.SetFirst(true);
-    entry.SetMode("CW");
-    entry.SetCallingMethod(true);
-    entry.SetCardFlag(4, true);
-    entry.SetComment("ok");
-    Bytes bytes;
-    bytes.I32(1).I32(0x12345678).I32(1).U16(2).Str("JA1ABC").Str("");  // valid, time, call sign
-    bytes.I32(1).U16(2).Str("59").Str("001").I32(1).U16(2).Str("59").Str("12");  // numbers
-    bytes.I32(1).I32(2).Str("CW").I32(1).I32(4).Str("ok");  // First, points, mode, method, card
-    const std::string expected = bytes.str();
-    EXPECT_EQ(model_test::Store(entry), expected);
-    size_t left = 1;
-    EXPECT_EQ(model_test::Load<CQuillmarkData_LogDataItem>(expected, &left), entry);
-    EXPECT_EQ(left, 0u);
 }
 
 TEST_F(LogDataItemTest, MinimalRecordSizeMatchesAnEmptyInvalidEntry) {

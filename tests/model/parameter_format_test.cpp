@@ -106,15 +106,6 @@ TEST(ContestNumberType, IndexOutsideTheRangeMeansNoMultiplier) {
     EXPECT_EQ(CQuillmarkData_ContestNumberType().MultiplierIndexOrNone(), -1);
 }
 
-TEST(ParameterTypeArchive, CallSignRecordIsWrittenFieldByField) {
-    CQuillmarkData_CallSignType format;
-    ASSERT_TRUE(format.SetFormat(1, 0, {Attributes(5, 6, 3, "/")}));
-    Bytes expected;
-    expected.I32(1).I32(1).I32(0).I32(5).I32(6);           // valid, count, main, min and max total
-    expected.U16(1).I32(1).I32(5).I32(6).I32(3).Str("/");  // one attribute record
-    EXPECT_EQ(model_test::Store(format), expected.str());
-}
-
 TEST(ParameterTypeArchive, ContestNumberRecordPutsHasMultiplierBeforeTheIndex) {
     CQuillmarkData_ContestNumberType format;
     ASSERT_TRUE(format.SetFormat(1, 5, {Attributes(2, 3, 1)}));
@@ -122,19 +113,6 @@ TEST(ParameterTypeArchive, ContestNumberRecordPutsHasMultiplierBeforeTheIndex) {
     expected.I32(1).I32(1).I32(0).I32(-1).I32(2).I32(3);  // ... has multiplier 0, index -1 ...
     expected.U16(1).I32(1).I32(2).I32(3).I32(1).Str("");
     EXPECT_EQ(model_test::Store(format), expected.str());
-}
-
-TEST(ParameterTypeArchive, RoundTripsDefaultFormats) {
-    CQuillmarkData_CallSignType call;
-    call.SetDefaultFormat(3, 1);
-    CQuillmarkData_ContestNumberType number;
-    number.SetDefaultFormat(5, 2);
-    size_t left = 1;
-    EXPECT_EQ(model_test::Load<CQuillmarkData_CallSignType>(model_test::Store(call), &left), call);
-    EXPECT_EQ(left, 0u);
-    EXPECT_EQ(model_test::Load<CQuillmarkData_ContestNumberType>(model_test::Store(number), &left),
-              number);
-    EXPECT_EQ(left, 0u);
 }
 
 TEST(ParameterTypeArchive, HostileAttributeCountFailsBeforeAllocating) {

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "case_table.h"
 #include "platform/cp932_convert.h"
 #include "platform/time_zone_rule.h"
 
@@ -30,55 +31,9 @@ Cp932 Format(std::string_view utf8_format, const CalendarTime& t) {
 // Every code on a morning whose fields all have a leading zero to drop, and an evening
 // whose fields have none.
 TEST(TimeFormat, CodesExpandWithAndWithoutLeadingZeros) {
-    const struct {
-        const char* format;  // UTF-8
-        const char* morning;
-        const char* evening;
-    } cases[] = {
-        {"%Y", "2024", "2024"},
-        {"%#Y", "2024", "2024"},
-        {"%y", "24", "24"},
-        {"%m", "03", "12"},
-        {"%#m", "3", "12"},
-        {"%d", "05", "28"},
-        {"%#d", "5", "28"},
-        {"%H", "07", "23"},
-        {"%#H", "7", "23"},
-        {"%M", "08", "45"},
-        {"%#M", "8", "45"},
-        {"%S", "09", "56"},
-        {"%#S", "9", "56"},
-        {"%I", "07", "11"},
-        {"%#I", "7", "11"},
-        {"%p", "午前", "午後"},
-        {"%j", "065", "363"},
-        {"%#j", "65", "363"},
-        {"%w", "2", "6"},
-        {"%a", "火", "土"},
-        {"%A", "火曜日", "土曜日"},
-        {"%b", "3月", "12月"},
-        {"%B", "3月", "12月"},
-        {"%x", "2024/03/05", "2024/12/28"},
-        {"%#x", "2024年3月5日", "2024年12月28日"},
-        {"%X", "07:08:09", "23:45:56"},
-        {"%c", "2024/03/05 07:08:09", "2024/12/28 23:45:56"},
-        {"%#c", "2024年3月5日 07:08:09", "2024年12月28日 23:45:56"},
-        {"%%", "%", "%"},
-        {"%#%", "%", "%"},
-        {"100%%", "100%", "100%"},
-        {"%z", "+0000", "+0000"},
-        {"[%Z]", "[]", "[]"},
-        {"%Q", "%Q", "%Q"},
-        {"%#Q", "%#Q", "%#Q"},
-        {"end%", "end%", "end%"},
-        {"end%#", "end%#", "end%#"},
-        {"", "", ""},
-        {"no codes", "no codes", "no codes"},
-        {"%I %p", "07 午前", "11 午後"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Cp932ToUtf8(Format(c.format, kMorning)), c.morning) << c.format;
-        EXPECT_EQ(Cp932ToUtf8(Format(c.format, kEvening)), c.evening) << c.format;
+    for (const auto& c : platform_test::CaseTable("platform/time_format_codes.txt", 3)) {
+        EXPECT_EQ(Cp932ToUtf8(Format(c[0], kMorning)), c[1]) << c[0];
+        EXPECT_EQ(Cp932ToUtf8(Format(c[0], kEvening)), c[2]) << c[0];
     }
     CalendarTime t = kMorning;
     t.hour = 0;

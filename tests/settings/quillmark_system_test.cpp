@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <tuple>
 
+#include "../platform/case_table.h"
 #include "settings/memory_settings_store.h"
 
 namespace {
@@ -103,52 +104,15 @@ TEST(QuillmarkSystem, SelfFeedingPairIsRefusedAtValidation) {
 // Out-of-range and unreadable values are brought back to the key's default by the load and
 // the validation; the value the settings then hold is the one they save.
 TEST(QuillmarkSystem, LoadAndValidateGiveAnAcceptedValue) {
-    const struct {
-        const char* section;
-        const char* key;
-        const char* stored;  // nullptr: key missing
-        int expected;
-    } cases[] = {
-        {"TitleLogoDisplay", "nElapse", "0", 3},
-        {"TitleLogoDisplay", "nElapse", "10", 3},
-        {"TitleLogoDisplay", "nElapse", "1", 1},
-        {"TitleLogoDisplay", "nElapse", "9", 9},
-        {"TitleLogoDisplay", "nElapse", "seven", 3},
-        {"MainWindowPlacement", "MainWindowState", "0", 1},
-        {"MainWindowPlacement", "MainWindowState", "3", 3},
-        {"MainWindowPlacement", "MainWindowState", "4", 1},
-        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "0", 0},
-        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "3", 2},
-        {"MainWindowPlacement", "MainWindowPlacementSaveFlag", "-1", 2},
-        {"MainWindowPlacement", "MainWindowRect.left", "-32000", -32000},
-        {"System", "IsSavingSettingsEnabled", "0", 0},
-        {"System", "IsSavingSettingsEnabled", "2", 1},
-        {"DateDisplay", "IsDisplayUTC", "1", 1},
-        {"DateDisplay", "IsDisplayUTC", "5", 0},
-        {"AddingLogData", "DefaultPoints", "0", 1},
-        {"AddingLogData", "DefaultPoints", "30000", 30000},
-        {"AddingLogData", "DefaultPoints", "30001", 1},
-        {"AddingLogData", "IsInputPointsEveryTime", nullptr, 0},
-        {"AddingLogData", "IsInputPointsEveryTime", "-7", 1},
-        {"Displaying", "UnderDecimalPoint", "0", 0},
-        {"Displaying", "UnderDecimalPoint", "5", 5},
-        {"Displaying", "UnderDecimalPoint", "6", 3},
-        {"Displaying", "UnderDecimalPoint", "-1", 3},
-        {"Printing", "DefaultPrintType", "4", 4},
-        {"Printing", "DefaultPrintType", "0", 1},
-        {"Printing", "IsPrintDialogBypassed", "2", 1},
-        {"Printing", "IsPrintDialogBypassed", "0", 0},
-        {"SummarySheetInformation", "StationParameter", "500", 500},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : platform_test::CaseTable("settings/validated_values.txt", 4)) {
         CMemorySettingsStore store;
-        if (c.stored != nullptr) {
-            store.SetString(c.section, c.key, c.stored);
+        if (c[2] != "missing") {
+            store.SetString(c[0], c[1], c[2]);
         }
         CMemorySettingsStore saved;
         LoadedFrom(store).Save(saved);
-        EXPECT_EQ(saved.GetInt(c.section, c.key, -99), c.expected)
-            << c.section << "/" << c.key << "=" << (c.stored ? c.stored : "(missing)");
+        EXPECT_EQ(saved.GetInt(c[0], c[1], -99), std::stoi(c[3]))
+            << c[0] << "/" << c[1] << "=" << c[2];
     }
     // The print type of the session starts as the loaded default.
     EXPECT_EQ(LoadedFrom(StoreWith({{"Printing", "DefaultPrintType", "3"}})).GetCurrentPrintType(),
