@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "../document/document_test_util.h"
-#include "dialogs/scripted_operator.h"
+#include <sstream>
+
+#include "dialog_golden.h"
 
 namespace {
 
-using namespace doc_test;
+using namespace dialog_test;
 using D = CLogDataSearchDialog;
 using Field = D::Field;
 
@@ -108,91 +109,73 @@ TEST_F(LogDataSearchDialogTest, DoubleByteTextsAreNotBrokenByNormalising) {
     EXPECT_EQ(dialog_.GetCallSign(), "A/B");
 }
 
-struct CheckCase {
-    const char* name;
-    void (*setup)(D& dialog);
-    const char* message;  // UTF-8, empty for OK
-    Field focus;
-};
-
-const CheckCase kChecks[] = {
+// Each case's message and the field to focus (as numbered in Field) are in the golden file.
+const std::pair<const char*, void (*)(D&)> kChecks[] = {
     {"call sign parameter zero",
      [](D& d) {
          d.SetSwitch(D::kCallSign, 1);
          d.SetEnteredCallSign("JA");
          d.SetCallSignParameter(true, 0);
-     },
-     "呼出符号のパラメータ指定の入力に誤りがあります。", Field::call_sign_parameter},
+     }},
     {"call sign parameter beyond the format",
      [](D& d) {
          d.SetSwitch(D::kCallSign, 2);
          d.SetEnteredCallSign("JA");
          d.SetCallSignParameter(true, 3);
-     },
-     "呼出符号のパラメータ指定の入力に誤りがあります。", Field::call_sign_parameter},
+     }},
     {"call sign parameter box off ignores the number",
      [](D& d) {
          d.SetSwitch(D::kCallSign, 1);
          d.SetEnteredCallSign("JA");
          d.SetCallSignParameter(false, 9);
-     },
-     "", Field::none},
+     }},
     {"parameter checked before the empty text",
      [](D& d) {
          d.SetSwitch(D::kCallSign, 1);
          d.SetCallSignParameter(true, 3);
-     },
-     "呼出符号のパラメータ指定の入力に誤りがあります。", Field::call_sign_parameter},
-    {"empty call sign", [](D& d) { d.SetSwitch(D::kCallSign, 2); },
-     "呼出符号の入力に誤りがあります。", Field::call_sign},
+     }},
+    {"empty call sign", [](D& d) { d.SetSwitch(D::kCallSign, 2); }},
     {"sent parameter",
      [](D& d) {
          d.SetSwitch(D::kSentContestNumber, 1);
          d.SetEnteredSentContestNumber("5");
          d.SetSentContestNumberParameter(true, 3);
-     },
-     "送信コンテストナンバーのパラメータ指定の入力に誤りがあります。",
-     Field::sent_contest_number_parameter},
-    {"empty sent", [](D& d) { d.SetSwitch(D::kSentContestNumber, 1); },
-     "送信コンテストナンバーの入力に誤りがあります。", Field::sent_contest_number},
+     }},
+    {"empty sent", [](D& d) { d.SetSwitch(D::kSentContestNumber, 1); }},
     {"received parameter",
      [](D& d) {
          d.SetSwitch(D::kReceivedContestNumber, 1);
          d.SetEnteredReceivedContestNumber("5");
          d.SetReceivedContestNumberParameter(true, 0);
-     },
-     "受信コンテストナンバーのパラメータ指定の入力に誤りがあります。",
-     Field::received_contest_number_parameter},
-    {"empty received", [](D& d) { d.SetSwitch(D::kReceivedContestNumber, 2); },
-     "受信コンテストナンバーの入力に誤りがあります。", Field::received_contest_number},
+     }},
+    {"empty received", [](D& d) { d.SetSwitch(D::kReceivedContestNumber, 2); }},
     {"sent checked before received",
      [](D& d) {
          d.SetSwitch(D::kReceivedContestNumber, 1);
          d.SetSwitch(D::kSentContestNumber, 1);
-     },
-     "送信コンテストナンバーの入力に誤りがあります。", Field::sent_contest_number},
-    {"empty comment that must be contained", [](D& d) { d.SetSwitch(D::kComment, 1); },
-     "コメントの入力に誤りがあります。", Field::comment},
+     }},
+    {"empty comment that must be contained", [](D& d) { d.SetSwitch(D::kComment, 1); }},
     {"empty comment that must not be contained is accepted",
-     [](D& d) { d.SetSwitch(D::kComment, 2); }, "", Field::none},
+     [](D& d) { d.SetSwitch(D::kComment, 2); }},
     {"range checked before everything",
      [](D& d) {
          d.SetSwitch(D::kDateTime, 1);
          d.SetEnteredRange(10, 9);
          d.SetSwitch(D::kCallSign, 1);
-     },
-     "条件の入力に誤りがあります。", Field::none},
-    {"nothing switched on", [](D&) {}, "検索条件を指定してください。", Field::none},
+     }},
+    {"nothing switched on", [](D&) {}},
 };
 
 TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
-    for (const CheckCase& c : kChecks) {
+    std::ostringstream seen;
+    for (const auto& [name, setup] : kChecks) {
         D dialog = dialog_;
-        c.setup(dialog);
+        setup(dialog);
         const auto result = dialog.OnSearchStart();
-        EXPECT_EQ(result.message, J(c.message)) << c.name;
-        EXPECT_EQ(result.focus, c.focus) << c.name;
+        seen << name << ": focus " << static_cast<int>(result.focus) << " " << U(result.message)
+             << "\n";
     }
+    ExpectGolden("log_data_search_checks", seen.str());
 }
 
 TEST_F(LogDataSearchDialogTest, FailedCheckIsShownAsAWarning) {

@@ -4,17 +4,14 @@
 
 #include <functional>
 
-#include "../document/document_test_util.h"
-#include "dialogs/scripted_operator.h"
+#include <sstream>
+
+#include "dialog_golden.h"
 #include "platform/safe_file.h"
 
 namespace {
 
-using namespace doc_test;
-using Field = CLogExportDialog::Field;
-
-const int kQuestion = message_box::kOkCancel | message_box::kIconQuestion;
-
+using namespace dialog_test;
 // A dialog as the document fills it, with a file name that does not exist yet.
 struct Filled {
     TempFolder folder;
@@ -45,89 +42,62 @@ TEST(LogExportDialog, TheFileNameFollowsTheFormatUnlessTheOperatorChangedItsExte
     EXPECT_TRUE(f.dialog.IsUtc(CLogExportDialog::kCabrillo));
 }
 
-TEST(LogExportDialog, OkRefusesTheDialogsOwnFieldsWithTheWarningAndTheField) {
+// What OK said to each case (and the field it focuses, as numbered in Field), in the golden
+// file: the dialog's own fields, the checker's refusal and its missing fields (cancelled,
+// then accepted), and an existing file (asked about, then chosen in the file dialog).
+TEST(LogExportDialog, OkRefusesWithTheWarningAndTheFieldAndAsksBeforeReplacing) {
     const struct {
         const char* what;
         int format;
         std::function<void(CLogExportDialog&)> change;
-        const char* warning;
-        Field focus;
     } cases[] = {
-        {"no file name", CLogExportDialog::kAdif, [](auto& d) { d.SetFileName(""); },
-         "出力するファイルの名前を入力してください。", Field::file_name},
-        {"no CONTEST", CLogExportDialog::kCabrillo, [](auto& d) { d.SetContestId(""); },
-         "Cabrillo の形式では CONTEST（コンテスト名）が必要です。\n\n"
-         "主催者が決めたコンテストの名前（例 JIDX-CW）を入力してください。",
-         Field::contest},
+        {"no file name", CLogExportDialog::kAdif, [](auto& d) { d.SetFileName(""); }},
+        {"no CONTEST", CLogExportDialog::kCabrillo, [](auto& d) { d.SetContestId(""); }},
         {"CONTEST with a blank", CLogExportDialog::kCabrillo,
-         [](auto& d) { d.SetContestId("JIDX CW"); },
-         "CONTEST（コンテスト名）には、半角の英字、数字と「-」だけを 32 文字まで入力できます。",
-         Field::contest},
+         [](auto& d) { d.SetContestId("JIDX CW"); }},
         {"Japanese CONTEST_ID", CLogExportDialog::kAdif,
-         [](auto& d) { d.SetContestId(J("全市全郡")); },
-         "CONTEST（コンテスト名）には、半角の英数字と記号だけを入力してください。", Field::contest},
-        {"Japanese name", CLogExportDialog::kCabrillo, [](auto& d) { d.SetName(J("山田")); },
-         "NAME（氏名）には、半角の英数字と記号だけを入力してください。\n"
-         "Cabrillo の形式には日本語を書けません。",
-         Field::name},
+         [](auto& d) { d.SetContestId(J("全市全郡")); }},
+        {"Japanese name", CLogExportDialog::kCabrillo, [](auto& d) { d.SetName(J("山田")); }},
         {"Japanese soapbox line", CLogExportDialog::kCabrillo,
-         [](auto& d) { d.SetSoapbox("Thanks\r\n" + J("また")); },
-         "SOAPBOX（意見）には、半角の英数字と記号だけを入力してください。\n"
-         "Cabrillo の形式には日本語を書けません。",
-         Field::soapbox},
+         [](auto& d) { d.SetSoapbox("Thanks\r\n" + J("また")); }},
+        // The same texts pass where the format does not use them.
+        {"JARL with a Japanese name and no CONTEST", CLogExportDialog::kJarl,
+         [](auto& d) {
+             d.SetName(J("山田"));
+             d.SetContestId("");
+         }},
+    };
+    std::ostringstream seen;
+    const auto ok = [&seen](Filled& f, const char* what) {
+        const bool accepted = f.dialog.OnOK(f.op);
+        seen << what << ": " << accepted << ", focus " << static_cast<int>(f.dialog.GetFocusField())
+             << " " << Told(f.op);
     };
     for (const auto& c : cases) {
         Filled f;
         f.dialog.SetFormat(c.format);
         c.change(f.dialog);
-        EXPECT_FALSE(f.dialog.OnOK(f.op)) << c.what;
-        EXPECT_EQ(MessagesOf(f.op),
-                  (std::vector<Shown>{{c.warning, "クイルマーク - 警告", kWarning}}))
-            << c.what;
-        EXPECT_EQ(f.dialog.GetFocusField(), c.focus) << c.what;
+        ok(f, c.what);
     }
-    // The same texts pass where the format does not use them.
-    Filled jarl;
-    jarl.dialog.SetName(J("山田"));
-    jarl.dialog.SetContestId("");
-    EXPECT_TRUE(jarl.dialog.OnOK(jarl.op));
-}
-
-TEST(LogExportDialog, TheCheckersRefusalStopsAndItsMissingFieldsAreAskedAbout) {
     Filled f;
     CLogExportDialog::ExportCheck check{J("出力できません。"), {}};
     f.dialog.SetChecker([&check](const CLogExportDialog&) { return check; });
-    EXPECT_FALSE(f.dialog.OnOK(f.op));
-    EXPECT_EQ(MessagesOf(f.op),
-              (std::vector<Shown>{
-                  {"出力できません。", "クイルマーク - ログデータの提出用出力", kWarning}}));
+    ok(f, "the checker refuses");
     check = {{}, {J("EMAIL（電子メール）")}};
-    f.op.ClearRecords();
     f.op.AnswerMessage(message_box::kIdCancel);
+    ok(f, "a missing field, cancelled");
     f.op.AnswerMessage(message_box::kIdOk);
-    EXPECT_FALSE(f.dialog.OnOK(f.op));
-    EXPECT_TRUE(f.dialog.OnOK(f.op));
-    ASSERT_EQ(f.op.Messages().size(), 2u);
-    EXPECT_EQ(U(f.op.Messages()[0].text),
-              "次の必須の項目が空のまま出力されます。\n\n    EMAIL（電子メール）\n\n"
-              "サマリーシート用情報の設定またはこのダイアログで入力できます。\n"
-              "このまま出力しますか？");
-    EXPECT_EQ(f.op.Messages()[0].style, kQuestion);
-}
+    ok(f, "a missing field, accepted");
 
-TEST(LogExportDialog, AnExistingFileIsReplacedOnlyAfterAskingUnlessTheFileDialogAsked) {
-    Filled f;
-    ASSERT_TRUE(safe_file::WriteFileSafely(f.dialog.GetFileName(), "old"));
-    f.op.AnswerMessage(message_box::kIdCancel);
-    EXPECT_FALSE(f.dialog.OnOK(f.op));
-    EXPECT_EQ(f.dialog.GetFocusField(), Field::file_name);
-    EXPECT_EQ(MessagesOf(f.op),
-              (std::vector<Shown>{
-                  {"ファイル「" + f.dialog.GetFileName() + "」は既にあります。\n置き換えますか？",
-                   "クイルマーク - ログデータの提出用出力", kQuestion}}));
-    f.dialog.SetChosenFileName(f.dialog.GetFileName());
-    EXPECT_TRUE(f.dialog.OnOK(f.op));
-    EXPECT_EQ(f.op.Messages().size(), 1u);
+    Filled existing;
+    ASSERT_TRUE(safe_file::WriteFileSafely(existing.dialog.GetFileName(), "old"));
+    existing.op.AnswerMessage(message_box::kIdCancel);
+    ok(existing, "an existing file, not replaced");
+    existing.dialog.SetChosenFileName(existing.dialog.GetFileName());
+    ok(existing, "an existing file chosen in the file dialog");
+    std::string text = seen.str();
+    text.replace(text.find(existing.folder.Path()), existing.folder.Path().size(), "FOLDER");
+    ExpectGolden("log_export_checks", text);
 }
 
 }  // namespace
