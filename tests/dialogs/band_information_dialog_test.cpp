@@ -5,12 +5,13 @@
 #include <cmath>
 #include <limits>
 
-#include "../document/document_test_util.h"
-#include "dialogs/scripted_operator.h"
+#include <sstream>
+
+#include "dialog_golden.h"
 
 namespace {
 
-using namespace doc_test;
+using namespace dialog_test;
 
 TEST(BandInformationDialog, UnitCodesMapToListIndicesBothWays) {
     for (auto [unit, index] : {std::pair{3, 0}, std::pair{6, 1}, std::pair{9, 2}}) {
@@ -40,40 +41,28 @@ TEST(BandInformationDialog, SentNumberIsShownWithTheFirstDelimiterAndLimitedByTh
     EXPECT_EQ(dialog.GetSentContestNumberTextLimit(), -1);
 }
 
-// The frequency is checked before the sent number; each refusal names its field.
+// The frequency is checked before the sent number; each refusal names its field (frequency
+// 1, sent number 2) and keeps no sent number.
 TEST(BandInformationDialog, OkRefusesABadFrequencyOrSentNumber) {
-    using Field = CBandInformationDialog::Field;
-    const char* const kFrequency = "周波数帯の入力に誤りがあります。";
-    const char* const kSent = "自局の送信コンテストナンバーの入力に誤りがあります。";
-    const struct {
-        double frequency;
-        const char* sent;
-        const char* warning;
-        Field focus;
-    } cases[] = {
-        {0.0, "599/100", kFrequency, Field::frequency},
-        {-7.0, "599/100", kFrequency, Field::frequency},
-        {std::numeric_limits<double>::quiet_NaN(), "599/100", kFrequency, Field::frequency},
-        {std::numeric_limits<double>::infinity(), "599/100", kFrequency, Field::frequency},
-        {0.0, "x", kFrequency, Field::frequency},
-        {7.0, "", kSent, Field::sent_contest_number},
-        {7.0, "599", kSent, Field::sent_contest_number},
-        {7.0, "599/1", kSent, Field::sent_contest_number},
-        {7.0, "5999/100", kSent, Field::sent_contest_number},
-        {7.0, "599/100/7", kSent, Field::sent_contest_number},
-    };
-    for (const auto& c : cases) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> cases[] = {
+        {0.0, "599/100"},  {-7.0, "599/100"}, {nan, "599/100"}, {infinity, "599/100"},
+        {0.0, "x"},        {7.0, ""},         {7.0, "599"},     {7.0, "599/1"},
+        {7.0, "5999/100"}, {7.0, "599/100/7"}};
+    std::ostringstream seen;
+    for (const auto& [frequency, sent] : cases) {
         CScriptedOperator op;
         CBandInformationDialog dialog;
         dialog.SetContestNumberType(NumberFormat());
-        dialog.SetFrequency(c.frequency);
-        dialog.SetSentContestNumberText(c.sent);
-        EXPECT_FALSE(dialog.OnOK(op, kDelimiters)) << c.frequency << " " << c.sent;
-        EXPECT_EQ(MessagesOf(op),
-                  (std::vector<Shown>{{c.warning, "クイルマーク - 警告", kWarning}}));
-        EXPECT_EQ(dialog.GetFocusField(), c.focus);
+        dialog.SetFrequency(frequency);
+        dialog.SetSentContestNumberText(sent);
+        const bool accepted = dialog.OnOK(op, kDelimiters);
+        seen << frequency << " " << sent << ": " << accepted << ", focus "
+             << static_cast<int>(dialog.GetFocusField()) << " " << Told(op);
         EXPECT_FALSE(dialog.GetSentContestNumber().IsValid());
     }
+    ExpectGolden("band_information_refusals", seen.str());
 }
 
 }  // namespace

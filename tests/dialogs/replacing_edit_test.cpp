@@ -6,11 +6,22 @@
 
 namespace {
 
-TEST(ReplacingEdit, CommaTypedAtTheEndBecomesASlashAndTheCaretStaysAtTheEnd) {
+// An empty source and switch values other than 0 and 1 are refused; the settings' pairs
+// replace the edit's own; a comma typed at the end becomes a slash with the caret at the end.
+TEST(ReplacingEdit, TakesThePairsAndTheSwitchFromTheSettingsAndKeepsTheCaretAtTheEnd) {
     CReplacingEdit edit;
-    edit.AddPair(",", "/");
-    edit.SetReplacing(1);
-    Cp932 text = "JA1ABC,";
+    EXPECT_FALSE(edit.AddPair("", "/"));
+    EXPECT_TRUE(edit.AddPair("x", ""));
+    EXPECT_FALSE(edit.SetReplacing(2));
+    EXPECT_FALSE(edit.SetReplacing(-1));
+    EXPECT_EQ(edit.GetReplacing(), 0);
+    CQuillmarkSystem settings;
+    settings.RemoveAllReplacementPairs();
+    settings.AddReplacementPair(",", "/");
+    settings.SetIsReplacingInputTextEnabled(1);
+    edit.LoadFromSettings(settings);
+    EXPECT_EQ(edit.GetPairCount(), 1);
+    Cp932 text = "xJA1ABC,";
     size_t caret = text.size();
     Cp932 shown;
     size_t shown_caret = 0;
@@ -18,9 +29,14 @@ TEST(ReplacingEdit, CommaTypedAtTheEndBecomesASlashAndTheCaretStaysAtTheEnd) {
         shown = t;
         shown_caret = c;
     }));
-    EXPECT_EQ(text, "JA1ABC/");
-    EXPECT_EQ(shown, "JA1ABC/");
-    EXPECT_EQ(shown_caret, 7u);
+    EXPECT_EQ(text, "xJA1ABC/");
+    EXPECT_EQ(shown, "xJA1ABC/");
+    EXPECT_EQ(shown_caret, 8u);
+    settings.SetIsReplacingInputTextEnabled(0);
+    edit.LoadFromSettings(settings);
+    EXPECT_EQ(edit.GetReplacing(), 0);
+    edit.RemoveAllPairs();
+    EXPECT_EQ(edit.GetPairCount(), 0);
 }
 
 TEST(ReplacingEdit, TheChangeOfShowingTheTextReplacesNothing) {
@@ -42,35 +58,4 @@ TEST(ReplacingEdit, TheChangeOfShowingTheTextReplacesNothing) {
     EXPECT_TRUE(edit.OnTextChanged(later, caret));
 }
 
-TEST(ReplacingEdit, TakesThePairsAndTheSwitchFromTheSettings) {
-    CQuillmarkSystem settings;
-    settings.RemoveAllReplacementPairs();
-    settings.AddReplacementPair(",", ".");
-    settings.SetIsReplacingInputTextEnabled(1);
-    CReplacingEdit edit;
-    edit.AddPair("x", "y");
-    edit.LoadFromSettings(settings);
-    EXPECT_EQ(edit.GetPairCount(), 1);
-    EXPECT_EQ(edit.GetReplacing(), 1);
-    Cp932 text = "x,";
-    size_t caret = 2;
-    edit.OnTextChanged(text, caret);
-    EXPECT_EQ(text, "x.");
-
-    settings.SetIsReplacingInputTextEnabled(0);
-    edit.LoadFromSettings(settings);
-    EXPECT_EQ(edit.GetReplacing(), 0);
-}
-
-TEST(ReplacingEdit, RefusesAnEmptySourceAndSwitchValuesOtherThanZeroAndOne) {
-    CReplacingEdit edit;
-    EXPECT_FALSE(edit.AddPair("", "/"));
-    EXPECT_TRUE(edit.AddPair(",", ""));
-    EXPECT_EQ(edit.GetPairCount(), 1);
-    EXPECT_FALSE(edit.SetReplacing(2));
-    EXPECT_FALSE(edit.SetReplacing(-1));
-    EXPECT_EQ(edit.GetReplacing(), 0);
-    edit.RemoveAllPairs();
-    EXPECT_EQ(edit.GetPairCount(), 0);
-}
 }  // namespace

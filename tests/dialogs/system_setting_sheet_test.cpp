@@ -2,64 +2,49 @@
 
 #include <gtest/gtest.h>
 
-#include "../document/document_test_util.h"
+#include "dialog_golden.h"
 #include "dialogs/summary_sheet_dialog.h"
 #include "settings/quillmark_system.h"
 
 namespace {
 
-using doc_test::J;
+using namespace dialog_test;
 
-TEST(SystemSettingSheet, NumbersOutsideTheirRangeKeepTheirPageWithTheRangeMessage) {
-    struct Case {
-        int page;
-        int points;
-        int decimals;
-        bool passes;
-        const char* message;
-        int focus;
-    } const cases[] = {
-        {CSystemSettingSheet::kAddingLogData, 1, 3, true, "", 0},
-        {CSystemSettingSheet::kAddingLogData, 30000, 3, true, "", 0},
-        {CSystemSettingSheet::kAddingLogData, 0, 3, false,
-         "1 から 30000 までの整数を入力してください。", CSystemSettingSheet::kDefaultPointsEdit},
-        {CSystemSettingSheet::kAddingLogData, 30001, 3, false,
-         "1 から 30000 までの整数を入力してください。", CSystemSettingSheet::kDefaultPointsEdit},
-        {CSystemSettingSheet::kDisplaying, 1, 0, true, "", 0},
-        {CSystemSettingSheet::kDisplaying, 1, 6, false, "0 から 5 までの整数を入力してください。",
-         CSystemSettingSheet::kUnderDecimalPointEdit},
-        // A wrong number on another page does not hold this one.
-        {CSystemSettingSheet::kSystem, 0, 9, true, "", 0},
-    };
-    for (const Case& c : cases) {
+std::string Seen(const SettingCheck& check) {
+    return std::to_string(check.passed) + ", focus " + std::to_string(check.focus) + " [" +
+           U(check.caption) + "] " + U(check.warning) + "\n";
+}
+
+// Each page's check of the default points and the decimals (a wrong number on another page
+// does not hold this one), then the replacement pairs that cannot work (an empty source, a
+// destination that feeds the source; a double-byte source character is one character, not
+// two bytes to look for), with their warnings and focus in the golden file.
+TEST(SystemSettingSheet, NumbersOutOfRangeAndPairsThatCannotWorkAreRefused) {
+    const std::array<int, 3> cases[] = {{CSystemSettingSheet::kAddingLogData, 1, 3},
+                                        {CSystemSettingSheet::kAddingLogData, 30000, 3},
+                                        {CSystemSettingSheet::kAddingLogData, 0, 3},
+                                        {CSystemSettingSheet::kAddingLogData, 30001, 3},
+                                        {CSystemSettingSheet::kDisplaying, 1, 0},
+                                        {CSystemSettingSheet::kDisplaying, 1, 6},
+                                        {CSystemSettingSheet::kSystem, 0, 9}};
+    std::string seen;
+    for (const auto& [page, points, decimals] : cases) {
         CSystemSettingSheet sheet;
-        sheet.GetValues().default_points = c.points;
-        sheet.GetValues().under_decimal_point = c.decimals;
-        const SettingCheck check = sheet.CheckPage(c.page);
-        EXPECT_EQ(check.passed, c.passes) << c.page << " " << c.points << " " << c.decimals;
-        EXPECT_EQ(check.warning, J(c.message));
-        EXPECT_EQ(check.focus, c.focus);
-        if (!c.passes) {
-            EXPECT_EQ(check.caption, J("クイルマーク"));
-        }
+        sheet.GetValues().default_points = points;
+        sheet.GetValues().under_decimal_point = decimals;
+        seen += "page " + std::to_string(page) + " points " + std::to_string(points) +
+                " decimals " + std::to_string(decimals) + ": " + Seen(sheet.CheckPage(page));
     }
     CSystemSettingSheet sheet;
     sheet.GetValues().under_decimal_point = 9;
     EXPECT_EQ(sheet.FirstFailingPage(), CSystemSettingSheet::kDisplaying);
-}
-
-TEST(SystemSettingSheet, PairsThatCannotWorkAreRefusedWithAWarning) {
-    CSystemSettingSheet sheet;
-    EXPECT_FALSE(sheet.AddPair("", "x").passed);
-    const SettingCheck feeding = sheet.AddPair("ab", "xbx");
-    EXPECT_FALSE(feeding.passed);
-    EXPECT_EQ(feeding.caption, J("クイルマーク - 警告"));
-    EXPECT_EQ(feeding.focus, CSystemSettingSheet::kPairDestinationEdit);
-    // A double-byte source character is one character, not two bytes to look for.
-    EXPECT_TRUE(sheet.AddPair(J("＝"), "59/").passed);
-    EXPECT_FALSE(sheet.ChangePair(0, J("＝"), J("５＝")).passed);
-    EXPECT_FALSE(sheet.ChangePair(5, "a", "b").passed);
-    EXPECT_TRUE(sheet.ChangePair(0, "=", "59/").passed);
+    seen += "add empty: " + Seen(sheet.AddPair("", "x"));
+    seen += "add ab -> xbx: " + Seen(sheet.AddPair("ab", "xbx"));
+    seen += "add ＝ -> 59/: " + Seen(sheet.AddPair(J("＝"), "59/"));
+    seen += "change 0 to ＝ -> ５＝: " + Seen(sheet.ChangePair(0, J("＝"), J("５＝")));
+    seen += "change 5: " + Seen(sheet.ChangePair(5, "a", "b"));
+    seen += "change 0 to = -> 59/: " + Seen(sheet.ChangePair(0, "=", "59/"));
+    ExpectGolden("system_setting_checks", seen);
     ASSERT_EQ(sheet.GetValues().pairs.size(), 1u);
     EXPECT_EQ(sheet.GetValues().pairs[0].source, "=");
     EXPECT_TRUE(sheet.RemovePair(0));
