@@ -29,17 +29,15 @@ TEST(BandPlan, TheRadioFindsTheContestsBandWhateverItsUnitOrLabel) {
         const int index = band_plan::ContestBandOf(contest, hz);
         return index < 0 ? -1.0 : contest.GetBandAt(index)->GetBand().GetFrequency();
     };
-    EXPECT_EQ(frequency_of(7.0e6), 7000);  // the lower edge, in kHz in the contest
-    EXPECT_EQ(frequency_of(7.3e6), 7000);
-    EXPECT_EQ(frequency_of(3.799e6), 3.5);
-    EXPECT_EQ(frequency_of(1.8105e6), 1.9);
-    EXPECT_EQ(frequency_of(1295.0e6), 1200);  // the customary label below the allocation
-    EXPECT_EQ(frequency_of(10.2e9), 10.1);
-    // Two contest bands in one amateur band: the nearer one.
-    EXPECT_EQ(frequency_of(144.1e6), 144);
-    EXPECT_EQ(frequency_of(145.6e6), 145.5);
-    EXPECT_EQ(frequency_of(14.025e6), -1);  // an amateur band the contest lacks
-    EXPECT_EQ(frequency_of(7.301e6), -1);
+    // Lower edges (7 MHz is in kHz in the contest), the customary 1200 label below the
+    // allocation, the nearer of two contest bands in one amateur band, and -1 for an amateur
+    // band the contest lacks or a frequency outside every band.
+    const double cases[][2] = {{7.0e6, 7000},    {7.3e6, 7000},  {3.799e6, 3.5}, {1.8105e6, 1.9},
+                               {1295.0e6, 1200}, {10.2e9, 10.1}, {144.1e6, 144}, {145.6e6, 145.5},
+                               {14.025e6, -1},   {7.301e6, -1}};
+    for (const auto& [hz, band] : cases) {
+        EXPECT_EQ(frequency_of(hz), band) << hz;
+    }
     EXPECT_FALSE(band_plan::BandOf(9.0e6));
     EXPECT_FALSE(band_plan::BandOf(0));
     EXPECT_EQ(band_plan::BandOf(21.2e6)->label, 21);
