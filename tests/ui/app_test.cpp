@@ -25,6 +25,8 @@ namespace {
 
 using ui_test::J;
 
+const QString kSample = QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk");
+
 // A program folder with the city code file, a settings store in memory and the scripted
 // operator, so start-up runs as in the program without touching the user's files.
 class AppStart : public testing::Test {
@@ -68,16 +70,27 @@ protected:
     std::unique_ptr<CQuillmarkApp> app_;
 };
 
-TEST_F(AppStart, WithoutArgumentsOnlyTheCityCodeWindowOpens) {
+// Without arguments only the city code window opens; a sample opens its contest window once
+// (opening it again brings it forward) and a directory is refused.
+TEST_F(AppStart, TheCityCodeWindowOpensThenASampleAndADirectoryIsRefused) {
     EXPECT_EQ(Start(), std::nullopt);
-    const QList<CChildFrame*> frames = app_->MainFrame()->ChildFrames();
-    ASSERT_EQ(frames.size(), 1);
-    auto* city = qobject_cast<CCityCodeDataChildFrame*>(frames[0]);
+    ASSERT_EQ(app_->MainFrame()->ChildFrames().size(), 1);
+    auto* city = qobject_cast<CCityCodeDataChildFrame*>(app_->MainFrame()->ChildFrames()[0]);
     ASSERT_NE(city, nullptr);
     EXPECT_EQ(city->CityCodeDocument().GetDatabase().GetItemCount(), 1407);
     EXPECT_EQ(app_->CityCodes()->GetTotalItemCount(), 1407);
     EXPECT_EQ(app_->MainFrame()->menuBar()->actions().size(), 7);  // the city code bar
     EXPECT_EQ(op_.Messages().size(), 0u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(app_->OpenDocumentFile(kSample));
+    }
+    EXPECT_EQ(app_->MainFrame()->ChildFrames().size(), 2);
+    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    ASSERT_NE(contest, nullptr);
+    EXPECT_GT(contest->QuillmarkDocument().GetContest().GetTotalEntryCount(), 100);
+    EXPECT_EQ(app_->RecentFiles().Paths().size(), 2u);  // the sample and the city codes
+    EXPECT_FALSE(app_->OpenDocumentFile(folder_.path()));
+    EXPECT_EQ(op_.Messages().back().caption, J("クイルマーク - 警告"));
     Stop();
 }
 
@@ -101,22 +114,6 @@ TEST_F(AppStart, BadFilesOnTheCommandLineOrDroppedGiveAMessageAndNoCrash) {
     app_.reset();
     NewStore();
     EXPECT_EQ(Start({QStringLiteral("-p"), QStringLiteral("a.qmk"), QStringLiteral("b.qmk")}), 2);
-}
-
-TEST_F(AppStart, OpeningASampleShowsTheContestWindowAndADirectoryIsRefused) {
-    EXPECT_EQ(Start({QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk")}),
-              std::nullopt);
-    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
-    ASSERT_NE(contest, nullptr);
-    EXPECT_GT(contest->QuillmarkDocument().GetContest().GetTotalEntryCount(), 100);
-    EXPECT_EQ(app_->RecentFiles().Paths().size(), 2u);  // the sample and the city codes
-    EXPECT_FALSE(app_->OpenDocumentFile(folder_.path()));
-    EXPECT_EQ(op_.Messages().back().caption, J("クイルマーク - 警告"));
-    // Opening it again only brings its window forward.
-    EXPECT_TRUE(app_->OpenDocumentFile(
-        QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk")));
-    EXPECT_EQ(app_->MainFrame()->ChildFrames().size(), 2);
-    Stop();
 }
 
 // An empty stored rectangle (right of -1) is ignored whatever the flag.
@@ -149,8 +146,6 @@ TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
 }
 
 // --- A crashed run's automatic save, and a file another program has open. ---
-
-const QString kSample = QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk");
 
 TEST_F(AppStart, ALeftoverAutomaticSaveIsOfferedOpenedAndLockedUntilItsWindowCloses) {
     const QString leftover = folder_.filePath(QStringLiteral("Tmp_1.qmk"));

@@ -6,11 +6,13 @@
 #include <QStringList>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "ui/commands/command_ids.h"
 #include "ui/commands/command_rules.h"
 #include "ui/commands/command_table.h"
 #include "ui/commands/menu_layout.h"
+#include "ui_test_util.h"
 
 namespace {
 
@@ -41,25 +43,6 @@ TEST(CommandTable, EveryCommandHasItsTextsAndNoKeyRunsTwoCommands) {
                 << key.toStdString() << " twice";
         }
     }
-    // Keys and texts the operator learns by heart.
-    const std::pair<int, const char*> expected[] = {
-        {cmd::kInputLogData, "F5"},
-        {cmd::kAddNewBand, "Shift+F5"},
-        {cmd::kChangeLogData, "F9"},
-        {cmd::kDeleteLogData, "Ctrl+Shift+Del"},
-        {cmd::kChangeModes, "Ctrl+Alt+F9"},
-        {cmd::kSearchCityCodeDatabase, "Ctrl+Shift+F"},
-        {cmd::kHideSelected, "H"},
-        {cmd::kActivateBand, "A"},
-        {cmd::kViewContestInformation, "1"},
-        {cmd::kCityFindPrevious, "Shift+F3"},
-        {cmd::kDeleteExistingBand, "Ctrl+Alt+Shift+Del"}};
-    for (const auto& [id, key] : expected) {
-        EXPECT_STREQ(command_table::Find(id)->keys, key);
-    }
-    EXPECT_STREQ(command_table::Find(cmd::kChangeCardData)->menu_text,
-                 "ﾛｸﾞﾃﾞｰﾀのｶｰﾄﾞ情報の一括変更(&Q)...");
-    EXPECT_STREQ(command_table::Find(cmd::kViewLogMenuToolbar)->menu_text, "ﾛｸﾞﾒﾆｭｰ ﾂｰﾙ ﾊﾞｰ(&L)");
 }
 
 TEST(CommandTable, MenusAndToolbarsOnlyNameKnownCommands) {
@@ -86,92 +69,71 @@ TEST(CommandTable, MenusAndToolbarsOnlyNameKnownCommands) {
     }
 }
 
-TEST(ContestWindowRules, SelectionAndBandDecideWhatIsEnabled) {
-    struct Case {
-        const char* what;
-        ContestWindow::View view;
-        int selected;
-        bool band;
-        int entries;
-        int id;
-        bool enabled;
-    } const cases[] = {
-        {"change with one selected", ContestWindow::kLog, 1, true, 5, cmd::kChangeLogData, true},
-        {"change with two selected", ContestWindow::kLog, 2, true, 5, cmd::kChangeLogData, false},
-        {"delete from the tree", ContestWindow::kContestInformation, 1, true, 5,
-         cmd::kDeleteLogData, false},
-        {"batch with two", ContestWindow::kLog, 2, true, 5, cmd::kChangePoints, true},
-        {"batch with none", ContestWindow::kLog, 0, true, 5, cmd::kChangeCardData, false},
-        {"batch from the graph", ContestWindow::kGraph, 3, true, 5, cmd::kChangeModes, false},
-        {"entry without a band", ContestWindow::kLog, 0, false, 0, cmd::kInputLogData, false},
-        {"entry with a band", ContestWindow::kGraph, 0, true, 0, cmd::kManualInputLogData, true},
-        {"search of an empty band", ContestWindow::kLog, 0, true, 0, cmd::kSearchLogData, false},
-        {"search with entries", ContestWindow::kLog, 0, true, 1, cmd::kSearchLogData, true},
-        {"hide with none", ContestWindow::kLog, 0, true, 5, cmd::kHideSelected, false},
-        {"select all from the tree", ContestWindow::kContestInformation, 0, true, 5,
-         cmd::kSelectAll, false},
-        {"band change without a band", ContestWindow::kLog, 0, false, 0, cmd::kChangeBandSettings,
-         false},
+// One line per command in the golden file: its state in each window snapshot below
+// ("E" enabled, "." disabled, "C"/"c" checked and enabled/disabled, "-" not the window's to
+// decide), then its menu text and keys, which the operator learns by heart.
+TEST(CommandRules, WhatEachWindowEnablesAndChecks) {
+    const auto window = [](ContestWindow::View view, bool band, int entries, int selected) {
+        ContestWindow w;
+        w.active_view = view;
+        w.has_active_band = band;
+        w.active_band_entries = entries;
+        w.selected = selected;
+        return w;
     };
-    for (const Case& c : cases) {
-        ContestWindow window;
-        window.active_view = c.view;
-        window.selected = c.selected;
-        window.has_active_band = c.band;
-        window.active_band_entries = c.entries;
-        EXPECT_EQ(command_rules::ForContestWindow(c.id, window)->enabled, c.enabled) << c.what;
+    std::vector<ContestWindow> contest = {window(ContestWindow::kLog, true, 5, 1),
+                                          window(ContestWindow::kLog, true, 5, 2),
+                                          window(ContestWindow::kLog, true, 5, 0),
+                                          window(ContestWindow::kLog, true, 0, 0),
+                                          window(ContestWindow::kLog, false, 0, 0),
+                                          window(ContestWindow::kGraph, true, 5, 3),
+                                          window(ContestWindow::kContestInformation, true, 5, 1),
+                                          window(ContestWindow::kContestInformation, true, 5, 0),
+                                          window(ContestWindow::kLog, true, 5, 0)};
+    contest[7].band_node_selected = true;
+    contest[8].band_node_selected = true;  // but in the log, not the tree
+    contest[1].modified = true;
+    contest[1].print_type = 3;
+    contest[1].list_style = command_rules::kList;
+    command_rules::CityCodeWindow city_row;
+    city_row.has_current_row = true;
+    city_row.selected = 1;
+    city_row.included_in_search = false;
+    const std::vector<command_rules::CityCodeWindow> city = {{}, city_row};
+    command_rules::MainFrame one_child;
+    one_child.child_count = 1;
+    one_child.recent_files = 2;
+    one_child.log_toolbar_visible = false;
+    const std::vector<command_rules::MainFrame> frame = {{}, one_child};
+    const auto mark = [](const std::optional<CommandState>& state) {
+        return !state           ? '-'
+               : state->checked ? (state->enabled ? 'C' : 'c')
+                                : (state->enabled ? 'E' : '.');
+    };
+    std::ostringstream seen;
+    seen << "contest: log 1 of 5 | log 2, modified | log none | empty band | no band | graph 3"
+            " | tree 1 | tree on a band | log with a band node; city: none | a row; frame: none"
+            " | a child\n";
+    for (const CommandInfo& command : command_table::All()) {
+        for (const ContestWindow& w : contest) {
+            seen << mark(command_rules::ForContestWindow(command.id, w));
+        }
+        seen << " ";
+        for (const auto& w : city) {
+            seen << mark(command_rules::ForCityCodeWindow(command.id, w));
+        }
+        seen << " ";
+        for (const auto& f : frame) {
+            seen << mark(command_rules::ForMainFrame(command.id, f));
+        }
+        seen << "  " << command.menu_text
+             << (command.keys != nullptr ? std::string(" [") + command.keys + "]" : "") << "\n";
     }
-}
-
-TEST(ContestWindowRules, BandCommandsNeedABandNodeInTheActiveTreeAndChecksFollowState) {
-    ContestWindow window;
-    window.band_node_selected = true;
-    EXPECT_FALSE(command_rules::ForContestWindow(cmd::kActivateBand, window)->enabled);
-    window.active_view = ContestWindow::kContestInformation;
-    EXPECT_TRUE(command_rules::ForContestWindow(cmd::kDeleteExistingBand, window)->enabled);
-    window.band_node_selected = false;
-    EXPECT_FALSE(command_rules::ForContestWindow(cmd::kActivateBand, window)->enabled);
-
-    window.print_type = 3;
-    window.list_style = command_rules::kList;
-    EXPECT_TRUE(command_rules::ForContestWindow(cmd::kPrintCardLabels, window)->checked);
-    EXPECT_FALSE(command_rules::ForContestWindow(cmd::kPrintNormalLog, window)->checked);
-    EXPECT_TRUE(command_rules::ForContestWindow(cmd::kViewList, window)->checked);
-    EXPECT_TRUE(command_rules::ForContestWindow(cmd::kViewContestInformation, window)->checked);
-    EXPECT_FALSE(command_rules::ForContestWindow(cmd::kFileSave, window)->enabled);
-    window.modified = true;
-    EXPECT_TRUE(command_rules::ForContestWindow(cmd::kFileSave, window)->enabled);
-    // Commands of other windows are not the contest window's to decide.
-    EXPECT_FALSE(command_rules::ForContestWindow(cmd::kCityFindNext, window).has_value());
-    EXPECT_FALSE(command_rules::ForContestWindow(cmd::kSystemSettings, window).has_value());
-}
-
-TEST(CityCodeWindowRules, SavingIsOffAndStepSearchNeedsRows) {
-    command_rules::CityCodeWindow window;
-    EXPECT_FALSE(command_rules::ForCityCodeWindow(cmd::kFileSave, window)->enabled);
-    EXPECT_FALSE(command_rules::ForCityCodeWindow(cmd::kFileSaveAs, window)->enabled);
-    EXPECT_FALSE(command_rules::ForCityCodeWindow(cmd::kCityFindNext, window)->enabled);
-    EXPECT_FALSE(command_rules::ForCityCodeWindow(cmd::kHideSelected, window)->enabled);
-    window.has_current_row = true;
-    window.selected = 1;
-    window.included_in_search = false;
-    EXPECT_TRUE(command_rules::ForCityCodeWindow(cmd::kCityPreviousCandidate, window)->enabled);
-    EXPECT_TRUE(command_rules::ForCityCodeWindow(cmd::kShowOnlySelected, window)->enabled);
-    EXPECT_FALSE(command_rules::ForCityCodeWindow(cmd::kCityIncludedInSearch, window)->checked);
-    EXPECT_FALSE(command_rules::ForCityCodeWindow(cmd::kInputLogData, window).has_value());
-}
-
-TEST(MainFrameRules, WindowCommandsNeedAWindowAndRecentFilesTheirEntry) {
-    command_rules::MainFrame frame;
-    frame.recent_files = 2;
-    EXPECT_FALSE(command_rules::ForMainFrame(cmd::kWindowCascade, frame)->enabled);
-    EXPECT_TRUE(command_rules::ForMainFrame(cmd::kFileMru1 + 1, frame)->enabled);
-    EXPECT_FALSE(command_rules::ForMainFrame(cmd::kFileMru1 + 2, frame)->enabled);
-    frame.child_count = 1;
-    frame.log_toolbar_visible = false;
-    EXPECT_TRUE(command_rules::ForMainFrame(cmd::kWindowNew, frame)->enabled);
-    EXPECT_FALSE(command_rules::ForMainFrame(cmd::kViewLogMenuToolbar, frame)->checked);
-    EXPECT_TRUE(command_rules::ForMainFrame(cmd::kViewToolbar, frame)->checked);
+    for (int mru = 0; mru < 3; ++mru) {
+        seen << "recent file " << mru + 1 << ": "
+             << mark(command_rules::ForMainFrame(cmd::kFileMru1 + mru, one_child)) << "\n";
+    }
+    ui_test::ExpectGolden("command_rules", seen.str());
 }
 
 }  // namespace

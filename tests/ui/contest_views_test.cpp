@@ -2,6 +2,9 @@
 // how the log list follows the document's updates.
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <utility>
+
 #include "../document/document_test_util.h"
 #include "citycode/city_code_organization.h"
 #include "dialogs/scripted_operator.h"
@@ -24,10 +27,6 @@ using doc_test::Entry;
 using doc_test::J;
 using doc_test::Utc;
 
-Cp932 BandTextOf(double mhz) {
-    return model_test::Band(mhz, 6).GetBandText(3, 1, false);
-}
-
 // A contest of 2021-06-05 00:00 to 06-06 00:00 UTC with 7 MHz (two entries, one First on
 // the same multiplier) and 14 MHz (empty), 7 MHz active.
 CQuillmarkData_MainData TwoBands(int multiplier = 1) {
@@ -46,77 +45,63 @@ CQuillmarkData_MainData TwoBands(int multiplier = 1) {
     return contest;
 }
 
-TEST(ContestTexts, StatusBarWithAndWithoutActiveBandAndMultiplier) {
+// Every text of the contest window's status bar, tree and list for TwoBands with and without
+// a multiplier system, an active band and the score's coefficient, and the main status bar's
+// time zone pane and clock: whole in the golden file.
+TEST(ContestTexts, StatusBarTreeListAndClockOfAContest) {
+    std::ostringstream seen;
+    const auto panes = [&seen](const char* what, const CQuillmarkData_MainData* contest,
+                               const CQuillmarkSystem& settings) {
+        seen << "status bar, " << what << ":";
+        for (const auto& pane : contest_texts::StatusPanes(contest, settings)) {
+            seen << " |" << Cp932ToUtf8(pane.text);
+        }
+        seen << "\n";
+    };
     CQuillmarkSystem settings;
-    EXPECT_TRUE(contest_texts::StatusPanes(nullptr, settings).empty());
-    CQuillmarkData_MainData contest = TwoBands();
-    std::vector<Cp932> texts;
-    for (const auto& pane : contest_texts::StatusPanes(&contest, settings)) {
-        texts.push_back(pane.text);
-    }
-    EXPECT_EQ(texts, (std::vector<Cp932>{"JA1ZZZ", "599/10", BandTextOf(7.0), "CW", "", "CQ", "",
-                                         J("局 : 2 ／ 2"), J("ﾏﾙﾁ : 1 ／ 1"), J("点 : 5 ／ 5"), "",
-                                         J("総得点 : 5")}));
-
-    contest.ClearActiveBand();
-    settings.SetIsUseStationParameter(1);
-    settings.SetStationParameter(3);
-    const auto panes = contest_texts::StatusPanes(&contest, settings);
-    EXPECT_EQ(panes[1].text, "---");
-    EXPECT_EQ(panes[2].text, J("（現在、アクティブな周波数帯はありません。）"));
-    EXPECT_EQ(panes[3].text, "---");
-    EXPECT_EQ(panes[5].text, "---");
-    EXPECT_EQ(panes[7].text, J("局 : 2"));
-    EXPECT_EQ(panes[11].text, J("総得点 : 15"));
-
-    CQuillmarkData_MainData plain = TwoBands(-1);
-    const auto no_multiplier = contest_texts::StatusPanes(&plain, CQuillmarkSystem());
-    EXPECT_EQ(no_multiplier[8].text, J("ﾏﾙﾁ : －"));
-    EXPECT_EQ(no_multiplier[11].text, J("総得点 : 5"));  // points × 1
-}
-
-TEST(ContestTexts, TreeAndListWithoutMultiplierSystemAndEmptyMode) {
-    const CQuillmarkSystem settings;
-    CQuillmarkData_MainData contest = TwoBands(-1);
-    const contest_texts::ContestTree tree = contest_texts::TreeOf(contest, settings);
-    const Cp932 none = J("（このコンテストでは、マルチ制をサポートしていません。）");
-    EXPECT_EQ(tree.values[6], none);
-    ASSERT_EQ(tree.bands.size(), 2u);
-    EXPECT_EQ(tree.bands[0].values[4], none);
-    EXPECT_EQ(tree.bands[1].values[4], none);
-    EXPECT_EQ(tree.bands[1].values[0], J("（指定されていません。）"));
-    EXPECT_EQ(tree.bands[0].values[2], J("呼び出し"));
-    EXPECT_TRUE(tree.bands[0].title.ends_with(J(" （アクティブ）")));
-    EXPECT_FALSE(tree.bands[1].title.ends_with(J(" （アクティブ）")));
-    EXPECT_EQ(tree.values[4], J("2021 年  6 月 5 日 - 0 時 00 分 00 秒  →  2021 年  6 月 6 日 - 0 "
-                                "時 00 分 00 秒"));
-
-    const CQuillmarkData_LogDataItem& first = contest.GetBandAt(0)->GetEntries()[0];
+    panes("no contest", nullptr, settings);
+    CQuillmarkData_MainData with = TwoBands();
+    const CQuillmarkData_MainData plain = TwoBands(-1);
+    panes("7 MHz active", &with, settings);
+    panes("no multiplier system", &plain, settings);
     CQuillmarkSystem utc;
     utc.SetIsDisplayUTC(1);
-    EXPECT_EQ(contest_texts::LogCell(first, 0, contest, utc), "2021  06/05   00:01:00");
-    EXPECT_EQ(contest_texts::LogCell(first, 4, contest, utc), "");  // First, but no system
-    EXPECT_EQ(contest_texts::LogCell(first, 6, contest, utc), "---");
-    EXPECT_EQ(contest_texts::LogCell(first, 7, contest, utc), "Non-CQ");
-    EXPECT_EQ(contest_texts::LogCell(first, 8, contest, utc), J("－"));
-    CQuillmarkData_MainData with = TwoBands();
-    EXPECT_EQ(contest_texts::LogCell(with.GetBandAt(0)->GetEntries()[0], 4, with, utc), "25");
-    EXPECT_EQ(contest_texts::LogCell(with.GetBandAt(0)->GetEntries()[1], 4, with, utc), "");
-}
-
-TEST(MainStatusTexts, TimeZonePaneAndClockFollowTheSettings) {
-    EXPECT_EQ(main_status_texts::TimeZoneIndicator(true, "JST", "JDT"), "UTC");
-    EXPECT_EQ(main_status_texts::TimeZoneIndicator(false, "", ""), "Local [JST]");
-    EXPECT_EQ(main_status_texts::TimeZoneIndicator(false, "", "JDT"), "Local [JDT]");
-    EXPECT_EQ(main_status_texts::TimeZoneIndicator(false, "JST", ""), "Local [JST]");
-    EXPECT_EQ(main_status_texts::TimeZoneIndicator(false, "CET", "CEST"), "Local [CEST (CET)]");
-
-    CQuillmarkSystem settings;
-    settings.SetIsDisplayUTC(1);
-    settings.SetDateDisplayString("%H:%M %Z");
-    EXPECT_EQ(main_status_texts::Clock(settings, Utc(2021, 6, 5, 13, 4)), "13:04 ");
-    settings.SetIsDisplayingDateEnabled(0);
-    EXPECT_EQ(main_status_texts::Clock(settings, Utc(2021, 6, 5, 13, 4)), "");
+    for (const CQuillmarkData_MainData* contest : {&std::as_const(with), &plain}) {
+        const contest_texts::ContestTree tree = contest_texts::TreeOf(*contest, settings);
+        for (size_t i = 0; i < tree.values.size(); ++i) {
+            seen << contest_texts::ContestLabels()[i] << ": " << Cp932ToUtf8(tree.values[i])
+                 << "\n";
+        }
+        for (const contest_texts::BandNode& band : tree.bands) {
+            seen << "  " << Cp932ToUtf8(band.title) << "\n";
+            for (size_t i = 0; i < band.values.size(); ++i) {
+                seen << "    " << contest_texts::BandLabels()[i] << ": "
+                     << Cp932ToUtf8(band.values[i]) << "\n";
+            }
+        }
+        for (const auto& entry : contest->GetBandAt(0)->GetEntries()) {
+            for (int column = 0; column < contest_texts::kLogColumnCount; ++column) {
+                seen << contest_texts::LogColumns()[column].title << "="
+                     << Cp932ToUtf8(contest_texts::LogCell(entry, column, *contest, utc)) << " ";
+            }
+            seen << "\n";
+        }
+    }
+    with.ClearActiveBand();
+    settings.SetIsUseStationParameter(1);
+    settings.SetStationParameter(3);
+    panes("no active band, coefficient 3", &with, settings);
+    for (const auto& [standard, daylight] :
+         {std::pair{"", ""}, {"", "JDT"}, {"JST", ""}, {"CET", "CEST"}}) {
+        seen << "zone " << standard << "/" << daylight << ": "
+             << main_status_texts::TimeZoneIndicator(false, standard, daylight) << "\n";
+    }
+    seen << "zone in UTC: " << main_status_texts::TimeZoneIndicator(true, "JST", "JDT") << "\n";
+    utc.SetDateDisplayString("%H:%M %Z");
+    seen << "clock: " << main_status_texts::Clock(utc, Utc(2021, 6, 5, 13, 4)) << "|\n";
+    utc.SetIsDisplayingDateEnabled(0);
+    seen << "clock off: " << main_status_texts::Clock(utc, Utc(2021, 6, 5, 13, 4)) << "|\n";
+    ui_test::ExpectGolden("contest_texts", seen.str());
 }
 
 TEST(GraphLayout, HeightsGridAndStateFollowTheCounts) {

@@ -62,9 +62,6 @@ public:
                 }
                 return;
             }
-            if (getenv("QM_SCRIPT_TRACE") != nullptr) {
-                fprintf(stderr, "modal: %s\n", Describe(modal).toUtf8().constData());
-            }
             if (pending_) {
                 return;
             }

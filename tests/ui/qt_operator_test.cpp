@@ -35,48 +35,62 @@ protected:
     CQtOperator operator_{&frame_};
 };
 
-TEST_F(QtOperator, MessageBoxHasTitleTextIconJapaneseButtonsAndDefault) {
-    WhenModal([](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("クイルマーク - 手動入力モード"));
-        EXPECT_EQ(box->text(), QStringLiteral("開始しますか？"));
-        EXPECT_EQ(box->icon(), QMessageBox::Question);
-        ASSERT_EQ(box->buttons().size(), 2);
-        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
-        EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
-        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
-        box->button(QMessageBox::Yes)->click();
-    });
-    const int result = operator_.ShowMessage(
-        J("開始しますか？"), J("クイルマーク - 手動入力モード"),
-        message_box::kYesNo | message_box::kIconQuestion | message_box::kDefaultButton2);
-    EXPECT_EQ(result, message_box::kIdYes);
-}
-
-TEST_F(QtOperator, ClosingABoxGivesItsDefaultOrCancelAndStatusTextsReachTheStatusBar) {
-    // Closing the box is what Escape and the title bar's close button do.
+// Each box with its title, text, icon and Japanese buttons; clicking a button gives its
+// result, closing the box (Escape, the title bar's close button) its default or Cancel.
+TEST_F(QtOperator, MessageBoxesShowTheirButtonsAndGiveTheResultOfTheClickOrTheClose) {
     const struct {
         int style;
         QMessageBox::Icon icon;
-        int buttons;
-        int closed;
+        QStringList buttons;                // the default first
+        QMessageBox::StandardButton click;  // NoButton: closed
+        int result;
     } cases[] = {
-        {message_box::kYesNo | message_box::kDefaultButton2, QMessageBox::NoIcon, 2,
+        {message_box::kYesNo | message_box::kIconQuestion | message_box::kDefaultButton2,
+         QMessageBox::Question,
+         {QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")},
+         QMessageBox::Yes,
+         message_box::kIdYes},
+        {message_box::kYesNo | message_box::kDefaultButton2,
+         QMessageBox::NoIcon,
+         {QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")},
+         QMessageBox::NoButton,
          message_box::kIdNo},
-        {message_box::kOkCancel, QMessageBox::NoIcon, 2, message_box::kIdCancel},
-        {message_box::kOk | message_box::kIconExclamation, QMessageBox::Warning, 1,
+        {message_box::kOkCancel,
+         QMessageBox::NoIcon,
+         {QStringLiteral("OK"), QStringLiteral("キャンセル")},
+         QMessageBox::NoButton,
+         message_box::kIdCancel},
+        {message_box::kOk | message_box::kIconExclamation,
+         QMessageBox::Warning,
+         {QStringLiteral("OK")},
+         QMessageBox::NoButton,
          message_box::kIdOk},
     };
     for (const auto& c : cases) {
         WhenModal([&c](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("クイルマーク - 手動入力モード"));
+            EXPECT_EQ(box->text(), QStringLiteral("開始しますか？"));
             EXPECT_EQ(box->icon(), c.icon) << c.style;
-            EXPECT_EQ(box->buttons().size(), c.buttons) << c.style;
-            modal->close();
+            ASSERT_NE(box->defaultButton(), nullptr) << c.style;
+            QStringList buttons{box->defaultButton()->text()};
+            for (QAbstractButton* button : box->buttons()) {
+                if (button != box->defaultButton()) {
+                    buttons << button->text();
+                }
+            }
+            EXPECT_EQ(buttons, c.buttons) << c.style;
+            if (c.click != QMessageBox::NoButton) {
+                box->button(c.click)->click();
+            } else {
+                modal->close();
+            }
         });
-        EXPECT_EQ(operator_.ShowMessage("q", "c", c.style), c.closed) << c.style;
+        EXPECT_EQ(
+            operator_.ShowMessage(J("開始しますか？"), J("クイルマーク - 手動入力モード"), c.style),
+            c.result)
+            << c.style;
     }
     operator_.SetStatusText(J("ログデータのテキスト出力を完了しました。"));
     EXPECT_EQ(frame_.MainStatusBar()->Message(),
@@ -130,14 +144,6 @@ TEST_F(QtOperator, ProgressWindowShowsTheStateAndItsCancelButtonCancels) {
     frame_.close();
 }
 
-TEST_F(QtOperator, NameFiltersKeepPatternsQtCanRead) {
-    EXPECT_EQ(CQtOperator::NameFilters(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||")),
-              (QStringList{QStringLiteral("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"),
-                           QStringLiteral("すべてのﾌｧｲﾙ (*.*)")}));
-    EXPECT_EQ(CQtOperator::NameFilters("Logs|*.a;*.b||"),
-              QStringList{QStringLiteral("Logs (*.a *.b)")});
-}
-
 TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath) {
     const QString chosen = QDir::tempPath() + QStringLiteral("/quillmark_qt_operator_test.log");
     WhenModal([&chosen](QWidget* modal) {
@@ -162,6 +168,12 @@ TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath)
 
     WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(operator_.AskFileName(request), std::nullopt);
+    // Only the patterns Qt can read are kept.
+    EXPECT_EQ(CQtOperator::NameFilters(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||")),
+              (QStringList{QStringLiteral("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"),
+                           QStringLiteral("すべてのﾌｧｲﾙ (*.*)")}));
+    EXPECT_EQ(CQtOperator::NameFilters("Logs|*.a;*.b||"),
+              QStringList{QStringLiteral("Logs (*.a *.b)")});
 }
 
 TEST_F(QtOperator, DialogsRunThroughTheRegisteredWindowOrAreCancelled) {
@@ -179,18 +191,18 @@ TEST_F(QtOperator, DialogsRunThroughTheRegisteredWindowOrAreCancelled) {
     EXPECT_EQ(dialog.GetPoints(), 9);
 }
 
+// One too many off does not underflow: the next on shows the cursor again.
 TEST_F(QtOperator, WaitCursorNests) {
-    operator_.SetWaitCursor(true);
-    operator_.SetWaitCursor(true);
-    operator_.SetWaitCursor(false);
-    EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    operator_.SetWaitCursor(false);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    operator_.SetWaitCursor(false);  // one too many does not underflow
-    operator_.SetWaitCursor(true);
-    EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    operator_.SetWaitCursor(false);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    for (const auto& [on, shown] : {std::pair{true, true},
+                                    {true, true},
+                                    {false, true},
+                                    {false, false},
+                                    {false, false},
+                                    {true, true},
+                                    {false, false}}) {
+        operator_.SetWaitCursor(on);
+        EXPECT_EQ(QApplication::overrideCursor() != nullptr, shown);
+    }
 }
 
 }  // namespace

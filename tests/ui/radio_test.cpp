@@ -1,24 +1,16 @@
 // Following the radio through a rig daemon with Hamlib's dummy radio: no hardware needed.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include "../document/document_test_util.h"
 #include "../rig/rigctld_process.h"
 #include "citycode/city_code_organization.h"
 #include "dialogs/scripted_operator.h"
-#include "dialogs/system_setting_sheet.h"
 #include "document/quillmark_doc.h"
 #include "rig/hamlib/rig_link.h"
 #include "settings/quillmark_system.h"
-#include "ui/dialogs/system_setting_sheet_widget.h"
-#include "ui/qt_operator.h"
 #include "ui/rig/radio_follower.h"
 #include "ui_test_util.h"
 
@@ -114,45 +106,6 @@ TEST_F(RadioFollowing, ARadioThatStopsAnsweringIsShownAndReconnectedByItself) {
     CRigSettings off;
     follower_.Apply(off);
     EXPECT_TRUE(pane_.isEmpty());
-}
-
-TEST(RadioSettingPage, TheDaemonNeedsAHostAndTheWarningFocusesIt) {
-    ui_test::AppGuard app;
-    CQtOperator op;
-    CQuillmarkSystem settings;
-    CSystemSettingSheet sheet;
-    sheet.FillFrom(settings);
-    CSystemSettingSheetWidget widget(sheet, op);
-    widget.show();
-    widget.Tabs()->setCurrentIndex(CSystemSettingSheet::kRadio);
-    EXPECT_EQ(widget.Tabs()->tabText(CSystemSettingSheet::kRadio), QStringLiteral("無線機"));
-    QWidget* page = widget.Tabs()->currentWidget();
-    const QList<QRadioButton*> connections = page->findChildren<QRadioButton*>();
-    ASSERT_EQ(connections.size(), 3);
-    EXPECT_TRUE(connections[0]->isChecked());  // off by default
-    connections[2]->setFocus();
-    QTest::keyClick(connections[2], Qt::Key_Space);
-    QLineEdit* host = nullptr;
-    for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
-        if (edit->text() == QStringLiteral("localhost")) {
-            host = edit;
-        }
-    }
-    ASSERT_NE(host, nullptr);
-    EXPECT_TRUE(host->isEnabled());
-    host->clear();
-    QString warning;
-    ui_test::WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        warning = box->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    widget.accept();
-    QTest::qWait(50);
-    EXPECT_EQ(warning, QStringLiteral("rigctld のホスト名を入力してください。"));
-    EXPECT_EQ(widget.focusWidget(), host);
-    EXPECT_NE(widget.result(), QDialog::Accepted);
 }
 
 }  // namespace

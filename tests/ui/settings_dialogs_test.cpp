@@ -1,11 +1,11 @@
-// The settings dialogs driven with keys: their checks are the states' own.
+// The settings sheet driven with keys: its checks are the state's own; here the page that
+// stays, the message box and the field that gets the focus.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -14,59 +14,48 @@
 #include "settings/quillmark_system.h"
 #include "ui/dialogs/system_setting_sheet_widget.h"
 #include "ui/qt_operator.h"
-#include "ui/qt_text.h"
 #include "ui_test_util.h"
 
 namespace {
 
-using ui_test::WhenModal;
+using Sheet = CSystemSettingSheet;
 
-class SystemSettingSheetWidgetTest : public testing::Test {
-protected:
-    // Answers the next message box with Enter and keeps its text.
-    void ExpectMessage() {
-        WhenModal([this](QWidget* modal) {
+// A number out of range keeps its page; a pair that feeds itself is not added; the radio
+// page's daemon needs a host; each with the state's message and the focus on the field.
+TEST(SystemSettingSheetWidget, RefusalsKeepThePageWithTheMessageAndFocusTheField) {
+    ui_test::AppGuard app;
+    CQtOperator op;
+    CQuillmarkSystem settings;
+    Sheet sheet;
+    sheet.FillFrom(settings);
+    const size_t pairs = sheet.GetValues().pairs.size();
+    CSystemSettingSheetWidget widget(sheet, op);
+    widget.show();
+    QStringList messages;
+    const auto expect_message = [&messages] {
+        ui_test::WhenModal([&messages](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
-            messages_ << box->text();
+            messages << box->text();
             QTest::keyClick(box, Qt::Key_Return);
         });
-    }
-
-    ui_test::AppGuard app_;
-    CQtOperator operator_;
-    CQuillmarkSystem settings_;
-    CSystemSettingSheet sheet_;
-    QStringList messages_;
-};
-
-// A number out of range keeps its page; a pair that feeds itself is not added; both with the
-// state's message and the focus on the field to mend.
-TEST_F(SystemSettingSheetWidgetTest, RefusalsKeepThePageWithTheStatesMessageAndFocusTheField) {
-    sheet_.FillFrom(settings_);
-    const size_t pairs = sheet_.GetValues().pairs.size();
-    CSystemSettingSheetWidget widget(sheet_, operator_);
-    widget.show();
-    widget.Tabs()->setCurrentIndex(CSystemSettingSheet::kAddingLogData);
-    auto* points = widget.Tabs()->currentWidget()->findChild<QSpinBox*>();
+    };
+    QWidget* page = widget.Tabs()->widget(Sheet::kAddingLogData);
+    widget.Tabs()->setCurrentWidget(page);
+    auto* points = page->findChild<QSpinBox*>();
     ASSERT_NE(points, nullptr);
     points->setFocus();
     points->selectAll();
     QTest::keyClicks(points, QStringLiteral("30001"));
-
-    ExpectMessage();
-    widget.Tabs()->setCurrentIndex(CSystemSettingSheet::kDisplaying);
+    expect_message();
+    widget.Tabs()->setCurrentIndex(Sheet::kDisplaying);
     QTest::qWait(50);
-    ASSERT_EQ(messages_.size(), 1);
-    EXPECT_EQ(messages_[0], QStringLiteral("1 から 30000 までの整数を入力してください。"));
-    EXPECT_EQ(qt_text::FromCp932(sheet_.CheckPage(CSystemSettingSheet::kAddingLogData).warning),
-              messages_[0]);
-    EXPECT_EQ(widget.Tabs()->currentIndex(), CSystemSettingSheet::kAddingLogData);
+    EXPECT_EQ(widget.Tabs()->currentIndex(), Sheet::kAddingLogData);
     EXPECT_EQ(widget.focusWidget(), points);
     points->selectAll();
     QTest::keyClicks(points, QStringLiteral("5"));
 
-    widget.Tabs()->setCurrentIndex(CSystemSettingSheet::kCharacters);
+    widget.Tabs()->setCurrentIndex(Sheet::kCharacters);
     const QList<QLineEdit*> edits = widget.Tabs()->currentWidget()->findChildren<QLineEdit*>();
     ASSERT_EQ(edits.size(), 3);  // delimiters, source, destination
     edits[1]->setText(QStringLiteral("ab"));
@@ -76,18 +65,42 @@ TEST_F(SystemSettingSheetWidgetTest, RefusalsKeepThePageWithTheStatesMessageAndF
         add = button->text() == QStringLiteral("追加(&A)") ? button : add;
     }
     ASSERT_NE(add, nullptr);
-    ExpectMessage();
+    expect_message();
     add->click();
     QTest::qWait(50);
-    ASSERT_EQ(messages_.size(), 2);
-    EXPECT_TRUE(
-        messages_[1].contains(QStringLiteral("変換後の文字列に変換前の文字が含まれている")));
-    EXPECT_EQ(sheet_.GetValues().pairs.size(), pairs);
+    EXPECT_EQ(sheet.GetValues().pairs.size(), pairs);
     EXPECT_EQ(widget.focusWidget(), edits[2]);
 
+    // The radio: off by default; the daemon's host is enabled once it is chosen.
+    widget.Tabs()->setCurrentIndex(Sheet::kRadio);
+    EXPECT_EQ(widget.Tabs()->tabText(Sheet::kRadio), QStringLiteral("無線機"));
+    page = widget.Tabs()->currentWidget();
+    const QList<QRadioButton*> connections = page->findChildren<QRadioButton*>();
+    ASSERT_EQ(connections.size(), 3);
+    EXPECT_TRUE(connections[0]->isChecked());
+    connections[2]->setFocus();
+    QTest::keyClick(connections[2], Qt::Key_Space);
+    QLineEdit* host = nullptr;
+    for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+        host = edit->text() == QStringLiteral("localhost") ? edit : host;
+    }
+    ASSERT_NE(host, nullptr);
+    EXPECT_TRUE(host->isEnabled());
+    host->clear();
+    expect_message();
+    widget.accept();
+    QTest::qWait(50);
+    EXPECT_EQ(widget.focusWidget(), host);
+    EXPECT_NE(widget.result(), QDialog::Accepted);
+    EXPECT_EQ(messages,
+              (QStringList{QStringLiteral("1 から 30000 までの整数を入力してください。"),
+                           QString::fromStdString(Cp932ToUtf8(sheet.AddPair("ab", "xa").warning)),
+                           QStringLiteral("rigctld のホスト名を入力してください。")}));
+
+    page->findChildren<QRadioButton*>()[0]->click();
     widget.accept();
     EXPECT_EQ(widget.result(), QDialog::Accepted);
-    EXPECT_EQ(sheet_.GetValues().default_points, 5);
+    EXPECT_EQ(sheet.GetValues().default_points, 5);
 }
 
 }  // namespace
