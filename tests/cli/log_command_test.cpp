@@ -1,5 +1,6 @@
-// quillmark-cli log: one contact into a contest file by the entry wizard's rules, and the
-// file left exactly as it was whenever the contact is refused or cannot be saved.
+// quillmark-cli log: one contact into a contest file by the entry wizard's rules (its refusals,
+// which leave the file as it was, are in the command-line session's transcript), the lock of a
+// file the program has open, and commands on one file taking turns.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -14,7 +15,6 @@
 #include "model/band_data.h"
 #include "platform/file_lock.h"
 #include "platform/progress_sink.h"
-#include "platform/safe_file.h"
 #include "sample_contest.h"
 
 namespace fs = std::filesystem;
@@ -62,55 +62,6 @@ protected:
     const fs::path dir_ = folder_.Path();
     std::string file_;
 };
-
-TEST_F(LogCommand, RefusalsAndBadInputLeaveTheFileByteForByte) {
-    const std::string before = Bytes();
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        const char* message;
-    } const cases[] = {
-        {{"JA1ZZZ", "599/101"}, 3, "【 JA1ZZZ 】 これは、自局の呼出符号です。"},
-        {{"JA1ZZZ/3", "599/101"}, 3, "これは、自局の呼出符号です。"},
-        {{"JA0AAB", "599/101"}, 3, "【 JA0AAB 】 この呼出符号は重複します。 【 Second 】 "},
-        {{"JA1 ABC", "599/101"}, 3, "呼出符号の入力に誤りがあります。"},
-        {{"JA1NEW", "599"}, 3, "受信コンテストナンバーの入力に誤りがあります。"},
-        {{"JA1NEW", "599/101", "--sent", "5/1"},
-         3,
-         "送信コンテストナンバーの入力に誤りがあります。"},
-        {{"JA1NEW", "599/101", "--band", "10"},
-         3,
-         "周波数帯 10 MHz は、このコンテストにありません。"},
-        {{"JA1NEW", "599/101", "--points", "30001"},
-         3,
-         "1 から 30000 までの整数を入力してください。"},
-        {{"JA1NEW", "599/101", "--mode", "LSB"}, 3, "電波の型式「LSB」は、選択できません。"},
-        {{"JA1NEW", "599/101", "--points", "x"}, 2, "--points takes a whole number"},
-        {{"JA1NEW", "599/101", "--time", "2026-13-01T00:00Z"}, 2, "--time takes"},
-        {{"JA1NEW", "599/101", "--band", "7Hz"}, 2, "--band takes"},
-        {{"JA1NEW", "599/101", "--cq", "--non-cq"}, 2, "exclude each other"},
-        {{"JA1NEW"}, 2, "log takes 3 files"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Log(c.args), c.status) << testing::PrintToString(c.args) << Err();
-        EXPECT_NE(Err().find(c.message), std::string::npos) << Err();
-        EXPECT_EQ(Bytes(), before);
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 2);  // the log and "err"
-}
-
-TEST_F(LogCommand, ADamagedOrMissingFileIsAFileError) {
-    std::string image = Bytes();
-    image.resize(image.size() - 10);
-    ASSERT_TRUE(safe_file::WriteFileSafely(file_, image));
-    EXPECT_EQ(Log({"JA1NEW", "599/101"}), 1);
-    EXPECT_NE(Err().find(file_ + ": ends too early"), std::string::npos) << Err();
-    EXPECT_EQ(Bytes(), image);
-    fs::remove(file_);
-    EXPECT_EQ(Log({"JA1NEW", "599/101"}), 1);
-    EXPECT_NE(Err().find("cannot open: No such file"), std::string::npos) << Err();
-    EXPECT_FALSE(fs::exists(file_));
-}
 
 TEST_F(LogCommand, AContactGoesToTheActiveBandWithItsDefaultsAndFirstDecided) {
     ASSERT_EQ(Log({"JA1new", "599/101"}), 0) << Err();
