@@ -10,15 +10,20 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "dialogs/band_information_dialog.h"
 #include "dialogs/scripted_operator.h"
 #include "document/city_code_data_doc.h"
 #include "document/quillmark_doc.h"
 #include "platform/file_lock.h"
 #include "settings/memory_settings_store.h"
+#include "ui/commands/command_actions.h"
+#include "ui/commands/command_ids.h"
 #include "ui/frames/city_code_data_child_frame.h"
 #include "ui/frames/main_frame.h"
 #include "ui/frames/quillmark_child_frame.h"
+#include "ui/views/contest_information_view.h"
 #include "ui_test_util.h"
 
 namespace {
@@ -64,6 +69,14 @@ protected:
         return file.fileName();
     }
 
+    CQuillmarkChildFrame* ActiveContest() const {
+        return qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    }
+    bool Run(int id) {
+        app_->MainFrame()->Commands().UpdateAll();
+        return app_->MainFrame()->Commands().Run(id);
+    }
+
     QTemporaryDir folder_;
     CMemorySettingsStore* store_ = nullptr;  // owned by the application
     CScriptedOperator op_;
@@ -85,7 +98,7 @@ TEST_F(AppStart, TheCityCodeWindowOpensThenASampleAndADirectoryIsRefused) {
         EXPECT_TRUE(app_->OpenDocumentFile(kSample));
     }
     EXPECT_EQ(app_->MainFrame()->ChildFrames().size(), 2);
-    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    auto* contest = ActiveContest();
     ASSERT_NE(contest, nullptr);
     EXPECT_GT(contest->QuillmarkDocument().GetContest().GetTotalEntryCount(), 100);
     EXPECT_EQ(app_->RecentFiles().Paths().size(), 2u);  // the sample and the city codes
@@ -155,7 +168,7 @@ TEST_F(AppStart, ALeftoverAutomaticSaveIsOfferedOpenedAndLockedUntilItsWindowClo
     ASSERT_EQ(Start(), std::nullopt);
     ASSERT_EQ(op_.Messages().size(), 1u);
     EXPECT_EQ(op_.Messages()[0].caption, J("クイルマーク - 自動保存ファイルの復元"));
-    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    auto* contest = ActiveContest();
     ASSERT_NE(contest, nullptr);
     EXPECT_EQ(contest->Document().GetPathName(), leftover.toStdString());
     EXPECT_TRUE(QFile::exists(lock));
@@ -181,7 +194,7 @@ TEST_F(AppStart, AFileAnotherProgramHasOpenOpensReadOnlyOrNotAtAll) {
 
     op_.AnswerMessage(message_box::kIdYes);
     ASSERT_TRUE(app_->OpenDocumentFile(shared));
-    auto* contest = qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
+    auto* contest = ActiveContest();
     ASSERT_NE(contest, nullptr);
     CQuillmarkDoc& document = contest->QuillmarkDocument();
     EXPECT_TRUE(document.IsReadOnly());
@@ -194,6 +207,86 @@ TEST_F(AppStart, AFileAnotherProgramHasOpenOpensReadOnlyOrNotAtAll) {
     ASSERT_TRUE(original.open(QIODevice::ReadOnly) && now.open(QIODevice::ReadOnly));
     EXPECT_EQ(now.readAll(), original.readAll());
     op_.AnswerMessage(message_box::kIdNo);  // do not save the changes at exit
+    Stop();
+}
+
+// The tree and the status bar follow the bands activated, added (not made active) and deleted
+// (asked twice); band commands need a band node of the tree, in the active tree. Then the
+// modified contest asks before it closes (Cancel keeps it), and the city code window closes
+// with Escape only when it is not included in searches.
+TEST_F(AppStart, TheContestWindowFollowsItsBandsAndItsWindowsCloseAsTheOperatorSays) {
+    const QString sample = folder_.filePath(QStringLiteral("sample.qmk"));
+    QFile::copy(kSample, sample);
+    ASSERT_EQ(Start({sample}), std::nullopt);
+    CQuillmarkChildFrame* frame = ActiveContest();
+    ASSERT_NE(frame, nullptr);
+    const auto band_nodes = [frame] {
+        QStringList bands;
+        for (QTreeWidgetItemIterator it(&frame->ContestInformationView()); *it != nullptr; ++it) {
+            if ((*it)->parent() != nullptr &&
+                (*it)->parent()->text(0) == QStringLiteral("周波数帯ごとの情報")) {
+                bands << (*it)->text(0);
+            }
+        }
+        return bands;
+    };
+    const QString active = QStringLiteral(" （アクティブ）");
+    const QStringList before = band_nodes();
+    ASSERT_EQ(before.size(), 6);
+    EXPECT_TRUE(before[1].endsWith(active));
+    frame->SetActiveView(command_rules::ContestWindow::kContestInformation);
+    EXPECT_FALSE(Run(cmd::kActivateBand));
+    frame->ContestInformationView().SelectBand(3);
+    op_.AnswerMessage(message_box::kIdOk);
+    EXPECT_TRUE(Run(cmd::kActivateBand));
+    EXPECT_TRUE(band_nodes()[3].endsWith(active));
+    EXPECT_FALSE(band_nodes()[1].endsWith(active));
+    EXPECT_EQ(frame->ContestStatusTexts()[2], QStringLiteral("21 Ｍ"));
+    op_.AnswerDialog(message_box::kIdOk, [this](CDialogState& state, int) {
+        auto& band = static_cast<CBandInformationDialog&>(state);
+        band.SetFrequency(430);
+        band.SetSentContestNumberText("59/10");
+        EXPECT_TRUE(band.OnOK(op_, "/"));
+    });
+    op_.AnswerMessage(message_box::kIdNo);
+    EXPECT_TRUE(Run(cmd::kAddNewBand));
+    ASSERT_EQ(band_nodes().size(), 7);
+    EXPECT_TRUE(band_nodes()[6].startsWith(QStringLiteral("430 ")));
+    frame->SetActiveView(command_rules::ContestWindow::kContestInformation);
+    frame->ContestInformationView().SelectBand(6);
+    op_.AnswerMessage(message_box::kIdOk);
+    op_.AnswerMessage(message_box::kIdOk);
+    EXPECT_TRUE(Run(cmd::kDeleteExistingBand));
+    EXPECT_EQ(band_nodes(), before.mid(0, 1) + QStringList{band_nodes()[1]} + before.mid(2, 1) +
+                                QStringList{band_nodes()[3]} + before.mid(4));
+    EXPECT_EQ(op_.UnscriptedCount(), 0);
+
+    frame->QuillmarkDocument().SetModifiedFlag(true);
+    QMdiSubWindow* window = app_->WindowOf(frame);
+    QPointer<CQuillmarkChildFrame> alive = frame;
+    op_.AnswerMessage(message_box::kIdCancel);
+    window->close();
+    QCoreApplication::processEvents();
+    ASSERT_NE(alive, nullptr);
+    EXPECT_EQ(op_.Messages().back().text, J("sample.qmk への変更を保存しますか?"));
+    op_.AnswerMessage(message_box::kIdNo);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(alive, nullptr);
+
+    ASSERT_EQ(app_->MainFrame()->ChildFrames().size(), 1);  // the city codes are left
+    auto* city = qobject_cast<CCityCodeDataChildFrame*>(app_->MainFrame()->ChildFrames()[0]);
+    ASSERT_NE(city, nullptr);
+    QPointer<CCityCodeDataChildFrame> city_alive = city;
+    QTest::keyClick(city, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    ASSERT_NE(city_alive, nullptr);
+    city->CityCodeDocument().SetIncludedInSearch(false);
+    QTest::keyClick(city, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();  // the list of databases follows once it is gone
+    EXPECT_EQ(city_alive, nullptr);
+    EXPECT_EQ(app_->CityCodes()->GetCount(), 0);
     Stop();
 }
 
