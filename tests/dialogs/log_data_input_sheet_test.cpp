@@ -191,46 +191,20 @@ TEST_F(LogDataInputSheet, PointsOutsideTheirRangeAreRefusedAndTheRangeIsShown) {
     EXPECT_EQ(sheet_.GetPointsPage().GetPoints(), 1);
 }
 
-TEST_F(LogDataInputSheet, ModeListTheNoModeItemAndAModeOutsideTheList) {
+// The mode list with its no-mode item (a mode of an older log that the list lacks survives
+// a run), the calling method's radio buttons and neither, and the card boxes following their
+// modes (a two-state box cannot show "unchanged": it opens cleared), in one run.
+TEST_F(LogDataInputSheet, ModeCallingMethodAndCardPagesRefuseWhatTheirControlsCannotShow) {
     const auto& list = CLogDataInput_ElectricWaveType::GetModeList();
     ASSERT_EQ(list.size(), 21u);
-    EXPECT_EQ(U(list[0]), "（指定しない）");
-    EXPECT_EQ((Texts{list[1], list[3], list[20]}), (Texts{"CW", "AM(SSB)", "F9"}));
-    CLogDataInput_ElectricWaveType& page = sheet_.GetElectricWaveTypePage();
-    page.SetMode("FM");
-    Operate([](Sheet& sheet) {
-        CLogDataInput_ElectricWaveType& mode = sheet.GetElectricWaveTypePage();
-        EXPECT_EQ(mode.GetSelectedText(), "FM");
-        EXPECT_FALSE(mode.SelectText("SSTV"));
-        EXPECT_TRUE(mode.SelectText(J("（指定しない）")));
-        sheet.Next();
-    });
-    EXPECT_EQ(sheet_.RunWizard(16), 1);
-    EXPECT_EQ(page.GetMode(), "");
-    // A mode of an older log that the list lacks survives a run.
-    page.SetMode("PSK31");
-    Operate([](Sheet& sheet) { sheet.Next(); });
-    EXPECT_EQ(sheet_.RunWizard(16), 1);
-    EXPECT_EQ(page.GetMode(), "PSK31");
-}
-
-TEST_F(LogDataInputSheet, CallingMethodRadioAndNeither) {
-    CLogDataInput_CQ& page = sheet_.GetCQPage();
-    EXPECT_EQ(page.GetCallingMethod(), 1);
-    EXPECT_TRUE(page.SetCallingMethod(0));
-    EXPECT_FALSE(page.SetCallingMethod(2));
-    EXPECT_EQ(page.GetCallingMethod(), 0);
-    Operate([](Sheet& sheet) {
-        EXPECT_EQ(sheet.GetCQPage().GetSelectedRadio(), 1);
-        EXPECT_FALSE(sheet.GetCQPage().SelectRadio(2));
-        EXPECT_TRUE(sheet.GetCQPage().SelectRadio(CLogDataInput_CQ::kNoRadio));
-        sheet.Next();
-    });
-    EXPECT_EQ(sheet_.RunWizard(32), 1);
-    EXPECT_EQ(page.GetCallingMethod(), 2);
-}
-
-TEST_F(LogDataInputSheet, CardBoxesFollowTheirModes) {
+    EXPECT_EQ((Texts{U(list[0]), list[1], list[3], list[20]}),
+              (Texts{"（指定しない）", "CW", "AM(SSB)", "F9"}));
+    CLogDataInput_ElectricWaveType& mode = sheet_.GetElectricWaveTypePage();
+    mode.SetMode("FM");
+    CLogDataInput_CQ& cq = sheet_.GetCQPage();
+    EXPECT_EQ(cq.GetCallingMethod(), 1);
+    EXPECT_TRUE(cq.SetCallingMethod(0));
+    EXPECT_FALSE(cq.SetCallingMethod(2));
     CLogDataInput_Card& card = sheet_.GetCardPage();
     EXPECT_FALSE(card.SetMode(Card::kSent, 3));
     EXPECT_FALSE(card.SetValue(Card::kSent, 3));
@@ -241,19 +215,33 @@ TEST_F(LogDataInputSheet, CardBoxesFollowTheirModes) {
         card.SetValue(box, Card::kIndeterminate);
     }
     Operate([](Sheet& sheet) {
+        CLogDataInput_ElectricWaveType& mode = sheet.GetElectricWaveTypePage();
+        EXPECT_EQ(mode.GetSelectedText(), "FM");
+        EXPECT_FALSE(mode.SelectText("SSTV"));
+        EXPECT_TRUE(mode.SelectText(J("（指定しない）")));
+        ASSERT_EQ(sheet.Next(), Next::moved);
+        EXPECT_EQ(sheet.GetCQPage().GetSelectedRadio(), 1);  // "応答"
+        EXPECT_FALSE(sheet.GetCQPage().SelectRadio(2));
+        EXPECT_TRUE(sheet.GetCQPage().SelectRadio(CLogDataInput_CQ::kNoRadio));
+        ASSERT_EQ(sheet.Next(), Next::moved);
         CLogDataInput_Card& page = sheet.GetCardPage();
-        // A two-state box cannot show "unchanged": it opens cleared.
         EXPECT_EQ(page.GetBoxState(Card::kRequested), Card::kOff);
         EXPECT_EQ(page.GetBoxState(Card::kSent), Card::kIndeterminate);
         EXPECT_FALSE(page.CheckBox(Card::kRequested, Card::kIndeterminate));
         EXPECT_FALSE(page.CheckBox(Card::kReceived, Card::kOn));
         EXPECT_TRUE(page.CheckBox(Card::kRequested, Card::kOn));
-        sheet.Next();
+        EXPECT_EQ(sheet.Next(), Next::finished);
     });
-    EXPECT_EQ(sheet_.RunWizard(64), 1);
+    EXPECT_EQ(sheet_.RunWizard(16 | 32 | 64), 1);
+    EXPECT_EQ(mode.GetMode(), "");
+    EXPECT_EQ(cq.GetCallingMethod(), 2);
     EXPECT_EQ(card.GetValue(Card::kRequested), Card::kOn);
     EXPECT_EQ(card.GetValue(Card::kSent), Card::kIndeterminate);
     EXPECT_EQ(card.GetValue(Card::kReceived), Card::kIndeterminate);
+    mode.SetMode("PSK31");
+    Operate([](Sheet& sheet) { sheet.Next(); });
+    EXPECT_EQ(sheet_.RunWizard(16), 1);
+    EXPECT_EQ(mode.GetMode(), "PSK31");
 }
 
 // The calendar's own carrying over is tested with the time zone rules; here one overflow and

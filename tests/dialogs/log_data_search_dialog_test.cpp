@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 #include "dialog_golden.h"
@@ -109,60 +110,53 @@ TEST_F(LogDataSearchDialogTest, DoubleByteTextsAreNotBrokenByNormalising) {
     EXPECT_EQ(dialog_.GetCallSign(), "A/B");
 }
 
+// One text criterion: its switch (1 must match, 2 must not), its text and its parameter box.
+using Setup = std::function<void(D&)>;
+Setup Text(int criterion, int on, const char* text, bool parameter_on = false, int parameter = 0) {
+    return [=](D& d) {
+        d.SetSwitch(criterion, on);
+        if (criterion == D::kCallSign) {
+            d.SetEnteredCallSign(text);
+            d.SetCallSignParameter(parameter_on, parameter);
+        } else if (criterion == D::kSentContestNumber) {
+            d.SetEnteredSentContestNumber(text);
+            d.SetSentContestNumberParameter(parameter_on, parameter);
+        } else if (criterion == D::kReceivedContestNumber) {
+            d.SetEnteredReceivedContestNumber(text);
+            d.SetReceivedContestNumberParameter(parameter_on, parameter);
+        } else {
+            d.SetComment(text);
+        }
+    };
+}
+Setup Both(Setup first, Setup second) {
+    return [=](D& d) {
+        first(d);
+        second(d);
+    };
+}
+
 // Each case's message and the field to focus (as numbered in Field) are in the golden file.
-const std::pair<const char*, void (*)(D&)> kChecks[] = {
-    {"call sign parameter zero",
-     [](D& d) {
-         d.SetSwitch(D::kCallSign, 1);
-         d.SetEnteredCallSign("JA");
-         d.SetCallSignParameter(true, 0);
-     }},
-    {"call sign parameter beyond the format",
-     [](D& d) {
-         d.SetSwitch(D::kCallSign, 2);
-         d.SetEnteredCallSign("JA");
-         d.SetCallSignParameter(true, 3);
-     }},
-    {"call sign parameter box off ignores the number",
-     [](D& d) {
-         d.SetSwitch(D::kCallSign, 1);
-         d.SetEnteredCallSign("JA");
-         d.SetCallSignParameter(false, 9);
-     }},
-    {"parameter checked before the empty text",
-     [](D& d) {
-         d.SetSwitch(D::kCallSign, 1);
-         d.SetCallSignParameter(true, 3);
-     }},
-    {"empty call sign", [](D& d) { d.SetSwitch(D::kCallSign, 2); }},
-    {"sent parameter",
-     [](D& d) {
-         d.SetSwitch(D::kSentContestNumber, 1);
-         d.SetEnteredSentContestNumber("5");
-         d.SetSentContestNumberParameter(true, 3);
-     }},
-    {"empty sent", [](D& d) { d.SetSwitch(D::kSentContestNumber, 1); }},
-    {"received parameter",
-     [](D& d) {
-         d.SetSwitch(D::kReceivedContestNumber, 1);
-         d.SetEnteredReceivedContestNumber("5");
-         d.SetReceivedContestNumberParameter(true, 0);
-     }},
-    {"empty received", [](D& d) { d.SetSwitch(D::kReceivedContestNumber, 2); }},
+const std::pair<const char*, Setup> kChecks[] = {
+    {"call sign parameter zero", Text(D::kCallSign, 1, "JA", true, 0)},
+    {"call sign parameter beyond the format", Text(D::kCallSign, 2, "JA", true, 3)},
+    {"call sign parameter box off ignores the number", Text(D::kCallSign, 1, "JA", false, 9)},
+    {"parameter checked before the empty text", Text(D::kCallSign, 1, "", true, 3)},
+    {"empty call sign", Text(D::kCallSign, 2, "")},
+    {"sent parameter", Text(D::kSentContestNumber, 1, "5", true, 3)},
+    {"empty sent", Text(D::kSentContestNumber, 1, "")},
+    {"received parameter", Text(D::kReceivedContestNumber, 1, "5", true, 0)},
+    {"empty received", Text(D::kReceivedContestNumber, 2, "")},
     {"sent checked before received",
-     [](D& d) {
-         d.SetSwitch(D::kReceivedContestNumber, 1);
-         d.SetSwitch(D::kSentContestNumber, 1);
-     }},
-    {"empty comment that must be contained", [](D& d) { d.SetSwitch(D::kComment, 1); }},
-    {"empty comment that must not be contained is accepted",
-     [](D& d) { d.SetSwitch(D::kComment, 2); }},
-    {"range checked before everything",
-     [](D& d) {
-         d.SetSwitch(D::kDateTime, 1);
-         d.SetEnteredRange(10, 9);
-         d.SetSwitch(D::kCallSign, 1);
-     }},
+     Both(Text(D::kReceivedContestNumber, 1, ""), Text(D::kSentContestNumber, 1, ""))},
+    {"empty comment that must be contained", Text(D::kComment, 1, "")},
+    {"empty comment that must not be contained is accepted", Text(D::kComment, 2, "")},
+    {"range checked before everything", Both(
+                                            [](D& d) {
+                                                d.SetSwitch(D::kDateTime, 1);
+                                                d.SetEnteredRange(10, 9);
+                                            },
+                                            Text(D::kCallSign, 1, ""))},
     {"nothing switched on", [](D&) {}},
 };
 
