@@ -116,9 +116,7 @@ TEST_F(BandCommands, ChangeCancelledAfterADuplicateChangesNothing) {
     operator_.AnswerDialog(message_box::kIdCancel);
     EXPECT_EQ(doc_.ChangeBandSettings(), 0);
     EXPECT_EQ(Log(), before);
-    EXPECT_EQ(Statuses().back(), "既存の周波数帯の設定変更を中止しました。");
-    EXPECT_TRUE(views_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
+    ExpectSeen("band_change_cancelled_after_a_duplicate");
 }
 
 // --- Deleting. ---
@@ -164,10 +162,7 @@ TEST_F(BandCommands, BandTextHasAtMostTheSettingsDecimals) {
 TEST_F(BandCommands, ActivatingTheActiveBandOnlySetsTheStatus) {
     SetUpBands({7}, 0);
     EXPECT_EQ(doc_.ActivateBand(Band(7, 6)), 0);
-    EXPECT_TRUE(operator_.Messages().empty());
-    EXPECT_EQ(Statuses(), Texts{"この周波数帯は、すでにアクティブです。"});
-    EXPECT_TRUE(views_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
+    ExpectSeen("band_already_active");
 }
 
 TEST_F(BandCommands, ActivateAsksOnceAndRebuildsTheGraph) {
