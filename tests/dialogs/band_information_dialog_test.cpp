@@ -62,7 +62,7 @@ TEST(BandInformationDialog, OkRefusesABadFrequencyOrSentNumber) {
              << static_cast<int>(dialog.GetFocusField()) << " " << Told(op);
         EXPECT_FALSE(dialog.GetSentContestNumber().IsValid());
     }
-    ExpectGolden("band_information_refusals", seen.str());
+    ExpectGolden("dialogs/band_information_refusals", seen.str());
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(CityCodeSearchDialog, ChecksInOrderWithTheirFields) {
     seen << "shown: " << dialog.OnSearchStart(op) << " " << Told(op);
     dialog.SetName(true, J("札幌"));
     seen << "shown: " << dialog.OnSearchStart(op) << " " << Told(op);
-    ExpectGolden("city_code_search_checks", seen.str());
+    ExpectGolden("dialogs/city_code_search_checks", seen.str());
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST_F(ContestTypeSheet, TheWizardWalkWithItsCaptionsButtonsAndTexts) {
     seen_ << "change mode cancelled: " << cancelled << ", then mode " << sheet_.GetMode() << ", "
           << sheet_.GetPageCount() << " pages\n"
           << U(sheet_.GetBeginPage().GetText());
-    ExpectGolden("contest_type_walk", seen_.str());
+    ExpectGolden("dialogs/contest_type_walk", seen_.str());
     EXPECT_TRUE(operator_.Messages().empty()) << operator_.Transcript();
 }
 
@@ -108,7 +108,7 @@ TEST_F(ContestTypeSheet, ParameterCountChecksComeInOrder) {
         seen_ << c[0] << " " << c[1] << " " << c[2] << " " << c[3] << ": " << next << " "
               << Told(operator_);
     }
-    ExpectGolden("contest_type_parameter_counts", seen_.str());
+    ExpectGolden("dialogs/contest_type_parameter_counts", seen_.str());
     // Position 0 hands on no multiplier; a wrong position takes the focus.
     CContestTypePage_Parameter_1 page;
     page.SetMultiplierParameterPosition(0);
@@ -174,7 +174,7 @@ TEST_F(ContestTypeSheet, RowTextsNameTheClassesAndTheLengthRange) {
         seen_ << "\n";
     }
     seen_ << U(CContestTypePage_Parameter_2::GetColumnTitle(3)) << "\n";
-    ExpectGolden("contest_type_rows", seen_.str());
+    ExpectGolden("dialogs/contest_type_rows", seen_.str());
 }
 
 TEST_F(ContestTypeSheet, F9EditsARowAndNextBuildsTheFormatsFromTheLists) {
@@ -269,7 +269,7 @@ TEST_F(ContestTypeSheet, AttributeDialogChecksTheLengthsAndTakesTheClasses) {
         EXPECT_EQ(std::pair(taken.GetMinLength(), taken.GetMaxLength()),
                   accepted ? std::pair(min_length, max_length) : std::pair(-2, -2));
     }
-    ExpectGolden("contest_type_attribute_lengths", seen_.str());
+    ExpectGolden("dialogs/contest_type_attribute_lengths", seen_.str());
 
     CParameterAttributeDialog dialog;
     dialog.SetAttributes(CQuillmarkData_CallSignType::DefaultAttributes(0));
@@ -377,7 +377,7 @@ TEST_F(MainInformationPage, ChecksComeInOrderAndNothingIsCommittedOnRefusal) {
     NextSeen("new mode, a logged call", contest_type::kModeNew, &contest);
     page_.SetOwnCallSignText("JA1ABD");
     NextSeen("change mode, another call", contest_type::kModeChange, &contest);
-    ExpectGolden("contest_type_main_checks", seen_.str());
+    ExpectGolden("dialogs/contest_type_main_checks", seen_.str());
 }
 
 TEST_F(MainInformationPage, AcceptedPageCommitsEverything) {

@@ -42,7 +42,7 @@ TEST(LogDataConfirmDialog, WhatItShowsOfAnEntry) {
     show("changed", dialog);
     dialog.SetDate(Utc(2001, 1, 2, 0, 0, 9), CTimeZoneRule::Utc());
     show("early date", dialog);
-    ExpectGolden("log_data_confirm", seen.str());
+    ExpectGolden("dialogs/log_data_confirm", seen.str());
 }
 
 TEST(LogDataConfirmDialog, IconCallingMethodAndCardBitsRefuseOtherValues) {

@@ -149,7 +149,7 @@ TEST_F(LogDataInputSheet, EachPageRefusesWhatBreaksItsField) {
         EXPECT_EQ(sheet.GetDatePage().GetDate(), Utc(2021, 6, 5, 9, 30));
         EXPECT_EQ(sheet.GetPointsPage().GetPoints(), 3);
     }
-    ExpectGolden("log_data_input_refusals", seen.str());
+    ExpectGolden("dialogs/log_data_input_refusals", seen.str());
 }
 
 TEST_F(LogDataInputSheet, TypedTextIsReplacedAndUpperCasedAsTheOperatorTypes) {

@@ -169,7 +169,7 @@ TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
         seen << name << ": focus " << static_cast<int>(result.focus) << " " << U(result.message)
              << "\n";
     }
-    ExpectGolden("log_data_search_checks", seen.str());
+    ExpectGolden("dialogs/log_data_search_checks", seen.str());
 }
 
 TEST_F(LogDataSearchDialogTest, FailedCheckIsShownAsAWarning) {

@@ -97,7 +97,7 @@ TEST(LogExportDialog, OkRefusesWithTheWarningAndTheFieldAndAsksBeforeReplacing) 
     ok(existing, "an existing file chosen in the file dialog");
     std::string text = seen.str();
     text.replace(text.find(existing.folder.Path()), existing.folder.Path().size(), "FOLDER");
-    ExpectGolden("log_export_checks", text);
+    ExpectGolden("dialogs/log_export_checks", text);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST(ProgressDialog, WhatTheWindowIsSentFromTheFirstShowToTheDestructor) {
         progress.Show();
     }
     EXPECT_FALSE(op.IsProgressShown());
-    ExpectGolden("progress_session", op.Transcript());
+    ExpectGolden("dialogs/progress_session", op.Transcript());
 }
 
 TEST(ProgressDialog, PercentIsPositionTimesHundredOverTheSpan) {

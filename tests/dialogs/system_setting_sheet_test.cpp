@@ -44,7 +44,7 @@ TEST(SystemSettingSheet, NumbersOutOfRangeAndPairsThatCannotWorkAreRefused) {
     seen += "change 0 to ＝ -> ５＝: " + Seen(sheet.ChangePair(0, J("＝"), J("５＝")));
     seen += "change 5: " + Seen(sheet.ChangePair(5, "a", "b"));
     seen += "change 0 to = -> 59/: " + Seen(sheet.ChangePair(0, "=", "59/"));
-    ExpectGolden("system_setting_checks", seen);
+    ExpectGolden("dialogs/system_setting_checks", seen);
     ASSERT_EQ(sheet.GetValues().pairs.size(), 1u);
     EXPECT_EQ(sheet.GetValues().pairs[0].source, "=");
     EXPECT_TRUE(sheet.RemovePair(0));

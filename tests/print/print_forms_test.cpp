@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <numeric>
 #include <sstream>
 
 #include "../document/document_test_util.h"
+#include "../platform/golden.h"
 #include "model/band_data.h"
 #include "print/print_data_log.h"
 #include "settings/quillmark_system.h"
@@ -21,6 +21,7 @@ using doc_test::Entry;
 using doc_test::J;
 using doc_test::U;
 using doc_test::Utc;
+using platform_test::ExpectGolden;
 
 // An A4 page less 5 mm margins at 10 dots per millimetre.
 const print::Area kA4{2000, 2870, 10.0};
@@ -73,15 +74,6 @@ std::string Pages(int type, const print::LogPrintInput& input) {
     return out.str();
 }
 
-// QUILLMARK_REGENERATE_GOLDEN=1 rewrites the golden file from the code.
-void ExpectGolden(const std::string& name, const std::string& text) {
-    const std::string path = std::string(QUILLMARK_TEST_DATA_DIR) + "/print/" + name + ".txt";
-    if (std::getenv("QUILLMARK_REGENERATE_GOLDEN") != nullptr) {
-        ASSERT_TRUE(safe_file::WriteFileSafely(path, text)) << path;
-    }
-    EXPECT_EQ(text, platform_test::ReadAll(path)) << name;
-}
-
 TEST(PrintDataLog, GridFollowsFromColumnsLinesAndGap) {
     CPrintData_Log grid;
     grid.SetArea(1010, 2000);
@@ -125,11 +117,11 @@ TEST(PrintForms, LogPagesExtendedLogAndLabels) {
         const CQuillmarkData_MainData contest = ContestWith(entries, 2);
         normal += Pages(print::kNormalLog, {contest, settings, {}, 0});
     }
-    ExpectGolden("normal_log", normal);
+    ExpectGolden("print/normal_log", normal);
     const CQuillmarkData_MainData contest = ContestWith(50);
     const print::LogPrintInput input{contest, settings, {7, 2, 30}, 0};
-    ExpectGolden("extended_log", Pages(print::kExtendedLog, input));
-    ExpectGolden("card_labels", Pages(print::kCardLabels, input));
+    ExpectGolden("print/extended_log", Pages(print::kExtendedLog, input));
+    ExpectGolden("print/card_labels", Pages(print::kCardLabels, input));
 }
 
 // 1,000 contacts of 30,000 points on 1,000 multipliers: a score far beyond 2^31, with and
@@ -149,7 +141,7 @@ TEST(PrintForms, SummarySheets) {
                   std::to_string(coefficient) + "\n" +
                   Pages(print::kSummarySheet, {contest, settings, {}, 0});
     }
-    ExpectGolden("summary_sheets", sheets);
+    ExpectGolden("print/summary_sheets", sheets);
     std::string bands;
     for (const int count : {14, 15}) {
         CQuillmarkData_MainData contest = Contest();
@@ -158,7 +150,7 @@ TEST(PrintForms, SummarySheets) {
         }
         bands += Pages(print::kSummarySheet, {contest, CQuillmarkSystem(), {}, 0});
     }
-    ExpectGolden("summary_band_tables", bands);
+    ExpectGolden("print/summary_band_tables", bands);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>

@@ -3,7 +3,6 @@
 
 #include <QKeySequence>
 #include <QString>
-#include <QStringList>
 #include <map>
 #include <set>
 #include <sstream>
@@ -133,7 +132,7 @@ TEST(CommandRules, WhatEachWindowEnablesAndChecks) {
         seen << "recent file " << mru + 1 << ": "
              << mark(command_rules::ForMainFrame(cmd::kFileMru1 + mru, one_child)) << "\n";
     }
-    ui_test::ExpectGolden("command_rules", seen.str());
+    ui_test::ExpectGolden("ui/command_rules", seen.str());
 }
 
 }  // namespace

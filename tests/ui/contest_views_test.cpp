@@ -101,7 +101,7 @@ TEST(ContestTexts, StatusBarTreeListAndClockOfAContest) {
     seen << "clock: " << main_status_texts::Clock(utc, Utc(2021, 6, 5, 13, 4)) << "|\n";
     utc.SetIsDisplayingDateEnabled(0);
     seen << "clock off: " << main_status_texts::Clock(utc, Utc(2021, 6, 5, 13, 4)) << "|\n";
-    ui_test::ExpectGolden("contest_texts", seen.str());
+    ui_test::ExpectGolden("ui/contest_texts", seen.str());
 }
 
 // The graph of one series of 60 and 40 (a total of exactly 100: one grid line) ten minutes
@@ -139,7 +139,7 @@ TEST(GraphLayout, SizesLinesSeriesAndLabelsFollowTheCountsAndTheTime) {
         }
         series.shown = false;
     }
-    ui_test::ExpectGolden("graph_layout", seen.str());
+    ui_test::ExpectGolden("ui/graph_layout", seen.str());
 }
 
 class ViewsOfADocument : public testing::Test {

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -106,7 +105,7 @@ TEST_F(Leftovers, EachIsOpenedDeletedOrKeptAsTheOperatorAnswers) {
     for (size_t at; (at = seen.find(path_)) != std::string::npos;) {
         seen.replace(at, path_.size(), "FOLDER");
     }
-    ui_test::ExpectGolden("crash_recovery_questions", seen);
+    ui_test::ExpectGolden("ui/crash_recovery_questions", seen);
 }
 
 }  // namespace

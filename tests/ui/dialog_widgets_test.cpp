@@ -9,9 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "../document/document_test_util.h"
 #include "dialogs/band_information_dialog.h"

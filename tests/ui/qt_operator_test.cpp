@@ -8,8 +8,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QTimer>
 #include <functional>
 
 #include "dialogs/log_data_confirm_dialog.h"

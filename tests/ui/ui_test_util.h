@@ -8,9 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "../platform/temp_folder.h"
+#include "../platform/golden.h"
 #include "platform/cp932_convert.h"
-#include "platform/safe_file.h"
 
 namespace ui_test {
 
@@ -57,14 +56,6 @@ inline QDialog* FindWindowTitled(const QString& title) {
     return nullptr;
 }
 
-// Long expected texts live whole under tests/data/ui; QUILLMARK_REGENERATE_GOLDEN=1 rewrites
-// them from the code.
-inline void ExpectGolden(const std::string& name, const std::string& text) {
-    const std::string path = std::string(QUILLMARK_TEST_DATA_DIR) + "/ui/" + name + ".txt";
-    if (std::getenv("QUILLMARK_REGENERATE_GOLDEN") != nullptr) {
-        ASSERT_TRUE(safe_file::WriteFileSafely(path, text)) << path;
-    }
-    EXPECT_EQ(text, platform_test::ReadAll(path)) << name;
-}
+using platform_test::ExpectGolden;
 
 }  // namespace ui_test
