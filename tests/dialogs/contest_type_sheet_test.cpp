@@ -120,20 +120,38 @@ TEST_F(ContestTypeSheet, ParameterCountChecksComeInOrder) {
     EXPECT_EQ(page.GetFocusField(), CContestTypePage_Parameter_1::Field::main_position);
 }
 
-TEST_F(ContestTypeSheet, ChangeModeShowsTheExistingCountsAndF9EditsNothing) {
-    sheet_.GetParameter2Page().SetCallSignType(CallSignFormat());
+// Change mode shows the existing formats: their counts, and each row of both lists as the
+// page shows it (the parameter, its classes, the length range, the specially allowed
+// characters) in the golden file; F9 edits nothing.
+TEST_F(ContestTypeSheet, ChangeModeShowsTheExistingFormatsAndF9EditsNothing) {
+    CQuillmarkData_CallSignType format;
+    CQuillmarkData_ParameterAttributes special;
+    special.SetAttributes(0, -1, 0x14, "/");
+    format.SetFormat(
+        3, 0, {CQuillmarkData_CallSignType::DefaultAttributes(0), special, Attributes(2, 2, 0x01)});
+    ASSERT_TRUE(sheet_.GetParameter2Page().SetCallSignType(format));
     sheet_.GetParameter2Page().SetContestNumberType(NumberFormat(-1));
-    const auto body = [](Sheet& sheet) {
+    const auto body = [this](Sheet& sheet) {
         sheet.Next();
         sheet.Next();
         EXPECT_FALSE(sheet.OnParameterListKeyDown(0, kF9, {0}));
+        for (const auto& [list, index] :
+             {std::pair{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {1, 2}}) {
+            seen_ << list << "/" << index;
+            for (const Cp932& text : sheet.GetParameter2Page().GetRowTexts(list, index)) {
+                seen_ << " | " << U(text);
+            }
+            seen_ << "\n";
+        }
     };
     Run(contest_type::kModeChange, body, message_box::kIdCancel);
+    seen_ << U(CContestTypePage_Parameter_2::GetColumnTitle(3)) << "\n";
+    ExpectGolden("dialogs/contest_type_rows", seen_.str());
     const auto& page = sheet_.GetParameter1Page();
     EXPECT_EQ(
         std::tuple(page.GetCallSignParameterCount(), page.GetMainParameterPosition(),
                    page.GetContestNumberParameterCount(), page.GetMultiplierParameterPosition()),
-        std::tuple(2, 1, 2, 0));
+        std::tuple(3, 1, 2, 0));
     EXPECT_FALSE(CContestTypePage_Parameter_1::IsEditable(2));
     EXPECT_EQ(operator_.Dialogs().size(), 1u);
 }
@@ -153,28 +171,6 @@ void AnswerAttributes(CScriptedOperator& op, int min_length, int max_length,
                         dialog.SetMaxLength(max_length);
                         EXPECT_TRUE(dialog.OnOK(op));
                     });
-}
-
-// Each row of both lists as the page shows it: the parameter, its classes, the length range
-// and the specially allowed characters.
-TEST_F(ContestTypeSheet, RowTextsNameTheClassesAndTheLengthRange) {
-    CContestTypePage_Parameter_2 page;
-    CQuillmarkData_CallSignType format;
-    CQuillmarkData_ParameterAttributes special;
-    special.SetAttributes(0, -1, 0x14, "/");
-    format.SetFormat(
-        3, 0, {CQuillmarkData_CallSignType::DefaultAttributes(0), special, Attributes(2, 2, 0x01)});
-    ASSERT_TRUE(page.SetCallSignType(format));
-    page.OnSetActive(contest_type::kModeChange, CContestTypePage_Parameter_1());
-    for (const auto& [list, index] : {std::pair{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}}) {
-        seen_ << list << "/" << index;
-        for (const Cp932& text : page.GetRowTexts(list, index)) {
-            seen_ << " | " << U(text);
-        }
-        seen_ << "\n";
-    }
-    seen_ << U(CContestTypePage_Parameter_2::GetColumnTitle(3)) << "\n";
-    ExpectGolden("dialogs/contest_type_rows", seen_.str());
 }
 
 TEST_F(ContestTypeSheet, F9EditsARowAndNextBuildsTheFormatsFromTheLists) {
