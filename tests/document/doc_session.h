@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -11,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../platform/golden.h"
 #include "citycode/city_code_main_data.h"
 #include "citycode/city_code_organization.h"
 #include "dialogs/band_information_dialog.h"
@@ -20,7 +20,6 @@
 #include "document/quillmark_doc.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
-#include "platform/safe_file.h"
 #include "settings/quillmark_system.h"
 
 // A session at the radio for the document tests: a document with a scripted operator, quiet
@@ -203,14 +202,8 @@ protected:
         EXPECT_EQ(operator_.UnusedAnswerCount(), 0) << operator_.Transcript();
         ExpectGolden(name, Seen());
     }
-    // QUILLMARK_REGENERATE_GOLDEN=1 rewrites the golden file from the code.
     static void ExpectGolden(const std::string& name, const std::string& text) {
-        const std::string path =
-            std::string(QUILLMARK_TEST_DATA_DIR) + "/document/" + name + ".txt";
-        if (std::getenv("QUILLMARK_REGENERATE_GOLDEN") != nullptr) {
-            ASSERT_TRUE(safe_file::WriteFileSafely(path, text)) << path;
-        }
-        EXPECT_EQ(text, platform_test::ReadAll(path)) << name;
+        platform_test::ExpectGolden("document/" + name, text);
     }
     void ExpectAllScripted() const {
         EXPECT_EQ(operator_.UnscriptedCount(), 0) << operator_.Transcript();
