@@ -33,49 +33,33 @@ protected:
     CQtOperator operator_{&frame_};
 };
 
-TEST_F(QtOperator, MessageBoxHasTitleTextIconJapaneseButtonsAndDefault) {
-    WhenModal([](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("クイルマーク - 手動入力モード"));
-        EXPECT_EQ(box->text(), QStringLiteral("開始しますか？"));
-        EXPECT_EQ(box->icon(), QMessageBox::Question);
-        ASSERT_EQ(box->buttons().size(), 2);
-        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
-        EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
-        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
-        box->button(QMessageBox::Yes)->click();
-    });
-    const int result = operator_.ShowMessage(
-        J("開始しますか？"), J("クイルマーク - 手動入力モード"),
-        message_box::kYesNo | message_box::kIconQuestion | message_box::kDefaultButton2);
-    EXPECT_EQ(result, message_box::kIdYes);
-}
-
-TEST_F(QtOperator, ClosingABoxGivesItsDefaultOrCancelAndStatusTextsReachTheStatusBar) {
-    // Closing the box is what Escape and the title bar's close button do.
-    const struct {
-        int style;
-        QMessageBox::Icon icon;
-        int buttons;
-        int closed;
-    } cases[] = {
-        {message_box::kYesNo | message_box::kDefaultButton2, QMessageBox::NoIcon, 2,
-         message_box::kIdNo},
-        {message_box::kOkCancel, QMessageBox::NoIcon, 2, message_box::kIdCancel},
-        {message_box::kOk | message_box::kIconExclamation, QMessageBox::Warning, 1,
-         message_box::kIdOk},
-    };
-    for (const auto& c : cases) {
-        WhenModal([&c](QWidget* modal) {
+// Each box's title, text, icon and Japanese buttons (the default marked) and its result, in
+// the golden file: the button clicked, or for a closed box (Escape, the title bar's close
+// button) its default or Cancel. Status texts reach the status bar.
+TEST_F(QtOperator, MessageBoxesShowJapaneseButtonsAndGiveTheClickedOrTheClosedResult) {
+    using namespace message_box;
+    std::string seen;
+    for (const auto& [style, click] :
+         {std::pair{kYesNo | kIconQuestion | kDefaultButton2, QMessageBox::Yes},
+          {kYesNo | kDefaultButton2, QMessageBox::NoButton},
+          {kOkCancel, QMessageBox::NoButton},
+          {kOk | kIconExclamation, QMessageBox::NoButton}}) {
+        WhenModal([&seen, click = click](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->icon(), c.icon) << c.style;
-            EXPECT_EQ(box->buttons().size(), c.buttons) << c.style;
-            modal->close();
+            QString shown = box->windowTitle() + " | " + box->text() + " | icon " +
+                            QString::number(box->icon());
+            for (QAbstractButton* button : box->buttons()) {
+                shown += " | " + button->text() + (button == box->defaultButton() ? "*" : "");
+            }
+            seen += shown.toStdString();
+            click != QMessageBox::NoButton ? box->button(click)->click() : (void)modal->close();
         });
-        EXPECT_EQ(operator_.ShowMessage("q", "c", c.style), c.closed) << c.style;
+        const int result =
+            operator_.ShowMessage(J("開始しますか？"), J("クイルマーク - 手動入力モード"), style);
+        seen += " -> " + std::to_string(result) + "\n";
     }
+    ui_test::ExpectGolden("ui/message_boxes", seen);
     operator_.SetStatusText(J("ログデータのテキスト出力を完了しました。"));
     EXPECT_EQ(frame_.MainStatusBar()->Message(),
               QStringLiteral("ログデータのテキスト出力を完了しました。"));
