@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <numeric>
 #include <sstream>
 
@@ -42,12 +41,6 @@ CQuillmarkData_MainData ContestWith(int entries, int points = 1, int multipliers
     contest.RebuildAll(CQuillmarkData_SubMainData::kRebuildFirst);
     contest.SetActiveBandAt(0);
     return contest;
-}
-
-std::vector<int> AllRows(const CQuillmarkData_MainData& contest) {
-    std::vector<int> rows(static_cast<size_t>(contest.GetActiveBand()->GetEntryCount()));
-    std::iota(rows.begin(), rows.end(), 0);
-    return rows;
 }
 
 // Builds every page of the form: "top left+width align: text" per text, then the lines;
@@ -98,7 +91,9 @@ TEST(PrintForms, PageCountsFollowTheEntriesTheRowsAndTheArea) {
         EXPECT_EQ(print::PageCount(print::kNormalLog, {contest, settings, {}, 0}), pages);
     }
     const CQuillmarkData_MainData contest = ContestWith(15);
-    const print::LogPrintInput input{contest, settings, AllRows(contest), 0};
+    std::vector<int> rows(15);
+    std::iota(rows.begin(), rows.end(), 0);
+    const print::LogPrintInput input{contest, settings, rows, 0};
     EXPECT_EQ(print::PageCount(print::kExtendedLog, input), -1);
     EXPECT_EQ(print::PageCount(print::kCardLabels, {contest, settings, {}, 0}), 0);
     EXPECT_EQ(print::LabelsPerPage({1800, 2800, 10.0}), 14);

@@ -16,12 +16,6 @@
 
 namespace {
 
-CQuillmarkData_BandItem Band(double mhz) {
-    CQuillmarkData_BandItem band;
-    band.SetBand(mhz, 6);
-    return band;
-}
-
 class RadioFollowing : public testing::Test {
 protected:
     void SetUp() override {
@@ -32,8 +26,8 @@ protected:
         ASSERT_TRUE(tuner_.Open(&reason_)) << reason_;
         CQuillmarkData_MainData& contest = doc_->GetContest();
         contest = doc_test::Contest();
-        contest.AddBand(Band(7));
-        contest.AddBand(Band(14));
+        contest.AddBand(doc_test::Band(7, 6));
+        contest.AddBand(doc_test::Band(14, 6));
         contest.SetActiveBandAt(0);
     }
     double Active() const { return doc_->GetContest().GetActiveBand()->GetBand().GetFrequency(); }
