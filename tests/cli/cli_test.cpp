@@ -85,7 +85,8 @@ std::string Shown(const std::string& bytes) {
 // Each line of the script is shown after "$ " and followed by what it printed: standard output
 // as it is ("[N] " before a command keeps its first N lines), standard error after "! ", then
 // the exit status. "@file NAME" shows a file, "@same A B" compares two, "@exists NAME" says
-// whether there is one. The tool runs in the test's folder; <data> stands for tests/data.
+// whether there is one; "(no arguments)" runs the tool without any. The tool runs in the test's
+// folder; <data> stands for tests/data.
 TEST(Cli, SessionPrintsWhatTheGoldenTranscriptShows) {
     platform_test::TempFolder folder;
     const std::string data = QUILLMARK_TEST_DATA_DIR;
@@ -146,6 +147,9 @@ TEST(Cli, SessionPrintsWhatTheGoldenTranscriptShows) {
             keep = std::stoul(words[0].substr(1));
             words.erase(words.begin());
         }
+        if (words == std::vector<std::string>{"(no", "arguments)"}) {
+            words.clear();
+        }
         const cli_test::RunResult result = cli_test::Run(folder, words);
         std::istringstream out(result.out);
         size_t lines = 0;
@@ -157,7 +161,7 @@ TEST(Cli, SessionPrintsWhatTheGoldenTranscriptShows) {
         if (lines > keep) {
             seen += "(" + std::to_string(lines - keep) + " more lines)\n";
         }
-        if (words[0] == "--help") {
+        if (line == "--help") {
             usage = result.out;
         }
         // The usage that follows a usage error is the one --help printed.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <utility>
 
 #include "doc_session.h"
 #include "document/contest_file.h"
@@ -41,7 +42,7 @@ TEST_F(Document, RebuildGraphDataSetsUpTheSeriesOfTheContestAndOfTheActiveBand) 
     const auto series = [&](const std::string& when) {
         seen += when + ":\n";
         for (int i = 0; i < CQuillmarkDoc::kSeriesCount; ++i) {
-            const auto& s = *doc_.GetGraphSeries(i);
+            const auto& s = *std::as_const(doc_).GetGraphSeries(i);
             seen += "  " +
                     (!s.IsValid() ? std::string("-")
                                   : U(s.GetTitle()) + " shown " + std::to_string(s.IsShown()) +
