@@ -94,6 +94,18 @@ inline std::string Row(const CLogDataConfirmDialog& shown) {
            std::to_string(cards) + "|" + U(shown.GetComment());
 }
 
+// A transcript without the progress bar's positions, which follow the clock.
+inline std::string WithoutProgressPositions(const std::string& transcript) {
+    std::string kept;
+    std::istringstream lines(transcript);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("progress position ")) {
+            kept += line + "\n";
+        }
+    }
+    return kept;
+}
+
 class DocSession : public testing::Test {
 protected:
     DocSession() {
@@ -161,13 +173,7 @@ protected:
     // flag and every band's defaults and entries ("*" before a First one). The test folder's
     // path reads <folder>; the progress bar's positions, which follow the clock, are left out.
     std::string Seen() {
-        std::string seen;
-        std::istringstream transcript(operator_.Transcript());
-        for (std::string line; std::getline(transcript, line);) {
-            if (!line.starts_with("progress position ")) {
-                seen += line + "\n";
-            }
-        }
+        std::string seen = WithoutProgressPositions(operator_.Transcript());
         for (const auto& shown : confirmations_) {
             seen += "confirmation [" + U(shown.GetCaption()) + "] icon " +
                     std::to_string(shown.GetIcon()) + " show " +
