@@ -60,10 +60,7 @@ TEST_F(ContestSetup, FinishedWizardDefinesTheContest) {
     expected.SetStartTime(Utc(2021, 4, 29, 21, 0));
     expected.SetEndTime(Utc(2021, 4, 30, 21, 0));
     EXPECT_EQ(Log(), expected);
-
-    EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(views_.hints, std::vector<int>{-1});
-    EXPECT_TRUE(operator_.StatusTexts().empty());
+    ExpectSeen("contest_defined");
     EXPECT_TRUE(doc_.GetGraphSeries(0)->IsValid());
     EXPECT_TRUE(doc_.GetGraphSeries(1)->IsValid());
     EXPECT_FALSE(doc_.GetGraphSeries(3)->IsValid());
@@ -83,9 +80,8 @@ TEST_F(ContestSetup, SetupOverAnExistingContestFailsAndKeepsIt) {
     const CQuillmarkData_MainData before = Log();
     AnswerFinishedWizard(operator_);
     EXPECT_EQ(doc_.SetupNewContest(), 0);
-    EXPECT_EQ(Statuses(), Texts{"新規コンテスト情報の設定に失敗しました。"});
     EXPECT_EQ(Log(), before);
-    EXPECT_FALSE(doc_.IsModified());
+    ExpectSeen("contest_setup_over_an_existing_one");
 }
 
 // --- Changing the contest. ---
@@ -128,10 +124,7 @@ TEST_F(ContestSetup, ChangePreloadsTheWizardAndTakesOverOnlyTheDescription) {
     expected.SetStartTime(Utc(2021, 6, 5, 3, 0));
     expected.SetEndTime(Utc(2021, 6, 7, 3, 0));
     EXPECT_EQ(Log(), expected) << "formats, bands, entries and the active band are kept";
-    EXPECT_EQ(views_.hints, std::vector<int>{-3});
-    EXPECT_EQ(Statuses(), Texts{"既存のコンテスト情報の設定変更を完了しました。"});
-    EXPECT_EQ(Messages().size(), 1u);
-    EXPECT_TRUE(doc_.IsModified());
+    ExpectSeen("contest_changed");
 }
 
 TEST_F(ContestSetup, ChangeWithoutContestOrCancelledChangesNothing) {
@@ -145,9 +138,7 @@ TEST_F(ContestSetup, ChangeWithoutContestOrCancelledChangesNothing) {
     });
     EXPECT_EQ(doc_.ChangeContest(), 0);
     EXPECT_EQ(Log(), before);
-    EXPECT_EQ(Statuses(), Texts{"既存のコンテスト情報の設定変更を中止しました。"});
-    EXPECT_TRUE(views_.hints.empty());
-    EXPECT_FALSE(doc_.IsModified());
+    ExpectSeen("contest_change_cancelled");
 }
 
 // --- Opening an empty file. ---
