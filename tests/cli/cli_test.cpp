@@ -22,6 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using platform_test::ReplacedAll;
+
 // One contest with one band and one entry, every text kind represented.
 CQuillmarkData_MainData TinyContest() {
     CQuillmarkData_MainData contest;
@@ -45,14 +47,6 @@ CQuillmarkData_MainData TinyContest() {
     band->AddEntry(entry);
     contest.SetActiveBandAt(0);
     return contest;
-}
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
-        text.replace(at, from.size(), to);
-        at += to.size();
-    }
-    return text;
 }
 
 // The words of a script line; "..." keeps blanks and may be empty.
@@ -79,7 +73,7 @@ std::vector<std::string> Words(const std::string& line) {
 std::string Shown(const std::string& bytes) {
     const std::string text = TryUtf8ToCp932(bytes) ? bytes : Cp932ToUtf8(bytes);
     const std::regex today(R"(<DATE>[^<]*</DATE>|<CREATED_TIMESTAMP:15>\d{8} \d{6})");
-    return std::regex_replace(Replaced(text, "\r", "<CR>"), today, "<today>");
+    return std::regex_replace(ReplacedAll(text, "\r", "<CR>"), today, "<today>");
 }
 
 // Each line of the script is shown after "$ " and followed by what it printed: standard output
@@ -127,7 +121,7 @@ TEST(Cli, SessionPrintsWhatTheGoldenTranscriptShows) {
             continue;
         }
         seen += "$ " + line + "\n";
-        std::vector<std::string> words = Words(Replaced(line, "<data>", data));
+        std::vector<std::string> words = Words(ReplacedAll(line, "<data>", data));
         if (words[0] == "@file") {
             seen += Shown(platform_test::ReadAll(words[1])) + "\n";
             continue;
@@ -166,7 +160,7 @@ TEST(Cli, SessionPrintsWhatTheGoldenTranscriptShows) {
         }
         // The usage that follows a usage error is the one --help printed.
         std::istringstream err(
-            Replaced(Replaced(result.err, data, "<data>"), usage, "(the usage of --help)\n"));
+            ReplacedAll(ReplacedAll(result.err, data, "<data>"), usage, "(the usage of --help)\n"));
         for (std::string text; std::getline(err, text);) {
             seen += "! " + text + "\n";
         }

@@ -196,11 +196,7 @@ protected:
                 seen += (entry.GetFirst() == 1 ? "  * " : "    ") + Row(entry) + "\n";
             }
         }
-        const std::string folder = folder_.Path();
-        for (size_t at = seen.find(folder); at != std::string::npos; at = seen.find(folder, at)) {
-            seen.replace(at, folder.size(), "<folder>");
-        }
-        return seen;
+        return platform_test::ReplacedAll(seen, folder_.Path(), "<folder>");
     }
     // Compares Seen() whole with the golden file tests/data/document/<name>.txt, every script
     // answer used (a message left unscripted shows there with the answer it took).

@@ -102,10 +102,8 @@ TEST_F(Leftovers, EachIsOpenedDeletedOrKeptAsTheOperatorAnswers) {
         seen += "[" + Cp932ToUtf8(message.caption) + "] " + std::to_string(message.style) + " -> " +
                 std::to_string(message.answer) + ": " + Cp932ToUtf8(message.text) + "\n";
     }
-    for (size_t at; (at = seen.find(path_)) != std::string::npos;) {
-        seen.replace(at, path_.size(), "FOLDER");
-    }
-    ui_test::ExpectGolden("ui/crash_recovery_questions", seen);
+    ui_test::ExpectGolden("ui/crash_recovery_questions",
+                          platform_test::ReplacedAll(seen, path_, "FOLDER"));
 }
 
 }  // namespace
