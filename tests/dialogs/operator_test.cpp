@@ -61,29 +61,6 @@ TEST(ScriptedOperator, UnscriptedQuestionsGetHarmlessAnswersAndAreCounted) {
     EXPECT_EQ(op.UnscriptedCount(), 3);
 }
 
-TEST(ScriptedOperator, AnswersInOrderAndFillsDialogs) {
-    CScriptedOperator op;
-    op.AnswerMessage(kIdYes);
-    op.AnswerMessage(kIdNo);
-    op.AnswerFileName("/tmp/a.log");
-    op.AnswerDialog(kIdOk, [](CDialogState& state, int mask) {
-        auto& dialog = dynamic_cast<CLogDataConfirmDialog&>(state);
-        dialog.SetPoints(mask);
-    });
-    op.AnswerMessage(kIdOk);
-    EXPECT_EQ(op.ShowMessage("1", "c", kYesNo), kIdYes);
-    EXPECT_EQ(op.ShowMessage("2", "c", kYesNo), kIdNo);
-    EXPECT_EQ(op.AskFileName(FileNameRequest{}), "/tmp/a.log");
-    CLogDataConfirmDialog dialog;
-    EXPECT_EQ(op.RunDialog(dialog, 12), kIdOk);
-    EXPECT_EQ(dialog.GetPoints(), 12);
-    EXPECT_EQ(op.UnscriptedCount(), 0);
-    EXPECT_EQ(op.UnusedAnswerCount(), 1);
-    EXPECT_EQ(op.Messages()[1].answer, kIdNo);
-    EXPECT_NE(op.Transcript().find("message [c] style 4 -> 7: 2"), std::string::npos)
-        << op.Transcript();
-}
-
 }  // namespace
 
 TEST(ScriptedOperator, EndlessUnscriptedQuestionsFailInsteadOfRunningForever) {
