@@ -5,10 +5,15 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "case_table.h"
+
 namespace {
+
+using platform_test::Unescaped;
 
 // Bytes from a list of small integers, for readable expectations.
 std::string Bytes(std::initializer_list<int> values) {
@@ -228,85 +233,42 @@ TEST(Archive, WrongDirectionIsAProgrammingError) {
 // Every failing read names its cause.
 TEST(Archive, BadInputFailsWithItsCause) {
     using Read = void (*)(CArchive&);
-    const Read kStr = [](CArchive& a) { a.ReadString(); };
-    const Read kTag = [](CArchive& a) { a.ReadObjectTag(); };
-    const Read kTwoTags = [](CArchive& a) {
-        a.ReadObjectTag();
-        a.ReadObjectTag();
+    const std::map<std::string, Read> reads = {
+        {"int32", [](CArchive& a) { a.ReadInt32(); }},
+        {"uint16", [](CArchive& a) { a.ReadUInt16(); }},
+        {"uint32", [](CArchive& a) { a.ReadUInt32(); }},
+        {"double", [](CArchive& a) { a.ReadDouble(); }},
+        {"time", [](CArchive& a) { a.ReadTime(); }},
+        {"string", [](CArchive& a) { a.ReadString(); }},
+        {"count", [](CArchive& a) { a.ReadCount(1); }},
+        {"count of pairs", [](CArchive& a) { a.ReadCount(2); }},
+        {"count of empty elements", [](CArchive& a) { a.ReadCount(0); }},
+        {"string array", [](CArchive& a) { a.ReadStringArray(); }},
+        {"tag", [](CArchive& a) { a.ReadObjectTag(); }},
+        {"two tags",
+         [](CArchive& a) {
+             a.ReadObjectTag();
+             a.ReadObjectTag();
+         }},
+        {"new X", [](CArchive& a) { a.ReadNewObjectTag("X"); }},
+        {"new X twice",
+         [](CArchive& a) {
+             static int object = 0;
+             a.ReadNewObjectTag("X");
+             a.RegisterLoadedObject(&object);
+             a.ReadNewObjectTag("X");
+         }},
+        {"unregistered X then tag",
+         [](CArchive& a) {
+             a.ReadNewObjectTag("X");
+             a.ReadObjectTag();
+         }},
     };
-    const Read kNewXTag = [](CArchive& a) { a.ReadNewObjectTag("X"); };
-    const Read kNewXTwice = [](CArchive& a) {
-        static int object = 0;
-        a.ReadNewObjectTag("X");
-        a.RegisterLoadedObject(&object);
-        a.ReadNewObjectTag("X");
-    };
-    const Read kUnregisteredThenTag = [](CArchive& a) {
-        a.ReadNewObjectTag("X");  // never registered
-        a.ReadObjectTag();
-    };
-    constexpr auto kEnd = CArchiveException::endOfFile;
-    constexpr auto kBadData = CArchiveException::badData;
-    constexpr auto kBadIndex = CArchiveException::badIndex;
-    constexpr auto kBadClass = CArchiveException::badClass;
-    constexpr auto kBadSchema = CArchiveException::badSchema;
-    const std::string kNewX = Le16(0xFFFF) + Le16(1) + Le16(1) + "X";
-    const struct {
-        const char* what;
-        std::string bytes;
-        Read read;
-        CArchiveException::Cause cause;
-    } cases[] = {
-
-        {"int32 short", Bytes({1, 2, 3}), [](CArchive& a) { a.ReadInt32(); }, kEnd},
-        {"uint16 short", Bytes({1}), [](CArchive& a) { a.ReadUInt16(); }, kEnd},
-        {"uint32 empty", "", [](CArchive& a) { a.ReadUInt32(); }, kEnd},
-        {"double short", std::string(7, '\0'), [](CArchive& a) { a.ReadDouble(); }, kEnd},
-        {"time short", Bytes({0, 0}), [](CArchive& a) { a.ReadTime(); }, kEnd},
-        {"string empty", "", kStr, kEnd},
-        {"string body short", Bytes({5}) + "abcd", kStr, kEnd},
-        {"string 16-bit prefix short", Bytes({0xFF, 0x01}), kStr, kEnd},
-        {"string 16-bit length beyond data", Bytes({0xFF, 0x00, 0x01}) + "abc", kStr, kEnd},
-        {"string 32-bit length huge", Bytes({0xFF, 0xFF, 0xFF}) + Le32(0xFFFFFFFFu), kStr, kEnd},
-        {"string 32-bit prefix short", Bytes({0xFF, 0xFF, 0xFF, 1}), kStr, kEnd},
-        {"wide string marker", Bytes({0xFF, 0xFE, 0xFF, 1, 0, 0, 0, 'a', 0}), kStr, kBadData},
-        {"count short", Bytes({1}), [](CArchive& a) { a.ReadCount(1); }, kEnd},
-        {"count beyond data", Le16(3) + "ab", [](CArchive& a) { a.ReadCount(1); }, kEnd},
-        {"count beyond data per element", Le16(3) + "abcde", [](CArchive& a) { a.ReadCount(2); },
-         kEnd},
-        {"count zero element size still bounded", Le16(3) + "ab",
-         [](CArchive& a) { a.ReadCount(0); }, kEnd},
-        {"count 32-bit huge", Le16(0xFFFF) + Le32(0xFFFFFFFFu), [](CArchive& a) { a.ReadCount(1); },
-         kEnd},
-        {"count 32-bit short", Le16(0xFFFF) + Bytes({1, 0}), [](CArchive& a) { a.ReadCount(1); },
-         kEnd},
-        {"string array element short", Le16(2) + Bytes({1}) + "a" + Bytes({3}) + "b",
-         [](CArchive& a) { a.ReadStringArray(); }, kEnd},
-        {"tag empty", "", kTag, kEnd},
-        {"big tag short", Le16(0x7FFF) + Bytes({1}), kTag, kEnd},
-        {"new class schema short", Le16(0xFFFF) + Bytes({1}), kTag, kEnd},
-        {"class name short", Le16(0xFFFF) + Le16(1) + Le16(5) + "abc", kTag, kEnd},
-        {"class name empty", Le16(0xFFFF) + Le16(1) + Le16(0), kTag, kBadClass},
-        {"class name too long", Le16(0xFFFF) + Le16(1) + Le16(64) + std::string(64, 'C'), kTag,
-         kBadClass},
-        {"class name length huge", Le16(0xFFFF) + Le16(1) + Le16(0xFFFF), kTag, kBadClass},
-        {"unknown class index", Le16(0x8005), kTag, kBadIndex},
-        {"class index zero", Le16(0x8000), kTag, kBadIndex},
-        {"big unknown class index", Le16(0x7FFF) + Le32(0x80000001u), kTag, kBadIndex},
-        {"class reference to an object", kNewX + Le16(0x8002), kTwoTags, kBadIndex},
-        {"back reference before any object", Le16(1), kTag, kBadIndex},
-        {"big back reference out of range", Le16(0x7FFF) + Le32(0x7FFFFFFF), kTag, kBadIndex},
-        {"back reference to a class", kNewX + Le16(1), kTwoTags, kBadIndex},
-        {"back reference to an unregistered object", kNewX + Le16(2), kUnregisteredThenTag,
-         kBadIndex},
-        {"null where a new object is expected", Le16(0), kNewXTag, kBadClass},
-        {"other class where X is expected", Le16(0xFFFF) + Le16(1) + Le16(1) + "Y", kNewXTag,
-         kBadClass},
-        {"other schema", Le16(0xFFFF) + Le16(2) + Le16(1) + "X", kNewXTag, kBadSchema},
-        {"repeated object where a new one is expected", kNewX + Le16(2), kNewXTwice, kBadIndex},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CauseOf(c.bytes, c.read), c.cause) << c.what;
+    for (const auto& c : platform_test::CaseTable("platform/archive_bad_input.txt", 4)) {
+        ASSERT_EQ(reads.count(c[2]), 1u) << c[2];
+        EXPECT_STREQ(CArchiveException::CauseText(CauseOf(Unescaped(c[1]), reads.at(c[2]))),
+                     c[3].c_str())
+            << c[0];
     }
 }
 

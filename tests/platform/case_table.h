@@ -43,4 +43,22 @@ inline std::vector<CaseRow> CaseTable(const std::string& name, size_t fields) {
     return rows;
 }
 
+// A field's bytes with each "\xNN" turned into the byte NN and "\\" into one backslash, for
+// tables of texts that are not UTF-8 (CP932, broken sequences, NUL bytes).
+inline std::string Unescaped(const std::string& field) {
+    std::string bytes;
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field.compare(i, 2, "\\\\") == 0) {
+            bytes += '\\';
+            ++i;
+        } else if (field.compare(i, 2, "\\x") == 0 && i + 4 <= field.size()) {
+            bytes += static_cast<char>(std::stoi(field.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            bytes += field[i];
+        }
+    }
+    return bytes;
+}
+
 }  // namespace platform_test

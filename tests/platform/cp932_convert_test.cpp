@@ -7,12 +7,15 @@
 #include <thread>
 #include <vector>
 
+#include "case_table.h"
 #include "platform/cp932.h"
 
 namespace {
 
 using std::string_literals::operator""s;
 using std::string_view_literals::operator""sv;
+using platform_test::CaseTable;
+using platform_test::Unescaped;
 
 std::string Pair(int code) {
     return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
@@ -93,93 +96,41 @@ TEST(Cp932Convert, EveryDoubleByteCharacterRoundTrips) {
 }
 
 TEST(Cp932Convert, DuplicateCodesDecodeAlikeAndEncodeToThePreferredCode) {
-    const struct {
-        int code_a, code_b, preferred;
-    } cases[] = {
-        {0xED40, 0xFA5C, 0xFA5C},  // 纊: NEC-selected IBM -> IBM
-        {0xEEEF, 0xFA40, 0xFA40},  // ⅰ
-        {0x8790, 0x81E0, 0x81E0},  // ≒: NEC row 13 -> JIS row 2
-        {0x879A, 0xFA5B, 0x81E6},  // ∵
-        {0xFA4A, 0x8754, 0x8754},  // Ⅰ: IBM -> NEC row 13
-        {0xEEF9, 0xFA54, 0x81CA},  // ￢
-        {0xFA59, 0x8782, 0x8782},  // №
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << c.code_a);
-        const auto a = TryCp932ToUtf8(Pair(c.code_a));
+    for (const auto& c : CaseTable("platform/cp932_duplicates.txt", 3)) {
+        SCOPED_TRACE(c[0]);
+        const auto a = TryCp932ToUtf8(Pair(std::stoi(c[0], nullptr, 16)));
         ASSERT_TRUE(a.has_value());
-        EXPECT_EQ(a, TryCp932ToUtf8(Pair(c.code_b)));
-        EXPECT_EQ(TryUtf8ToCp932(*a), Pair(c.preferred));
+        EXPECT_EQ(a, TryCp932ToUtf8(Pair(std::stoi(c[1], nullptr, 16))));
+        EXPECT_EQ(TryUtf8ToCp932(*a), Pair(std::stoi(c[2], nullptr, 16)));
     }
 }
 
-// Each code decodes to Microsoft's code point; a JIS-style input method's one is taken too.
 TEST(Cp932Convert, WaveDashFamilyAcceptsBothCodePointsOnInput) {
-    const struct {
-        int code;
-        const char* microsoft;
-        const char* typed;
-    } cases[] = {
-        {0x8160, "\uFF5E", "\u301C"}, {0x8161, "\u2225", "\u2016"}, {0x817C, "\uFF0D", "\u2212"},
-        {0x8191, "\uFFE0", "\u00A2"}, {0x8192, "\uFFE1", "\u00A3"}, {0x81CA, "\uFFE2", "\u00AC"},
-        {0x815C, "\u2015", "\u2014"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.microsoft);
-        EXPECT_EQ(TryCp932ToUtf8(Pair(c.code)), c.microsoft);
-        EXPECT_EQ(TryUtf8ToCp932(c.microsoft), Pair(c.code));
-        EXPECT_EQ(Utf8ToCp932("A"s + c.typed + "B"), "A" + Pair(c.code) + "B");
+    for (const auto& c : CaseTable("platform/cp932_wave_dash.txt", 3)) {
+        SCOPED_TRACE(c[0]);
+        const std::string code = Pair(std::stoi(c[0], nullptr, 16));
+        EXPECT_EQ(TryCp932ToUtf8(code), Unescaped(c[1]));
+        EXPECT_EQ(TryUtf8ToCp932(Unescaped(c[1])), code);
+        EXPECT_EQ(Utf8ToCp932("A" + Unescaped(c[2]) + "B"), "A" + code + "B");
     }
 }
 
 TEST(Cp932Convert, BadCp932IsRefusedAtItsOffsetAndReplacedByOneQuestionMark) {
-    const struct {
-        std::string cp932;
-        size_t bad_offset;
-        const char* replaced;
-    } cases[] = {
-        {"x" + Pair(0x8540) + "y", 1, "x?y"},  // unassigned pairs go as a whole
-        {"x" + Pair(0x869F) + "y", 1, "x?y"}, {"x" + Pair(0xEEED) + "y", 1, "x?y"},
-        {"x" + Pair(0xFC4C) + "y", 1, "x?y"}, {"x" + Pair(0x81AD) + "y", 1, "x?y"},
-        {"x" + Pair(0xEF40) + "y", 1, "x?y"}, {"AB\x83", 2, "AB?"},  // lead byte at the end
-        {"\x82\xA0\x83 X", 2, "あ? X"},  // lead byte before a blank, which survives
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : CaseTable("platform/cp932_bad.txt", 3)) {
         size_t offset = 99;
-        EXPECT_FALSE(TryCp932ToUtf8(c.cp932, &offset));
-        EXPECT_EQ(offset, c.bad_offset);
-        EXPECT_EQ(Cp932ToUtf8(c.cp932), c.replaced);
+        EXPECT_FALSE(TryCp932ToUtf8(Unescaped(c[0]), &offset)) << c[0];
+        EXPECT_EQ(offset, std::stoul(c[1])) << c[0];
+        EXPECT_EQ(Cp932ToUtf8(Unescaped(c[0])), c[2]);
     }
 }
 
 TEST(Cp932Convert, Utf8OutsideCp932OrMalformedIsRefusedAtItsOffset) {
-    const struct {
-        std::string utf8;
-        size_t bad_offset;
-        std::string replaced;
-    } cases[] = {
-        {"AB\U0001F600C", 2, "AB?C"},  // emoji
-        {"\U00020B9F", 0, "?"},        // outside the BMP
-        {"caf\u00E9", 3, "caf?"},
-        {"\u3042\u3094", 3, "\x82\xA0?"},
-        {"\uFFFD", 0, "?"},
-        {"1\u00A02", 1, "1?2"},
-        {"\uD55C", 0, "?"},
-        {"A\xC0\x80"s, 1, "A??"},                    // overlong NUL
-        {"\xE0\x80\xAF"s, 0, "???"},                 // overlong slash
-        {"\xED\xA0\x80"s, 0, "???"},                 // surrogate
-        {"\xE3\x81\x82\xE3\x81"s, 3, "\x82\xA0??"},  // truncated at the end
-        {"\xE3\x81Z"s, 0, "??Z"},                    // truncated before ASCII
-        {"x\x80y"s, 1, "x?y"},                       // lone continuation byte
-        {"\xFF"s, 0, "?"},
-        {"\xF4\x90\x80\x80"s, 0, "????"},  // past U+10FFFF
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.utf8);
+    for (const auto& c : CaseTable("platform/cp932_bad_utf8.txt", 3)) {
+        SCOPED_TRACE(c[0]);
         size_t offset = 99;
-        EXPECT_FALSE(TryUtf8ToCp932(c.utf8, &offset).has_value());
-        EXPECT_EQ(offset, c.bad_offset);
-        EXPECT_EQ(Utf8ToCp932(c.utf8), c.replaced);
+        EXPECT_FALSE(TryUtf8ToCp932(Unescaped(c[0]), &offset).has_value());
+        EXPECT_EQ(offset, std::stoul(c[1]));
+        EXPECT_EQ(Utf8ToCp932(Unescaped(c[0])), Unescaped(c[2]));
     }
 }
 

@@ -5,18 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "case_table.h"
+
 namespace {
 
 using std::string_view_literals::operator""sv;
 
-// "ソ" is 0x83 0x5C: its trail byte is '\\'. ① is 0x87 0x40 (trail '@'), ／ 0x81 0x5E (trail '^').
+// "ソ" is 0x83 0x5C: its trail byte is '\\'.
 constexpr std::string_view kSo = "\x83\x5C"sv;
-constexpr std::string_view kA = "\x82\xA0"sv;  // あ
-const std::string kSoSlashX = std::string(kSo) + "/X";
-const std::string kCircledAt = "\x87\x40\x81\x97";  // ①＠
-const std::string kCallFullSlash =
-    "JA1ABC\x81\x5E"
-    "1";
 
 TEST(Cp932Classes, EveryByteHasTheDocumentedClasses) {
     for (int b = 0; b < 256; ++b) {
@@ -30,44 +26,21 @@ TEST(Cp932Classes, EveryByteHasTheDocumentedClasses) {
     }
 }
 
+using platform_test::CaseTable;
+using platform_test::Unescaped;
+
 TEST(Cp932CharLength, MeasuresTheCharacterAtPos) {
-    const struct {
-        std::string_view text;
-        size_t pos, expected;
-    } cases[] = {
-        {"A", 0, 1},          {kSo, 0, 2},          {kSo, 1, 1},  // a trail byte read on its own
-        {"\x83"sv, 0, 1},                                         // lead byte at the end
-        {"\x83\x7F"sv, 0, 1}, {"\x83\x20"sv, 0, 1},               // lead + illegal trail or space
-        {"\xB1\x40"sv, 0, 1},                                     // half-width katakana is single
-        {"\xFC\xFC"sv, 0, 2}, {"\xFD\x40"sv, 0, 1},               // 0xFD is no lead byte
-        {"AB"sv, 2, 0},       {""sv, 0, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(cp932::CharLength(c.text, c.pos), c.expected) << c.pos << " of " << c.text;
+    for (const auto& c : CaseTable("platform/cp932_char_length.txt", 3)) {
+        EXPECT_EQ(cp932::CharLength(Unescaped(c[0]), std::stoul(c[1])), std::stoul(c[2]))
+            << c[1] << " of " << c[0];
     }
 }
 
 TEST(Cp932FindFirstOf, MatchesWholeCharactersOnly) {
-    constexpr auto npos = std::string_view::npos;
-    const struct {
-        std::string_view text, set;
-        size_t expected;
-    } cases[] = {
-        {kSoSlashX, "\\/", 2},  // the '\\' inside ソ does not count
-        {kSo, "\\", npos},
-        {kCircledAt, "@", npos},  // neither ① nor ＠ holds an '@'
-        {"\x81\x5E"sv, "^", npos},
-        {kCallFullSlash, "/\x81\x5E"sv, 6},          // a full-width delimiter
-        {kCallFullSlash, "\x81"sv, npos},            // its lead byte alone matches nothing
-        {"\x82\xA0\x83\x5C"sv, "\xA0\x83"sv, npos},  // no match across a character boundary
-        {"\x82\xA0\x83\x5C"sv, kSo, 2},
-        {"", "/", npos},
-        {"a/b", "", npos},
-        {"A\x83 B"sv, " ", 2},  // a broken lead byte is a character of its own
-        {"A\x83"sv, "\x83"sv, 1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(cp932::FindFirstOf(c.text, c.set), c.expected) << c.text << " in " << c.set;
+    for (const auto& c : CaseTable("platform/cp932_find_first_of.txt", 3)) {
+        const size_t expected = c[2] == "none" ? std::string_view::npos : std::stoul(c[2]);
+        EXPECT_EQ(cp932::FindFirstOf(Unescaped(c[0]), Unescaped(c[1])), expected)
+            << c[0] << " in " << c[1];
     }
 }
 
@@ -83,55 +56,18 @@ TEST(Cp932RemoveCharacters, RemovesEveryOccurrenceOfWholeCharacters) {
 }
 
 TEST(Cp932CharacterClasses, CollectsTheClassesOfTheText) {
-    const struct {
-        std::string_view text;
-        uint32_t expected;
-    } cases[] = {
-        {"", 0},
-        {"-/. ", 0},
-        {"123", 1},
-        {"JA1ABC", 3},
-        {"\xB1\xB2"sv, 4},  // ｱｲ
-        {kSo, 16},          // its trail '\\' is no punctuation of its own
-        {"\x82\x60"sv, 16},
-        {"\x82\x4F"sv, 16},  // full-width Ａ and ０ are neither letter nor digit
-        {"\x83\x41"sv, 16},
-        {"\x82\x4F"
-         "1"sv,
-         17},
-        {"\x83"sv, 0},
-        {"\x83 A"sv, 2},  // a broken lead byte has no class
-        {"\xFC\x4B"sv, 16},
-        {"A1\xB1\x82\xA0"sv, 23},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(cp932::CharacterClassesOf(c.text), c.expected) << c.text;
+    for (const auto& c : CaseTable("platform/cp932_character_classes.txt", 2)) {
+        EXPECT_EQ(cp932::CharacterClassesOf(Unescaped(c[0])), std::stoul(c[1])) << c[0];
     }
 }
 
 TEST(Cp932CompareMultibyte, OrdersCharacterByCharacterByCode) {
-    const struct {
-        std::string_view a, b;
-        int sign;
-    } cases[] = {
-        {"", "", 0},
-        {kSo, kSo, 0},
-        {"JA1", "JA1ABC", -1},  // a prefix sorts first
-        {"", "A", -1},
-        {"ABC", "abc", -1},            // by byte value, case sensitive
-        {"\xDF"sv, "\x81\x40"sv, -1},  // single byte before double byte, unlike a bytewise compare
-        {"z", kA, -1},
-        {"\x82\xA0"sv, "\x82\xA2"sv, -1},  // あ < い
-        {"\x87\x40"sv, "\xFC\x4B"sv, -1},
-        {kSo, "\x83\x41"sv, 1},  // the trail byte decides within one lead byte
-        {kSo, "\x83Z"sv, 1},     // 0x835C against a broken 0x83 then 'Z'
-        {"A\x82\xA0"sv, "A~", 1},
-    };
-    for (const auto& c : cases) {
-        const int result = cp932::CompareMultibyte(c.a, c.b);
-        EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " vs " << c.b;
-        const int reverse = cp932::CompareMultibyte(c.b, c.a);
-        EXPECT_EQ((reverse > 0) - (reverse < 0), -c.sign) << c.b << " vs " << c.a;
+    const auto sign = [](int result) { return (result > 0) - (result < 0); };
+    for (const auto& c : CaseTable("platform/cp932_compare.txt", 3)) {
+        const std::string a = Unescaped(c[0]);
+        const std::string b = Unescaped(c[1]);
+        EXPECT_EQ(sign(cp932::CompareMultibyte(a, b)), std::stoi(c[2])) << c[0] << " vs " << c[1];
+        EXPECT_EQ(sign(cp932::CompareMultibyte(b, a)), -std::stoi(c[2])) << c[1] << " vs " << c[0];
     }
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "case_table.h"
 #include "platform/safe_file.h"
 #include "safe_file_faults.h"
 #include "safe_file_folder.h"
@@ -148,20 +149,10 @@ TEST_F(SafeFileFault, ASaveRemovesTemporariesOfProcessesThatAreGone) {
 }
 
 TEST(SafeFileTemporaryName, OnlyTheWritersOwnPatternForThatFileCounts) {
-    struct Case {
-        const char* name;
-        bool temporary;
-    } const cases[] = {
-        {".a.qmk.123.4.65f0a1b2.tmp", true},   {".a.qmk.123.4.65f0a1b2", false},
-        {"a.qmk.123.4.65f0a1b2.tmp", false},   {".a.qmk.x23.4.65f0a1b2.tmp", false},
-        {".a.qmk.123.4.tmp", false},           {".a.qmk.123.4.5.6.tmp", false},
-        {".ab.qmk.123.4.65f0a1b2.tmp", false}, {".a.qmk.lock", false},
-        {".a.qmk.123.4.65F0.tmp", false},      {".a.qmk..4.65f0.tmp", false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : platform_test::CaseTable("platform/temporary_names.txt", 2)) {
         pid_t pid = 0;
-        EXPECT_EQ(safe_file::IsTemporaryOf(c.name, "a.qmk", &pid), c.temporary) << c.name;
-        if (c.temporary) {
+        EXPECT_EQ(safe_file::IsTemporaryOf(c[0], "a.qmk", &pid), c[1] == "temporary") << c[0];
+        if (c[1] == "temporary") {
             EXPECT_EQ(pid, 123);
         }
     }

@@ -6,8 +6,11 @@
 #include <ctime>
 #include <limits>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
+
+#include "case_table.h"
 
 namespace {
 
@@ -24,35 +27,22 @@ auto Clock(const CalendarTime& t) {
     return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
+// "YEAR MONTH DAY HOUR MINUTE SECOND" of a case table.
+CalendarTime FieldsOf(const std::string& text) {
+    CalendarTime t{};
+    std::istringstream(text) >> t.year >> t.month >> t.day >> t.hour >> t.minute >> t.second;
+    return t;
+}
+
 TEST(UtcCalendar, SplitsAndJoinsKnownMoments) {
-    const struct {
-        int64_t seconds;
-        int64_t year;
-        int month, day, hour, minute, second, weekday, yearday;
-    } cases[] = {
-        {0, 1970, 1, 1, 0, 0, 0, 4, 0},
-        {-1, 1969, 12, 31, 23, 59, 59, 3, 364},
-        {951782400, 2000, 2, 29, 0, 0, 0, 2, 59},
-        {2147483647, 2038, 1, 19, 3, 14, 7, 2, 18},
-        {2147483648, 2038, 1, 19, 3, 14, 8, 2, 18},
-        {-2147483648LL, 1901, 12, 13, 20, 45, 52, 5, 346},
-        {4102444800, 2100, 1, 1, 0, 0, 0, 5, 0},
-        {4107456000, 2100, 2, 28, 0, 0, 0, 0, 58},  // 2100 is no leap year
-        {4107542400, 2100, 3, 1, 0, 0, 0, 1, 59},
-        {253402300799, 9999, 12, 31, 23, 59, 59, 5, 364},
-        {-62135596800, 1, 1, 1, 0, 0, 0, 1, 0},
-        {-62167219200, 0, 1, 1, 0, 0, 0, 6, 0},
-        {kMax, 292277026596, 12, 4, 15, 30, 7, 0, 338},
-        {kMin, -292277022657, 1, 27, 8, 29, 52, 0, 26},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.seconds);
-        const CalendarTime t = CTimeZoneRule::Utc().ToCalendarTime(c.seconds);
-        EXPECT_EQ(
-            std::tuple_cat(Clock(t), std::tuple(t.weekday, t.yearday, t.is_daylight, t.utc_offset)),
-            std::tuple(c.year, c.month, c.day, c.hour, c.minute, c.second, c.weekday, c.yearday,
-                       false, 0));
-        EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), c.seconds);
+    for (const auto& c : platform_test::CaseTable("platform/utc_calendar.txt", 4)) {
+        SCOPED_TRACE(c[0]);
+        const int64_t seconds = std::stoll(c[0]);
+        const CalendarTime t = CTimeZoneRule::Utc().ToCalendarTime(seconds);
+        EXPECT_EQ(Clock(t), Clock(FieldsOf(c[1])));
+        EXPECT_EQ(std::tuple(t.weekday, t.yearday, t.is_daylight, t.utc_offset),
+                  std::tuple(std::stoi(c[2]), std::stoi(c[3]), false, 0));
+        EXPECT_EQ(CTimeZoneRule::Utc().ToSeconds(t), seconds);
     }
 }
 
@@ -103,32 +93,6 @@ TEST(UtcCalendar, ExtremeFieldValuesDoNotOverflow) {
     EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 0, 0, big)), int64_t{big});
     EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 0, 0, small)), int64_t{small});
 }
-
-struct OverflowCase {
-    const char* name;
-    CalendarTime entered;
-    CalendarTime expected;
-};
-
-// What the operator enters carries over as a calendar does.
-const OverflowCase kOverflowCases[] = {
-    {"31 April", Fields(2024, 4, 31, 10), Fields(2024, 5, 1, 10)},
-    {"29 February of a common year", Fields(2023, 2, 29), Fields(2023, 3, 1)},
-    {"30 February of a leap year", Fields(2024, 2, 30), Fields(2024, 3, 1)},
-    {"29 February 1900", Fields(1900, 2, 29), Fields(1900, 3, 1)},
-    {"29 February 2000", Fields(2000, 2, 29), Fields(2000, 2, 29)},
-    {"32 December", Fields(2023, 12, 32, 23, 59, 59), Fields(2024, 1, 1, 23, 59, 59)},
-    {"month 13", Fields(2023, 13, 1), Fields(2024, 1, 1)},
-    {"month 0", Fields(2024, 0, 15), Fields(2023, 12, 15)},
-    {"month -12", Fields(2024, -12, 15), Fields(2022, 12, 15)},
-    {"day 0", Fields(2024, 3, 0), Fields(2024, 2, 29)},
-    {"day -1", Fields(2024, 1, -1), Fields(2023, 12, 30)},
-    {"hour 24", Fields(2024, 12, 31, 24), Fields(2025, 1, 1, 0)},
-    {"minute 60", Fields(2024, 6, 30, 23, 60), Fields(2024, 7, 1, 0, 0)},
-    {"second 60", Fields(2024, 6, 30, 23, 59, 60), Fields(2024, 7, 1, 0, 0, 0)},
-    {"second -1", Fields(2024, 1, 1, 0, 0, -1), Fields(2023, 12, 31, 23, 59, 59)},
-    {"day 400", Fields(2024, 1, 400), Fields(2025, 2, 3)},
-};
 
 void ExpectSameClock(const CalendarTime& actual, const CalendarTime& expected) {
     EXPECT_EQ(Clock(actual), Clock(expected));
@@ -208,13 +172,14 @@ TEST_F(LocalRule, EnteredFieldsCarryOverLikeTheCalendar) {
     UseZone("JST-9");
     for (const auto& [rule, offset] :
          {std::pair{CTimeZoneRule::Utc(), 0}, std::pair{CTimeZoneRule::Local(), 32400}}) {
-        for (const auto& c : kOverflowCases) {
-            SCOPED_TRACE(c.name);
-            const auto seconds = rule.ToSeconds(c.entered);
+        for (const auto& c : platform_test::CaseTable("platform/calendar_carry_over.txt", 3)) {
+            SCOPED_TRACE(c[0]);
+            const CalendarTime expected = FieldsOf(c[2]);
+            const auto seconds = rule.ToSeconds(FieldsOf(c[1]));
             ASSERT_TRUE(seconds.has_value());
-            EXPECT_EQ(seconds, rule.ToSeconds(c.expected));
-            ExpectSameClock(rule.ToCalendarTime(*seconds), c.expected);
-            EXPECT_EQ(*seconds, *CTimeZoneRule::Utc().ToSeconds(c.expected) - offset);
+            EXPECT_EQ(seconds, rule.ToSeconds(expected));
+            ExpectSameClock(rule.ToCalendarTime(*seconds), expected);
+            EXPECT_EQ(*seconds, *CTimeZoneRule::Utc().ToSeconds(expected) - offset);
         }
     }
 }
