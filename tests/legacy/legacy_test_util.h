@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "legacy/old_file_converter.h"
 #include "model/band_data.h"
 #include "model/contest.h"
+#include "old_file_writer.h"
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"
 
@@ -61,21 +64,6 @@ inline std::string Attributes(const CQuillmarkData_CallSignType& format) {
 }
 inline std::string Attributes(const CQuillmarkData_ContestNumberType& format) {
     return Attributes(format, format.GetMultiplierParameterIndex());
-}
-
-// The entries of a band as "CALL +SECONDS F|- POINTS CARDS SENT_RST MODE CALLING COMMENT",
-// the time counted from the samples' start.
-inline std::vector<std::string> Entries(const CQuillmarkData_SubMainData& band) {
-    std::vector<std::string> rows;
-    for (const auto& e : band.GetEntries()) {
-        rows.push_back(Cp932ToUtf8(e.GetCallSign().GetText("/")) + " +" +
-                       std::to_string(e.GetTime() - 962452800) + (e.GetFirst() ? " F " : " - ") +
-                       std::to_string(e.GetPoints()) + " " + std::to_string(e.GetCardFlags()) +
-                       " " + e.GetSentContestNumber().GetParameter(0) + " " +
-                       Cp932ToUtf8(e.GetMode()) + " " + std::to_string(e.GetCallingMethod()) + " " +
-                       Cp932ToUtf8(e.GetComment()));
-    }
-    return rows;
 }
 
 inline ::testing::AssertionResult ItemFits(const CQuillmarkData_Item& item,
@@ -133,6 +121,51 @@ inline ::testing::AssertionResult IsSoundConversion(const CQuillmarkData_MainDat
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+// A frequency in the shortest text that reads back as the same double.
+inline std::string Number(double value, std::chars_format format = std::chars_format::general) {
+    char text[400];
+    return std::string(text, std::to_chars(text, text + sizeof text, value, format).ptr);
+}
+
+inline std::string Text(const CQuillmarkData_Item& item) {
+    return item.IsValid() ? Cp932ToUtf8(item.GetText("/")) : "(none)";
+}
+
+// A conversion and the contest it gave, for the goldens: the result, the contest and its
+// formats, the one band and its entries (times from the samples' start) and the totals.
+inline std::string Describe(const OldFileConversion& result,
+                            const CQuillmarkData_MainData& contest) {
+    std::ostringstream out;
+    out << "format " << result.format << ", " << result.dropped_entries << " dropped"
+        << (result.own_call_sign_lost ? ", own call sign lost" : "")
+        << (result.own_sent_number_lost ? ", own sent number lost" : "") << "\n";
+    if (const ::testing::AssertionResult sound = IsSoundConversion(contest); !sound) {
+        out << "not sound: " << sound.message() << "\n";
+        return out.str();
+    }
+    const int64_t start = old_file_writer::kSampleStart;
+    out << Cp932ToUtf8(contest.GetContestName()) << " +" << contest.GetStartTime() - start
+        << " to +" << contest.GetEndTime() - start << ", own " << Text(contest.GetOwnCallSign())
+        << "\n";
+    out << "call sign " << Attributes(contest.GetCallSignType()) << "\n";
+    out << "number " << Attributes(contest.GetContestNumberType()) << "\n";
+    const CQuillmarkData_SubMainData& band = *contest.GetBandAt(0);
+    out << "band " << Number(band.GetBand().GetFrequency(), std::chars_format::fixed) << " unit "
+        << band.GetBand().GetUnit() << ", mode \"" << Cp932ToUtf8(band.GetMode()) << "\", calling "
+        << band.GetCallingMethod() << ", sent " << Text(band.GetSentContestNumber()) << "\n";
+    for (const auto& e : band.GetEntries()) {
+        out << "  " << Text(e.GetCallSign()) << " +" << e.GetTime() - start
+            << (e.GetFirst() ? " First" : " -") << ", sent " << Text(e.GetSentContestNumber())
+            << ", received " << Text(e.GetReceivedContestNumber()) << ", points " << e.GetPoints()
+            << ", cards " << e.GetCardFlags() << ", mode \"" << Cp932ToUtf8(e.GetMode())
+            << "\", calling " << e.GetCallingMethod() << ", comment \""
+            << Cp932ToUtf8(e.GetComment()) << "\"\n";
+    }
+    out << "multipliers " << contest.GetTotalMultiplierCount() << ", points "
+        << contest.GetTotalPoints() << "\n";
+    return out.str();
 }
 
 }  // namespace legacy_test

@@ -2,31 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <vector>
 
-#include "platform/cp932_convert.h"
+#include "../platform/case_table.h"
 
 namespace {
 
+using platform_test::CaseTable;
+using platform_test::Unescaped;
+
 TEST(Old230CallSignText, BlanksGoAndTheFirstSlashBecomesTheFirstDelimiter) {
-    const Cp932 slash = Utf8ToCp932("／");
-    const Cp932 full_width = Utf8ToCp932("ＪＡ　1");
-    const struct {
-        Cp932 text, delimiters, expected;
-    } cases[] = {
-        {"JA1ABC / 1", "/,.", "JA1ABC/1"},
-        {"JA1ABC / 1", ",/.", "JA1ABC,1"},
-        {" JA1ABC  ", "/", "JA1ABC"},
-        {"JA1ABC/1/P", ".,/", "JA1ABC.1/P"},  // only the first slash
-        {"JA1ABC / 1", " /", "JA1ABC 1"},     // blanks go before, so a blank delimiter survives
-        {"JA1ABC/1", slash + "/", "JA1ABC" + slash + "1"},
-        {"JA1ABC / 1", "", "JA1ABC/1"},
-        {full_width, "/", full_width},  // only half-width blanks are removed
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(old230::CallSignText(c.text, c.delimiters), c.expected) << c.text;
+    for (const auto& c : CaseTable("legacy/old_230_call_signs.txt", 3)) {
+        EXPECT_EQ(old230::CallSignText(Unescaped(c[0]), Unescaped(c[1])), Unescaped(c[2])) << c[0];
     }
 }
 
@@ -42,19 +30,8 @@ TEST(Old230ContestNumberText, JoinsTheFormatsPartsWithoutBlanks) {
 }
 
 TEST(Old230ParseDecimal, ReadsLikeTheCRuntime) {
-    constexpr double kInf = std::numeric_limits<double>::infinity();
-    const struct {
-        const char* text;
-        double expected;
-    } cases[] = {
-        {"7", 7.0},        {"21.05", 21.05}, {" \t 14", 14.0}, {"+3.5", 3.5},   {"-1.9", -1.9},
-        {".5", 0.5},       {"5.", 5.0},      {"1.2E-1", 0.12}, {"7.1MHz", 7.1}, {"7,1", 7.0},
-        {"1e", 1.0},       {"", 0.0},        {"MHz", 0.0},     {".", 0.0},      {"- 7", 0.0},
-        {"--7", 0.0},      {"0x10", 0.0},    {"inf", 0.0},     {"nan", 0.0},    {"1e999", kInf},
-        {"-1e999", -kInf}, {"1e-999", 0.0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(old230::ParseDecimal(c.text), c.expected) << '"' << c.text << '"';
+    for (const auto& c : CaseTable("legacy/old_230_decimals.txt", 2)) {
+        EXPECT_EQ(old230::ParseDecimal(Unescaped(c[0])), std::stod(c[1])) << '"' << c[0] << '"';
     }
 }
 
