@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../platform/case_table.h"
+
 namespace {
 
 using Item = CCityCodeData_CityCodeDataItem;
@@ -57,31 +59,11 @@ TEST_F(Organization, RemovingDatabasesShrinksTheTotal) {
 }
 
 TEST_F(Organization, FindsTheFirstMatchAfterStart) {
-    const struct {
-        const char* name;
-        int start, field;
-        const char* key;
-        bool exact;
-        int expected;
-    } cases[] = {
-        {"ExactCodeFromStart", -1, 0, "1001", true, 1},
-        {"NextAfterEarlierMatch", 1, 0, "1001", true, 3},
-        {"NoneAfterLastMatch", 3, 0, "1001", true, -1},
-        {"ExactRefusesPrefix", -1, 0, "100", true, -1},
-        {"ContainsFindsPrefix", -1, 0, "100", false, 1},
-        {"NameInSecondDatabase", -1, 1, "Chiba", true, 4},
-        {"ReadingContains", 0, 2, "a", false, 1},
-        {"StartBelowMinusOne", -2, 0, "10", true, -1},
-        {"StartAtLastItem", 4, 0, "12", true, -1},
-        {"StartBeyondItems", 9, 0, "12", true, -1},
-        {"FieldTooLarge", -1, 3, "10", true, -1},
-        {"FieldNegative", -1, -1, "10", true, -1},
-        {"EmptyKey", -1, 0, "", false, -1},
-        {"NoMatch", -1, 1, "Osaka", false, -1},
-    };
     second_.SetIncludedInSearch(false);  // the search flag is the caller's to look at
-    for (const auto& c : cases) {
-        EXPECT_EQ(organization_.FindItem(c.start, c.field, c.key, c.exact), c.expected) << c.name;
+    for (const auto& c : platform_test::CaseTable("citycode/organization_find.txt", 6)) {
+        EXPECT_EQ(organization_.FindItem(std::stoi(c[1]), std::stoi(c[2]), c[3], c[4] == "exact"),
+                  std::stoi(c[5]))
+            << c[0];
     }
 }
 

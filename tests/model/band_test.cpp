@@ -49,22 +49,11 @@ TEST(BandItem, ConvertToUnitKeepsTheFrequency) {
     EXPECT_FALSE(invalid.ConvertToUnit(3));
 }
 
-// Converting one side by a power of ten and comparing doubles exactly made some of these
-// equal in one direction only.
 TEST(BandItem, SameBandInAnotherUnitIsEqualBothWays) {
-    const struct {
-        double a_frequency;
-        int a_unit;
-        double b_frequency;
-        int b_unit;
-    } cases[] = {{7000, 3, 7, 6},   {1900, 3, 1.9, 6},     {3800, 3, 3.8, 6},
-                 {7100, 3, 7.1, 6}, {144, 6, 0.144, 9},    {144000, 3, 144, 6},
-                 {1.2, 9, 1200, 6}, {0.1357, 6, 135.7, 3}, {10.1, 9, 10100000, 3},
-                 {7, 6, 7, 6}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.a_frequency);
-        const auto a = Band(c.a_frequency, c.a_unit);
-        const auto b = Band(c.b_frequency, c.b_unit);
+    for (const auto& c : platform_test::CaseTable("model/same_bands.txt", 4)) {
+        SCOPED_TRACE(c[0]);
+        const auto a = Band(std::stod(c[0]), std::stoi(c[1]));
+        const auto b = Band(std::stod(c[2]), std::stoi(c[3]));
         EXPECT_EQ(a.Compare(b), 0);
         EXPECT_EQ(b.Compare(a), 0);
         EXPECT_TRUE(a == b && b == a && a <= b && a >= b);

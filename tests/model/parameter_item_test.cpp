@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../platform/case_table.h"
 #include "model_test_util.h"
 #include "platform/cp932_convert.h"
 
@@ -15,6 +16,7 @@ using model_test::kDelimiters;
 using Parts = std::vector<std::string>;
 
 using model_test::Attributes;
+using platform_test::Unescaped;
 
 // A call sign format of count parameters, each 0 to unlimited bytes of anything.
 CQuillmarkData_CallSignType Anything(int count) {
@@ -23,51 +25,29 @@ CQuillmarkData_CallSignType Anything(int count) {
     return format;
 }
 
-TEST(CallSignItem, SetTextValidatesAndSplits) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::string delimiters;
-        int count;  // 0: default call sign format with 2 parameters
-        bool accepted;
-        Parts parts;
-    } cases[] = {
+// "A;B;" as its parts, the empty ones included.
+Parts Split(const std::string& joined) {
+    Parts parts(1);
+    for (const char c : joined) {
+        if (c == ';') {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
+    }
+    return parts;
+}
 
-        {"MissingOptionalPartIsEmpty", "JA1ABC", "/", 0, true, {"JA1ABC", ""}},
-        {"TwoParts", "JA1ABC/1", "/", 0, true, {"JA1ABC", "1"}},
-        {"LongerThanMaxTotal", "JA1ABC/12", "/", 0, false, {}},
-        {"FirstPartBelowItsMin", "JA1/1", "/", 0, false, {}},
-        {"BelowMinTotal", "JA1A", "/", 0, false, {}},
-        {"AnyDelimiterOfTheSet", "JA1ABC.1", "/,.", 0, true, {"JA1ABC", "1"}},
-        {"TrailingDelimiterGivesEmptyLastPart", "JA1ABC/", "/", 0, true, {"JA1ABC", ""}},
-        {"LetterInDigitsOnlyPart", "JA1ABC/P", "/", 0, false, {}},
-        {"PunctuationHasNoClass", "JA-ABC", "/", 0, true, {"JA-ABC", ""}},
-        {"KatakanaNotAllowed", "JA1AB\xb1", "/", 0, false, {}},
-        {"EmptyDelimiterSet", "JA1ABC", "", 0, false, {}},
-        {"EmptyMiddlePart", "A//B", "/", 3, true, {"A", "", "B"}},
-        {"TooManyParts", "A//B", "/", 2, false, {}},
-        {"LeadingDelimiter", "/A", "/", 2, true, {"", "A"}},
-        {"NoDelimiterIsOnePart", "ABC", "/", 3, true, {"ABC", "", ""}},
-        {"EmptyText", "", "/", 2, true, {"", ""}},
-        // 0x83 0x5C is one full-width character whose trail byte is a backslash.
-        {"TrailByteIsNeverADelimiter", "\x83\x5c\\A", "\\", 2, true, {"\x83\x5c", "A"}},
-        {"TrailByteAtSignIsNotADelimiter", "\x83\x40@B", "@", 2, true, {"\x83\x40", "B"}},
-        // A full-width solidus as the delimiter.
-        {"FullWidthDelimiter",
-         "AB\x81\x5e"
-         "C",
-         "\x81\x5e",
-         2,
-         true,
-         {"AB", "C"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto format = c.count == 0 ? model_test::CallSignFormat(2) : Anything(c.count);
+TEST(CallSignItem, SetTextValidatesAndSplits) {
+    for (const auto& c : platform_test::CaseTable("model/call_sign_texts.txt", 5)) {
+        SCOPED_TRACE(c[0]);
+        const auto format =
+            c[3] == "default" ? model_test::CallSignFormat(2) : Anything(std::stoi(c[3]));
+        const bool accepted = c[4] != "refused";
         CQuillmarkData_CallSignItem item;
-        EXPECT_EQ(item.SetText(c.text, c.delimiters, format), c.accepted);
-        EXPECT_EQ(item.IsValid(), c.accepted);
-        EXPECT_EQ(item.GetParts(), c.accepted ? c.parts : Parts{});
+        EXPECT_EQ(item.SetText(Unescaped(c[1]), Unescaped(c[2]), format), accepted);
+        EXPECT_EQ(item.IsValid(), accepted);
+        EXPECT_EQ(item.GetParts(), accepted ? Split(Unescaped(c[4])) : Parts{});
     }
 }
 
@@ -119,35 +99,12 @@ TEST(CallSignItem, FullWidthCharactersCountTwoBytesAgainstAPartLimit) {
 }
 
 TEST(ContestNumberItem, CharactersOfClassesNotAllowedAreRefused) {
-    const struct {
-        const char* name;
-        uint32_t classes;
-        std::string specials;
-        std::string text;
-        bool accepted;
-    } cases[] = {
-        {"DigitsInDigits", 1, "", "0123456789", true},
-        {"LetterInDigits", 1, "", "12a", false},
-        {"DigitInLetters", 2, "", "AB1", false},
-        {"KatakanaAllowed", 4, "", "\xb1\xb2\xdf", true},
-        {"KatakanaRefused", 3, "", "A\xb1", false},
-        {"FullWidthAllowed", 16, "", "\x82\x60\x88\x9f", true},
-        {"FullWidthRefused", 7, "", "A\x82\x60", false},
-        {"PunctuationAlwaysPasses", 1, "", "1-2.3 4", true},
-        {"NoClassAtAllStillTakesPunctuation", 0, "", "-+ ", true},
-        {"SpecialLetterPasses", 1, "kK", "10K", true},
-        {"OtherLetterStillFails", 1, "kK", "10X", false},
-        {"SpecialsRemovedEverywhere", 1, "kK", "kK1kK", true},
-        // A full-width special is removed as a whole character.
-        {"FullWidthSpecial", 1, "\x82\x60", "1\x82\x60", true},
-        {"FullWidthSpecialDoesNotCoverOthers", 1, "\x82\x60", "1\x82\x61", false},
-        {"AllClasses", 0xFFFFFFFFu, "", "A1\xb1\x82\x60", true},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : platform_test::CaseTable("model/number_classes.txt", 5)) {
         CQuillmarkData_ContestNumberType format;
-        ASSERT_TRUE(format.SetFormat(1, -1, {Attributes(0, -1, c.classes, c.specials)}));
+        ASSERT_TRUE(
+            format.SetFormat(1, -1, {Attributes(0, -1, std::stoul(c[1]), Unescaped(c[2]))}));
         CQuillmarkData_ContestNumberItem item;
-        EXPECT_EQ(item.SetText(c.text, "/", format), c.accepted) << c.name;
+        EXPECT_EQ(item.SetText(Unescaped(c[3]), "/", format), c[4] == "accepted") << c[0];
     }
 }
 

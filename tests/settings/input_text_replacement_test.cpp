@@ -2,35 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include "../platform/case_table.h"
+
 namespace {
 
 const std::vector<Cp932> kDefaultSources = {" ", "=+"};
 const std::vector<Cp932> kDefaultDestinations = {"/", "59/"};
 
 TEST(InputTextReplacement, DefaultPairsGiveTextAndCaret) {
-    const struct {
-        const char* name;
-        Cp932 text;
-        size_t caret;
-        Cp932 expected_text;
-        size_t expected_caret;
-    } cases[] = {{"BlankBecomesDelimiter", "JA1ABC ", 7, "JA1ABC/", 7},
-                 {"EqualsBecomesReportAndDelimiter", "JA1ABC/=", 8, "JA1ABC/59/", 10},
-                 {"PlusBecomesReportAndDelimiter", "+", 1, "59/", 3},
-                 {"EveryOccurrenceReplaced", "A B+C=", 6, "A/B59/C59/", 10},
-                 {"CaretBeforeReplacementStays", "AB =", 1, "AB/59/", 1},
-                 {"CaretBetweenReplacementsMovesByEarlierOnly", "=A=", 1, "59/A59/", 3},
-                 {"NothingToReplace", "JA1ABC", 3, "JA1ABC", 3},
-                 {"CaretBeyondTextIsClamped", "AB", 99, "AB", 2},
-                 {"EmptyText", "", 0, "", 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Cp932 text = c.text;
-        size_t caret = c.caret;
+    for (const auto& c : platform_test::CaseTable("settings/default_replacements.txt", 5)) {
+        SCOPED_TRACE(c[0]);
+        Cp932 text = c[1];
+        size_t caret = std::stoul(c[2]);
         EXPECT_EQ(ApplyInputTextReplacement(text, caret, kDefaultSources, kDefaultDestinations),
-                  c.text != c.expected_text);
-        EXPECT_EQ(text, c.expected_text);
-        EXPECT_EQ(caret, c.expected_caret);
+                  c[1] != c[3]);
+        EXPECT_EQ(text, c[3]);
+        EXPECT_EQ(caret, std::stoul(c[4]));
     }
 }
 
