@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "../platform/case_table.h"
 #include "model_test_util.h"
 
 namespace {
@@ -118,13 +119,10 @@ TEST(BandList, ActiveBandBySelectionAndIndex) {
 
 // Each removal path (delete and detach, by band and by index) follows the same rule.
 TEST(BandList, ActiveBandAfterARemovalFollowsTheRule) {
-    const struct {
-        int bands, active, removed, active_after;
-    } cases[] = {
-        {3, 1, 1, 0},  {3, 1, 2, 1},   {3, 0, 0, 0},   {3, 2, 0, 1},
-        {1, 0, 0, -1}, {3, -1, 1, -1}, {3, -1, 0, -1},
-    };
-    for (const auto& c : cases) {
+    for (const auto& row : platform_test::CaseTable("model/active_band_after_removal.txt", 4)) {
+        const struct {
+            int bands, active, removed, active_after;
+        } c{std::stoi(row[0]), std::stoi(row[1]), std::stoi(row[2]), std::stoi(row[3])};
         for (int way = 0; way < 4; ++way) {
             SCOPED_TRACE(testing::Message() << c.bands << " bands, active " << c.active
                                             << ", removed " << c.removed << ", way " << way);

@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "../platform/case_table.h"
 #include "model_test_util.h"
 
 namespace {
-
 
 class LogDataItemTest : public testing::Test {
 protected:
@@ -50,23 +50,17 @@ TEST_F(LogDataItemTest, SetEntryOnceWithValidItemsAndNothingBefore) {
 }
 
 TEST_F(LogDataItemTest, CardFlagSetsOrClearsExactlyOneBit) {
-    const struct {
-        int32_t before, flag;
-        bool on, accepted;
-        int32_t after;
-    } cases[] = {{7, 2, false, true, 5}, {0, 4, true, true, 4},   {1, 1, true, true, 1},
-                 {5, 2, true, true, 7},  {0, 3, true, false, 0},  {7, 3, false, false, 7},
-                 {0, 8, true, false, 0}, {7, 0, false, false, 7}, {0, -1, true, false, 0}};
-    for (const auto& c : cases) {
+    for (const auto& c : platform_test::CaseTable("model/card_flags.txt", 5)) {
+        SCOPED_TRACE(c[0] + " " + c[1]);
         CQuillmarkData_LogDataItem entry;
         ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
         for (const int32_t bit : {1, 2, 4}) {
-            if ((c.before & bit) != 0) {
+            if ((std::stoi(c[0]) & bit) != 0) {
                 ASSERT_TRUE(entry.SetCardFlag(bit, true));
             }
         }
-        EXPECT_EQ(entry.SetCardFlag(c.flag, c.on), c.accepted) << c.before << " " << c.flag;
-        EXPECT_EQ(entry.GetCardFlags(), c.after) << c.before << " " << c.flag;
+        EXPECT_EQ(entry.SetCardFlag(std::stoi(c[1]), c[2] == "on"), c[3] == "accepted");
+        EXPECT_EQ(entry.GetCardFlags(), std::stoi(c[4]));
     }
 }
 

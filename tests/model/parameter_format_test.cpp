@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "../platform/case_table.h"
 #include "model_test_util.h"
 #include "platform/archive.h"
 
@@ -24,31 +25,19 @@ TEST(ParameterAttributes, SetOnceThenRefusesAndKeepsTheFirstValues) {
 }
 
 TEST(DefaultFormats, DeriveMinAndMaxTotalLength) {
-    const struct {
-        int count;
-        int32_t call_min, call_max, number_min, number_max;
-    } cases[] = {
-        {1, 5, 6, 2, 3},
-        // The optional second parameter needs no delimiter: min 5, max 6 + 1 + 1.
-        {2, 5, 8, 5, 10},
-        // The third call sign parameter is unlimited.
-        {3, 5, -1, 9, 14},
-        // Trailing optional fourth parameter: min stays 9; max 3+6+3+6 + 3 delimiters.
-        {4, 5, -1, 9, 21},
-        {5, 5, -1, 9, -1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.count);
+    for (const auto& c : platform_test::CaseTable("model/default_format_totals.txt", 5)) {
+        SCOPED_TRACE(c[0]);
+        const int count = std::stoi(c[0]);
         CQuillmarkData_CallSignType call;
-        if (c.count <= 3) {
-            ASSERT_TRUE(call.SetDefaultFormat(c.count, 0));
-            EXPECT_EQ(call.GetMinTotalLength(), c.call_min);
-            EXPECT_EQ(call.GetMaxTotalLength(), c.call_max);
+        if (c[1] != "-") {
+            ASSERT_TRUE(call.SetDefaultFormat(count, 0));
+            EXPECT_EQ(call.GetMinTotalLength(), std::stoi(c[1]));
+            EXPECT_EQ(call.GetMaxTotalLength(), std::stoi(c[2]));
         }
         CQuillmarkData_ContestNumberType number;
-        ASSERT_TRUE(number.SetDefaultFormat(c.count, 0));
-        EXPECT_EQ(number.GetMinTotalLength(), c.number_min);
-        EXPECT_EQ(number.GetMaxTotalLength(), c.number_max);
+        ASSERT_TRUE(number.SetDefaultFormat(count, 0));
+        EXPECT_EQ(number.GetMinTotalLength(), std::stoi(c[3]));
+        EXPECT_EQ(number.GetMaxTotalLength(), std::stoi(c[4]));
     }
 }
 

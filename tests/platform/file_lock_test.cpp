@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 
+#include "case_table.h"
 #include "platform/safe_file.h"
 #include "safe_file_folder.h"
 
@@ -55,23 +57,12 @@ TEST(LockFileName, IsAHiddenFileBesideTheLog) {
 
 TEST_F(FileLock, TheOwnerIsReadFromQtsLockFileLines) {
     const std::string lock = file_lock::LockFilePathOf(path_);
-    struct Case {
-        const char* text;
-        std::optional<pid_t> pid;
-    } const cases[] = {
-        {"4711\nquillmark\nhost\nmachine-id\nboot-id\n", 4711},
-        {"4711\nquillmark\n", 4711},
-        {"4711\n", std::nullopt},
-        {"x11\nquillmark\nhost\n", std::nullopt},
-        {"0\nquillmark\nhost\n", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        std::ofstream(lock) << c.text;
+    for (const auto& c : platform_test::CaseTable("platform/lock_owners.txt", 2)) {
+        std::ofstream(lock) << platform_test::Unescaped(c[0]);
         const std::optional<file_lock::Owner> owner = file_lock::ReadLockOwner(lock);
-        ASSERT_EQ(owner.has_value(), c.pid.has_value()) << c.text;
+        ASSERT_EQ(owner.has_value(), c[1] != "none") << c[0];
         if (owner) {
-            EXPECT_EQ(owner->pid, *c.pid);
+            EXPECT_EQ(owner->pid, std::stoi(c[1]));
             EXPECT_EQ(owner->program, "quillmark");
         }
     }
@@ -92,18 +83,12 @@ std::optional<std::string> Editor(pid_t) {
 }
 
 TEST(LockOwner, OnlyAGoneOrReplacedProcessOnThisHostMakesALockStale) {
-    struct Case {
-        const char* host;
-        std::optional<std::string> (*process)(pid_t);
-        bool running;
-    } const cases[] = {
-        {"here", Quillmark, true}, {"here", Gone, false}, {"here", Editor, false},
-        {"here", Unseen, true},    {"", Gone, false},     {"there", Gone, true},
-        {"there", Editor, true},
-    };
-    for (const Case& c : cases) {
-        const file_lock::Owner owner{42, "quillmark", c.host};
-        EXPECT_EQ(file_lock::IsRunning(owner, "here", c.process), c.running) << c.host;
+    const std::map<std::string, std::optional<std::string> (*)(pid_t)> processes = {
+        {"quillmark", Quillmark}, {"gone", Gone}, {"editor", Editor}, {"", Unseen}};
+    for (const auto& c : platform_test::CaseTable("platform/stale_locks.txt", 3)) {
+        const file_lock::Owner owner{42, "quillmark", c[0]};
+        EXPECT_EQ(file_lock::IsRunning(owner, "here", processes.at(c[1])), c[2] == "running")
+            << c[0] << " " << c[1];
     }
     const std::string self = fs::read_symlink("/proc/self/exe").filename().string();
     EXPECT_EQ(file_lock::ProcessProgram(::getpid()), self);
