@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <initializer_list>
+#include <sstream>
 #include <tuple>
 
 #include "../platform/case_table.h"
@@ -22,17 +23,6 @@ CMemorySettingsStore StoreWith(
     return store;
 }
 
-// The replacement pairs' keys for pairs 1, 2, … in order.
-CMemorySettingsStore PairStore(const std::vector<std::pair<Cp932, Cp932>>& pairs) {
-    CMemorySettingsStore store;
-    for (size_t i = 0; i < pairs.size(); ++i) {
-        const std::string n = std::to_string(i + 1);
-        store.SetString("InputTextReplacement", "SourceCharacters_" + n, pairs[i].first);
-        store.SetString("InputTextReplacement", "DestinationCharacters_" + n, pairs[i].second);
-    }
-    return store;
-}
-
 CQuillmarkSystem LoadedFrom(const CMemorySettingsStore& store) {
     CQuillmarkSystem system;
     system.Load(store);
@@ -46,39 +36,51 @@ TEST(QuillmarkSystem, DefaultDateDisplayStringIsTheJapaneseClockFormat) {
               "\x95\x62 ]");
 }
 
-TEST(QuillmarkSystem, MissingPairsGiveTheTwoDefaultPairs) {
-    const CQuillmarkSystem system =
-        LoadedFrom(StoreWith({{"InputTextReplacement", "SourceCharacters_2", "x"},
-                              {"InputTextReplacement", "DestinationCharacters_2", "y"}}));
-    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{" ", "=+"}));
-    EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"/", "59/"}));
+// A store of case-table values: "S1=a;D1=b;P=-/" for pair 1's source and destination and
+// the punctuation marks.
+CMemorySettingsStore Stored(const std::string& values) {
+    CMemorySettingsStore store;
+    std::istringstream list(platform_test::Unescaped(values));
+    for (std::string value; std::getline(list, value, ';');) {
+        const std::string key = value.substr(0, value.find('='));
+        const std::string text = value.substr(key.size() + 1);
+        if (key == "P") {
+            store.SetString("PunctuationMarks", "PunctuationMarks", text);
+        } else {
+            store.SetString(
+                "InputTextReplacement",
+                (key[0] == 'S' ? "SourceCharacters_" : "DestinationCharacters_") + key.substr(1),
+                text);
+        }
+    }
+    return store;
 }
 
-TEST(QuillmarkSystem, DefaultPairsFollowTheFirstPunctuationMark) {
-    CMemorySettingsStore store;
-    store.SetString("PunctuationMarks", "PunctuationMarks", "-/");
-    EXPECT_EQ(LoadedFrom(store).GetDestinationCharactersArray(), (std::vector<Cp932>{"-", "59-"}));
-    // A double-byte first mark ("／") is taken whole.
-    store.SetString("PunctuationMarks", "PunctuationMarks", "\x81^/");
-    EXPECT_EQ(LoadedFrom(store).GetDestinationCharactersArray(),
-              (std::vector<Cp932>{"\x81^", "59\x81^"}));
-    // With "+" first, "=+" → "59+" would feed itself: it is left out at once, so the next
-    // start-up reads the same pairs back (a damaged settings file found this).
-    store.SetString("PunctuationMarks", "PunctuationMarks", "+/");
-    const CQuillmarkSystem plus = LoadedFrom(store);
-    EXPECT_EQ(plus.GetSourceCharactersArray(), (std::vector<Cp932>{" "}));
+std::string Pairs(const CQuillmarkSystem& system) {
+    std::string pairs;
+    for (int i = 0; i < system.GetReplacementPairCount(); ++i) {
+        pairs += std::string(i == 0 ? "" : " ") + "[" + system.GetSourceCharacters(i) + "]>[" +
+                 system.GetDestinationCharacters(i) + "]";
+    }
+    return pairs;
+}
+
+TEST(QuillmarkSystem, ReplacementPairsAreLoadedAndValidated) {
+    for (const auto& c : platform_test::CaseTable("settings/loaded_pairs.txt", 3)) {
+        EXPECT_EQ(Pairs(LoadedFrom(Stored(c[1]))), platform_test::Unescaped(c[2])) << c[0];
+    }
+}
+
+TEST(QuillmarkSystem, PairsLeftOutAtLoadStayOutAfterASave) {
+    const CQuillmarkSystem plus = LoadedFrom(Stored("P=+/"));
     CMemorySettingsStore saved;
     ASSERT_TRUE(plus.Save(saved));
-    EXPECT_EQ(LoadedFrom(saved).GetSourceCharactersArray(), plus.GetSourceCharactersArray());
+    EXPECT_EQ(Pairs(LoadedFrom(saved)), Pairs(plus));
 }
 
-TEST(QuillmarkSystem, MissingDestinationGivesAnEmptyOne) {
-    CMemorySettingsStore store = PairStore({{"x", "d1"}, {"y", "d2"}});
-    store.SetString("InputTextReplacement", "SourceCharacters_3", "z");
-    CQuillmarkSystem system = LoadedFrom(store);
-    ASSERT_EQ(system.GetReplacementPairCount(), 3);
-    EXPECT_EQ(system.GetDestinationCharacters(2), "");
-    // The typed characters of that pair are deleted.
+// The typed characters of a pair without destination are deleted.
+TEST(QuillmarkSystem, MissingDestinationDeletesTheTypedCharacters) {
+    CQuillmarkSystem system = LoadedFrom(Stored("S1=x;D1=d1;S2=y;D2=d2;S3=z"));
     Cp932 text = "azb";
     size_t caret = 3;
     EXPECT_TRUE(system.ReplaceInputText(text, caret));
@@ -86,18 +88,11 @@ TEST(QuillmarkSystem, MissingDestinationGivesAnEmptyOne) {
     EXPECT_EQ(caret, 2u);
 }
 
-TEST(QuillmarkSystem, EmptySourceDropsItsPairAndTheRestMoveUp) {
-    const CQuillmarkSystem system = LoadedFrom(PairStore({{"a", "1"}, {"", "2"}, {"c", "3"}}));
-    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"a", "c"}));
-    EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"1", "3"}));
-}
-
-TEST(QuillmarkSystem, SelfFeedingPairIsRefusedAtValidation) {
-    CQuillmarkSystem system = LoadedFrom(PairStore({{" ", "/ "}, {"=", "59/"}}));
-    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"="}));
+TEST(QuillmarkSystem, ReplacingReturnsWhenAPairWasRefused) {
+    CQuillmarkSystem system = LoadedFrom(Stored("S1= ;D1=/ ;S2==;D2=59/"));
     Cp932 text = "A B=";
     size_t caret = 4;
-    system.ReplaceInputText(text, caret);  // must return
+    system.ReplaceInputText(text, caret);
     EXPECT_EQ(text, "A B59/");
 }
 
@@ -216,8 +211,7 @@ TEST(QuillmarkSystemSave, PlacementFlagOneWritesNoRectangle) {
 }
 
 TEST(QuillmarkSystemSave, StalePairKeysAreRemoved) {
-    CMemorySettingsStore store =
-        PairStore({{"b", "-"}, {"c", "-"}, {"d", "-"}, {"e", "-"}, {"f", "-"}});
+    CMemorySettingsStore store = Stored("S1=b;D1=-;S2=c;D2=-;S3=d;D3=-;S4=e;D4=-;S5=f;D5=-");
     store.SetString("InputTextReplacement", "DestinationCharacters_9", "-");
     store.SetString("InputTextReplacement", "SourceCharacters_x", "kept");
     CQuillmarkSystem system = LoadedFrom(store);
