@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <tuple>
 
+#include "../platform/golden.h"
+#include "legacy_test_util.h"
 #include "old_file_writer.h"
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"
@@ -13,70 +15,60 @@ namespace {
 
 using old_file_writer::Parts;
 
-// The archive of a writer's file, positioned after the header string.
-CArchive AfterHeader(const std::string& image) {
-    CArchive ar(image);
-    ar.ReadString();
-    return ar;
+std::string Shown(const CQuillmarkData_Item& item) {
+    std::string text = item.IsValid() ? "" : "(not valid)";
+    for (const Cp932& part : item.GetParts()) {
+        text += "[" + Cp932ToUtf8(part) + "]";
+    }
+    return text;
 }
 
+std::string Shown(const std::vector<uint32_t>& values) {
+    std::string text;
+    for (const uint32_t value : values) {
+        text += " " + std::to_string(value);
+    }
+    return text;
+}
+
+// Every field a record reader takes from the writer's sample of its version, and the bytes
+// it leaves for the graph record (3.00, 3.10) or none.
 template <OldFileVersion V>
-OldMainDataRecord<V> ReadSample(const old_file_writer::Contest& contest,
-                                size_t* remaining = nullptr) {
-    CArchive ar = AfterHeader(old_file_writer::Write(contest));
+std::string ReadSample() {
+    CArchive ar(old_file_writer::SampleFile(V));
+    ar.ReadString();
     OldMainDataRecord<V> record;
     record.Serialize(ar);
-    if (remaining != nullptr) {
-        *remaining = ar.Remaining();
+    const int64_t start = old_file_writer::kSampleStart;
+    std::ostringstream out;
+    out << "valid " << record.valid << ", " << Cp932ToUtf8(record.name) << ", frequency "
+        << record.frequency << ", unit code " << record.unit_code << ", mode \""
+        << Cp932ToUtf8(record.mode) << "\", +" << record.start - start << " to +"
+        << record.end - start << "\n";
+    out << "own " << Shown(record.own_call_sign) << " sent " << Shown(record.own_sent)
+        << ", calling " << record.calling_method << "\n";
+    for (const auto& e : record.entries) {
+        out << "  valid " << e.valid << " +" << e.time - start << " " << Shown(e.call_sign) << " "
+            << Shown(e.sent) << " " << Shown(e.received) << ", first " << e.first << ", points "
+            << e.points << ", card states" << Shown(e.card_states) << ", card flags "
+            << e.card_flags << ", extra \"" << Cp932ToUtf8(e.extra_text) << "\" " << e.extra_value
+            << ", trailing \"" << Cp932ToUtf8(e.trailing_text) << "\"\n";
     }
-    return record;
+    out << "call sign " << legacy_test::Attributes(record.call_sign_format) << "\n";
+    out << "number " << legacy_test::Attributes(record.number_format) << "\n";
+    out << "trailing values" << Shown(record.trailing_values) << ", trailing value "
+        << record.trailing_value << ", " << ar.Remaining() << " bytes left\n";
+    return out.str();
 }
 
-TEST(OldMainDataRecord, Version300ReadsTheContestThenLeavesTheGraphRecord) {
-    size_t remaining = 0;
-    const auto record = ReadSample<OldFileVersion::v300>(
-        old_file_writer::SampleContest(OldFileVersion::v300), &remaining);
-    EXPECT_EQ(std::tuple(record.frequency, record.unit_code), std::tuple(7.0, 2));
-    EXPECT_EQ(record.own_call_sign.GetParts(), (std::vector<Cp932>{"JA1ZZZ"}));
-    EXPECT_EQ(record.own_sent.GetParts(), (std::vector<Cp932>{"599", "10", "10K"}));
-    ASSERT_EQ(record.entries.size(), 4u);
-    EXPECT_EQ(record.entries[3].card_states, (std::vector<uint32_t>{5, 99}));
-    EXPECT_EQ(record.trailing_values, (std::vector<uint32_t>{1, 2, 3}));
-    EXPECT_EQ(record.call_sign_format, old_file_writer::SampleCallSignFormat());
-    // valid, start, end, interval, count 2, two times.
-    EXPECT_EQ(remaining, 4u + 4 + 4 + 4 + 2 + 2 * 4);
-}
-
-TEST(OldMainDataRecord, Version310ReadsTheTrailingValue) {
-    size_t remaining = 0;
-    const auto record = ReadSample<OldFileVersion::v310>(
-        old_file_writer::SampleContest(OldFileVersion::v310), &remaining);
-    EXPECT_EQ(std::tuple(record.trailing_value, record.entries[0].extra_text,
-                         record.entries[3].card_flags),
-              std::tuple(5, "CW", 7));
-    EXPECT_EQ(record.number_format, old_file_writer::SampleNumberFormat());
-    EXPECT_EQ(remaining, 4u + 4 + 4 + 4 + 2 + 4);
-}
-
-TEST(OldMainDataRecord, Version330ReadsTheUnitCodeAndNothingAfterTheFormats) {
-    size_t remaining = 1;
-    const auto record = ReadSample<OldFileVersion::v330>(
-        old_file_writer::SampleContest(OldFileVersion::v330), &remaining);
-    EXPECT_EQ(std::tuple(record.frequency, record.unit_code, record.calling_method, remaining),
-              std::tuple(7000.0, 1, 1, 0u));
-}
-
-TEST(OldMainDataRecord, Version350ReadsModeCallingMethodAndTheEntryExtras) {
-    size_t remaining = 1;
-    const auto record = ReadSample<OldFileVersion::v350>(
-        old_file_writer::SampleContest(OldFileVersion::v350), &remaining);
-    EXPECT_EQ(std::tuple(record.unit_code, record.mode, record.calling_method),
-              std::tuple(3, "CW", 0));
-    const auto& entry = record.entries[3];
-    EXPECT_EQ(std::tuple(entry.extra_value, entry.card_flags, entry.trailing_text),
-              std::tuple(1, 7, Utf8ToCp932("メモ")));
-    EXPECT_EQ(entry.received.GetParts(), (std::vector<Cp932>{"599", "25"}));
-    EXPECT_EQ(remaining, 0u);
+// The bytes left after 3.00 and 3.10 are the graph record: valid, start, end, interval, count
+// and the times.
+TEST(OldMainDataRecord, EachVersionReadsItsFieldsAndNothingElse) {
+    platform_test::ExpectGolden("legacy/old_records",
+                                "--- 3.00\n" + ReadSample<OldFileVersion::v300>() + "--- 3.10\n" +
+                                    ReadSample<OldFileVersion::v310>() + "--- 3.30\n" +
+                                    ReadSample<OldFileVersion::v330>() + "--- 3.50\n" +
+                                    ReadSample<OldFileVersion::v350>());
 }
 
 TEST(OldMainDataRecord, EntryCountBeyondTheDataFailsBeforeReadingEntries) {
