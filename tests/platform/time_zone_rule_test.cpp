@@ -107,14 +107,13 @@ protected:
         tzset();
     }
     void SetUp() override {
-        const char* old = std::getenv("TZ");
-        had_tz_ = old != nullptr;
-        if (had_tz_)
+        if (const char* old = std::getenv("TZ")) {
             old_tz_ = old;
+        }
     }
     void TearDown() override {
-        if (had_tz_) {
-            setenv("TZ", old_tz_.c_str(), 1);
+        if (old_tz_) {
+            setenv("TZ", old_tz_->c_str(), 1);
         } else {
             unsetenv("TZ");
         }
@@ -122,8 +121,7 @@ protected:
     }
 
 private:
-    bool had_tz_ = false;
-    std::string old_tz_;
+    std::optional<std::string> old_tz_;
 };
 
 TEST_F(LocalRule, JapanTimeIsNineHoursAhead) {
