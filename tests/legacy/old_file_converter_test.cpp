@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../cli/sample_contest.h"
+#include "../model/model_test_util.h"
 #include "../platform/golden.h"
 #include "legacy_test_util.h"
 #include "model/band.h"
@@ -104,21 +105,6 @@ TEST(ConvertOldFile, EmptyFileShowsAnEmptyRange) {
     EXPECT_EQ(events.back(), "close");
 }
 
-TEST(ConvertOldFile, Version310And330CopyTheStoredFormatsFieldByField) {
-    for (const OldFileVersion version : {OldFileVersion::v310, OldFileVersion::v330}) {
-        old_file_writer::Contest contest = old_file_writer::SampleContest(version);
-        contest.call_sign_format = CQuillmarkData_CallSignType();
-        ParameterAttributesArray attributes(3);
-        attributes[0].SetAttributes(3, 8, 3, "");
-        attributes[1].SetAttributes(0, 2, 1, "");
-        attributes[2].SetAttributes(0, -1, 0xFFFFFFFFu, "P");
-        contest.call_sign_format.SetFormat(3, 1, attributes);
-        const Converted converted = Convert(old_file_writer::Write(contest));
-        EXPECT_EQ(converted.contest.GetCallSignType(), contest.call_sign_format);
-        EXPECT_EQ(converted.contest.GetContestNumberType(), contest.number_format);
-    }
-}
-
 // --- What each file converts to, or why it is refused ---
 
 // The converted contest, or the refusal, which must leave the caller's contest as it was.
@@ -205,6 +191,18 @@ TEST(ConvertOldFile, EachFileGivesItsContestOrIsRefused) {
             c.entries[0].first = 0;
             c.entries[2].first = 5;
         }));
+    // 3.10 and later keep their stored formats.
+    for (const V version : {V::v310, V::v330}) {
+        add(old_file_writer::SampleFileName(version) +
+                " with a call sign format of three parameters, the second the main one",
+            Changed(version, [](auto& c) {
+                c.call_sign_format = CQuillmarkData_CallSignType();
+                c.call_sign_format.SetFormat(
+                    3, 1,
+                    {model_test::Attributes(3, 8, 3), model_test::Attributes(0, 2, 1),
+                     model_test::Attributes(0, -1, 0xFFFFFFFFu, "P")});
+            }));
+    }
     add("3.30 entries with equal times keep their stored order", Changed(V::v330, [](auto& c) {
             for (auto& entry : c.entries) {
                 entry.time = old_file_writer::kSampleStart;
