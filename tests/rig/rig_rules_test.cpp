@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <regex>
+#include <sstream>
 
 #include "../model/model_test_util.h"
+#include "../platform/golden.h"
 #include "dialogs/band_information_dialog.h"
 #include "dialogs/system_setting_sheet.h"
 #include "model/contest.h"
@@ -19,30 +21,36 @@ namespace {
 
 using model_test::Band;
 
+// The contest band the radio's frequency falls in (7 MHz is in kHz in the contest; the
+// customary 1200 label lies below the allocation; of two contest bands in one amateur band
+// the nearer; -1 for an amateur band the contest lacks or no band at all), the amateur band
+// (-1: none) and the frequency as the pane shows it; then the radio's modes as the log's and the
+// pane's texts, in the golden file.
 TEST(BandPlan, TheRadioFindsTheContestsBandWhateverItsUnitOrLabel) {
     CQuillmarkData_MainData contest;
     for (const auto& [frequency, unit] : std::initializer_list<std::pair<double, int>>{
              {1.9, 6}, {3.5, 6}, {7000, 3}, {1200, 6}, {10.1, 9}, {144, 6}, {145.5, 6}}) {
         ASSERT_GE(contest.AddBand(Band(frequency, unit)), 0);
     }
-    auto frequency_of = [&](double hz) {
+    std::ostringstream seen;
+    for (const double hz : {7.0e6, 7.3e6, 3.799e6, 1.8105e6, 1295.0e6, 10.2e9, 144.1e6, 145.6e6,
+                            14.025e6, 7.301e6, 21.2e6, 9.0e6, 0.0, 7.0255e6, 1296.1e6}) {
         const int index = band_plan::ContestBandOf(contest, hz);
-        return index < 0 ? -1.0 : contest.GetBandAt(index)->GetBand().GetFrequency();
-    };
-    // Lower edges (7 MHz is in kHz in the contest), the customary 1200 label below the
-    // allocation, the nearer of two contest bands in one amateur band, and -1 for an amateur
-    // band the contest lacks or a frequency outside every band.
-    const double cases[][2] = {{7.0e6, 7000},    {7.3e6, 7000},  {3.799e6, 3.5}, {1.8105e6, 1.9},
-                               {1295.0e6, 1200}, {10.2e9, 10.1}, {144.1e6, 144}, {145.6e6, 145.5},
-                               {14.025e6, -1},   {7.301e6, -1}};
-    for (const auto& [hz, band] : cases) {
-        EXPECT_EQ(frequency_of(hz), band) << hz;
+        const auto band = band_plan::BandOf(hz);
+        seen << hz << " Hz: contest band "
+             << (index < 0 ? -1.0 : contest.GetBandAt(index)->GetBand().GetFrequency())
+             << ", amateur band " << (band ? band->label : -1.0) << ", "
+             << band_plan::FrequencyText(hz) << "\n";
     }
-    EXPECT_FALSE(band_plan::BandOf(9.0e6));
-    EXPECT_FALSE(band_plan::BandOf(0));
-    EXPECT_EQ(band_plan::BandOf(21.2e6)->label, 21);
-    EXPECT_EQ(band_plan::FrequencyText(7.0255e6), "7.026 MHz");
-    EXPECT_EQ(band_plan::FrequencyText(1296.1e6), "1296.100 MHz");
+    // Hamlib's names are upper case.
+    for (const char* mode : {"LSB", "AM", "PKTUSB", "", "usb"}) {
+        seen << "mode " << mode << ": " << Cp932ToUtf8(rig_modes::ContestModeOf(mode)) << "\n";
+    }
+    seen << rig_status_text::Connected(7.025e6, "CW") << "\n"
+         << rig_status_text::Connected(7.025e6, "") << "\n"
+         << rig_status_text::NotConnected("応答がありません") << "\n"
+         << rig_status_text::NotConnected("") << "\n";
+    platform_test::ExpectGolden("rig/band_plan", seen.str());
 }
 
 TEST(RigModes, EveryRadioModeBecomesAModeOfTheLogEntryList) {
@@ -52,19 +60,6 @@ TEST(RigModes, EveryRadioModeBecomesAModeOfTheLogEntryList) {
                   list.end())
             << mapping.radio;
     }
-    EXPECT_EQ(rig_modes::ContestModeOf("LSB"), "AM(SSB)");
-    EXPECT_EQ(rig_modes::ContestModeOf("AM"), "AM(DSB)");
-    EXPECT_EQ(rig_modes::ContestModeOf("PKTUSB"), "F1");
-    EXPECT_EQ(rig_modes::ContestModeOf(""), "");
-    EXPECT_EQ(rig_modes::ContestModeOf("usb"), "");  // Hamlib's names are upper case
-}
-
-TEST(RigStatusText, ThePaneSaysFrequencyAndModeOrWhyNot) {
-    EXPECT_EQ(rig_status_text::Connected(7.025e6, "CW"), "無線機: 7.025 MHz CW");
-    EXPECT_EQ(rig_status_text::Connected(7.025e6, ""), "無線機: 7.025 MHz");
-    EXPECT_EQ(rig_status_text::NotConnected("応答がありません"),
-              "無線機: 未接続 (応答がありません)");
-    EXPECT_EQ(rig_status_text::NotConnected(""), "無線機: 未接続");
 }
 
 TEST(RigSettings, OffByDefaultLeavesTheStoreAloneAndBadValuesBecomeDefaults) {
