@@ -4,10 +4,11 @@
 
 #include <array>
 #include <functional>
-
 #include <sstream>
 
 #include "dialog_golden.h"
+#include "platform/time_format.h"
+#include "platform/time_zone_rule.h"
 #include "settings/quillmark_system.h"
 
 namespace {
@@ -16,6 +17,22 @@ using namespace dialog_test;
 using Next = CLogDataInputSheet::NextResult;
 using Card = CLogDataInput_Card;
 using Sheet = CLogDataInputSheet;
+
+// What the pages hold once the wizard has run (an invalid value shows empty).
+std::string Stored(Sheet& sheet) {
+    const auto& numbers = sheet.GetContestNumberPage();
+    const Card& card = sheet.GetCardPage();
+    return "call " + sheet.GetCallSignPage().GetCallSign().GetText("/") + " | sent " +
+           numbers.GetSentContestNumber().GetText("/") + " | received " +
+           numbers.GetReceivedContestNumber().GetText("/") + " | points " +
+           std::to_string(sheet.GetPointsPage().GetPoints()) + " | " +
+           U(FormatTime("%Y-%m-%d %H:%M:%S", sheet.GetDatePage().GetDate(), CTimeZoneRule::Utc())) +
+           " | mode " + U(sheet.GetElectricWaveTypePage().GetMode()) + " | method " +
+           std::to_string(sheet.GetCQPage().GetCallingMethod()) + " | cards " +
+           std::to_string(card.GetValue(Card::kRequested)) +
+           std::to_string(card.GetValue(Card::kSent)) +
+           std::to_string(card.GetValue(Card::kReceived)) + "\n";
+}
 
 class LogDataInputSheet : public testing::Test {
 protected:
@@ -30,47 +47,49 @@ protected:
             work(dynamic_cast<Sheet&>(dialog));
         });
     }
+    // Runs the pages of mask with the operator's work, and writes down the result and what
+    // the pages then hold under what.
+    void RunSeen(const char* what, int mask, std::function<void(Sheet&)> work) {
+        Operate(std::move(work));
+        const int result = sheet_.RunWizard(mask);
+        seen_ << what << ": " << result << ", " << Stored(sheet_);
+    }
 
     CScriptedOperator operator_;
     CQuillmarkSystem settings_;
     Sheet sheet_{operator_, settings_, J("クイルマーク - ログデータの入力")};
+    std::ostringstream seen_;
 };
 
-TEST_F(LogDataInputSheet, PagesRunInBitOrderWhateverTheMask) {
+// Each run's result (1 finished, 2 cancelled) and what the pages hold after it, in the
+// golden file: the pages run in bit order whatever the mask; Next on the only page finishes
+// and a finished wizard takes no more buttons; Back stores nothing (the page reopens with
+// its stored value) and Cancel keeps the pages left with Next but not the cancelled page;
+// typed text is replaced and upper-cased as the operator types (a blank becomes "/", "=" or
+// "+" becomes "59/"; double-byte characters are left alone: 0x83 0x61 "ヂ" has a trail byte
+// that is a lower-case letter, 0xB1 is "ｱ"); points outside their range are refused.
+TEST_F(LogDataInputSheet, RunsOfTheWizardAndWhatThePagesKeep) {
     std::vector<int> bits;
-    bool back_on_first = true;
-    Operate([&](Sheet& sheet) {
-        back_on_first = sheet.HasBackButton();
+    RunSeen("bit order", 128 | 4 | 1 | 32, [&](Sheet& sheet) {
+        EXPECT_FALSE(sheet.HasBackButton());
         for (const CLogDataInputPage* page : sheet.GetRunPages()) {
             bits.push_back(page->GetPageBit());
         }
     });
-    EXPECT_EQ(sheet_.RunWizard(128 | 4 | 1 | 32), 2);
     EXPECT_EQ(bits, (std::vector<int>{1, 4, 32, 128}));
-    EXPECT_FALSE(back_on_first);
     ASSERT_EQ(operator_.Dialogs().size(), 1u);
     EXPECT_EQ(operator_.Dialogs()[0].name, "CLogDataInputSheet");
     EXPECT_EQ(operator_.Dialogs()[0].mask, 128 | 4 | 1 | 32);
-}
 
-TEST_F(LogDataInputSheet, NextOnTheOnlyPageFinishesWithOne) {
-    Operate([](Sheet& sheet) {
+    RunSeen("the only page", 2, [](Sheet& sheet) {
         sheet.GetCallSignPage().SetEditText("JA1ABC");
         EXPECT_EQ(sheet.Next(), Next::finished);
-        // The finished wizard takes no more buttons.
         EXPECT_EQ(sheet.Next(), Next::not_running);
     });
-    EXPECT_EQ(sheet_.RunWizard(2), 1);
-    EXPECT_EQ(sheet_.GetCallSignPage().GetCallSign().GetText("/"), "JA1ABC");
     EXPECT_FALSE(sheet_.IsRunning());
-}
 
-// Back stores nothing (the page reopens with its stored value); Cancel keeps the pages left
-// with Next but not the cancelled page.
-TEST_F(LogDataInputSheet, BackStoresNothingAndCancelKeepsThePagesLeftWithNext) {
-    sheet_.GetCallSignPage().SetCallSign(CallSign("JA1ABC", CallSignFormat()));
     sheet_.GetPointsPage().SetPoints(5);
-    Operate([](Sheet& sheet) {
+    RunSeen("back, then cancel", 2 | 4 | 8, [](Sheet& sheet) {
         EXPECT_FALSE(sheet.Back());
         ASSERT_EQ(sheet.Next(), Next::moved);
         EXPECT_TRUE(sheet.HasBackButton());
@@ -86,10 +105,59 @@ TEST_F(LogDataInputSheet, BackStoresNothingAndCancelKeepsThePagesLeftWithNext) {
         sheet.GetPointsPage().SetEditValue(9);
         sheet.Cancel();
     });
-    EXPECT_EQ(sheet_.RunWizard(2 | 4 | 8), 2);
-    EXPECT_EQ(sheet_.GetCallSignPage().GetCallSign().GetText("/"), "JA1ABC");
-    EXPECT_EQ(sheet_.GetContestNumberPage().GetReceivedContestNumber().GetText("/"), "599/13");
-    EXPECT_EQ(sheet_.GetPointsPage().GetPoints(), 5);
+
+    RunSeen("typed", 2 | 4, [](Sheet& sheet) {
+        sheet.GetCallSignPage().SetEditText("");
+        sheet.GetCallSignPage().TypeText(
+            "\x83\x61"
+            "a\xB1");
+        EXPECT_EQ(sheet.GetCallSignPage().GetEditText(),
+                  "\x83\x61"
+                  "A\xB1");
+        sheet.GetCallSignPage().SetEditText("");
+        sheet.GetCallSignPage().TypeText("ja1abc 1");
+        ASSERT_EQ(sheet.Next(), Next::moved);
+        sheet.GetContestNumberPage().SetSentEditText("");
+        sheet.GetContestNumberPage().SetReceivedEditText("");
+        sheet.GetContestNumberPage().TypeSentText("599");
+        sheet.GetContestNumberPage().TypeSentText(" 100");
+        sheet.GetContestNumberPage().TypeReceivedText("+13");
+        EXPECT_EQ(sheet.GetContestNumberPage().GetSentEditText(), "599/100");
+        EXPECT_EQ(sheet.Next(), Next::finished);
+    });
+
+    EXPECT_TRUE(sheet_.GetPointsPage().SetPoints(30000));
+    EXPECT_FALSE(sheet_.GetPointsPage().SetPoints(0));
+    EXPECT_FALSE(sheet_.GetPointsPage().SetPoints(30001));
+    RunSeen("points", 8, [&](Sheet& sheet) {
+        EXPECT_EQ(sheet.GetPointsPage().GetEditValue(), 30000);
+        sheet.GetPointsPage().SetEditValue(1);
+        EXPECT_EQ(sheet.Next(), Next::finished);
+    });
+
+    // The date page shows the stored time; an overflow carries over as the calendar does
+    // (its own carrying over is tested with the time zone rules), and the ends of the years
+    // the page takes.
+    sheet_.GetDatePage().SetDate(Utc(2021, 6, 5, 9, 30, 15));
+    std::array<int, 6> shown{};
+    RunSeen("date shown", 1, [&](Sheet& sheet) {
+        for (int i = 0; i < 6; ++i) {
+            shown[i] = sheet.GetDatePage().GetField(static_cast<CLogDataInput_Date::Field>(i));
+        }
+        sheet.Cancel();
+    });
+    EXPECT_EQ(shown, (std::array<int, 6>{2021, 6, 5, 9, 30, 15}));
+    for (const std::array<int, 6>& fields : {std::array<int, 6>{2021, 4, 31, 10, 0, 0},
+                                             {2037, 12, 31, 23, 59, 59},
+                                             {1970, 1, 1, 0, 0, 0}}) {
+        RunSeen("date fields", 1, [&](Sheet& sheet) {
+            for (int i = 0; i < 6; ++i) {
+                sheet.GetDatePage().SetField(static_cast<CLogDataInput_Date::Field>(i), fields[i]);
+            }
+            EXPECT_EQ(sheet.Next(), Next::finished);
+        });
+    }
+    ExpectGolden("dialogs/log_data_input_runs", seen_.str());
 }
 
 // Each page refuses what breaks its field with a warning and the control to focus, stays,
@@ -135,52 +203,9 @@ TEST_F(LogDataInputSheet, EachPageRefusesWhatBreaksItsField) {
             s.Cancel();
         });
         EXPECT_EQ(sheet.RunWizard(page), 2);
-        seen << Told(operator_);
-        EXPECT_FALSE(sheet.GetCallSignPage().GetCallSign().IsValid());
-        EXPECT_FALSE(sheet.GetContestNumberPage().GetSentContestNumber().IsValid());
-        EXPECT_EQ(sheet.GetDatePage().GetDate(), Utc(2021, 6, 5, 9, 30));
-        EXPECT_EQ(sheet.GetPointsPage().GetPoints(), 3);
+        seen << Told(operator_) << "  kept: " << Stored(sheet);
     }
     ExpectGolden("dialogs/log_data_input_refusals", seen.str());
-}
-
-TEST_F(LogDataInputSheet, TypedTextIsReplacedAndUpperCasedAsTheOperatorTypes) {
-    // Default pairs: a blank becomes "/", "=" or "+" becomes "59/". Double-byte characters are
-    // left alone: 0x83 0x61 ("ヂ") has a trail byte that is a lower-case letter, 0xB1 is "ｱ".
-    Operate([](Sheet& sheet) {
-        sheet.GetCallSignPage().TypeText(
-            "\x83\x61"
-            "a\xB1");
-        EXPECT_EQ(sheet.GetCallSignPage().GetEditText(),
-                  "\x83\x61"
-                  "A\xB1");
-        sheet.GetCallSignPage().SetEditText("");
-        sheet.GetCallSignPage().TypeText("ja1abc 1");
-        EXPECT_EQ(sheet.GetCallSignPage().GetEditText(), "JA1ABC/1");
-        ASSERT_EQ(sheet.Next(), Next::moved);
-        sheet.GetContestNumberPage().TypeSentText("599");
-        sheet.GetContestNumberPage().TypeSentText(" 100");
-        sheet.GetContestNumberPage().TypeReceivedText("+13");
-        EXPECT_EQ(sheet.GetContestNumberPage().GetSentEditText(), "599/100");
-        EXPECT_EQ(sheet.Next(), Next::finished);
-    });
-    EXPECT_EQ(sheet_.RunWizard(2 | 4), 1);
-    EXPECT_EQ(sheet_.GetCallSignPage().GetCallSign().GetText("/"), "JA1ABC/1");
-    EXPECT_EQ(sheet_.GetContestNumberPage().GetReceivedContestNumber().GetText("/"), "59/13");
-}
-
-TEST_F(LogDataInputSheet, PointsOutsideTheirRangeAreRefusedAndTheRangeIsShown) {
-    EXPECT_TRUE(sheet_.GetPointsPage().SetPoints(30000));
-    EXPECT_FALSE(sheet_.GetPointsPage().SetPoints(0));
-    EXPECT_FALSE(sheet_.GetPointsPage().SetPoints(30001));
-    EXPECT_EQ(sheet_.GetPointsPage().GetPoints(), 30000);
-    Operate([&](Sheet& sheet) {
-        EXPECT_EQ(sheet.GetPointsPage().GetEditValue(), 30000);
-        sheet.GetPointsPage().SetEditValue(1);
-        EXPECT_EQ(sheet.Next(), Next::finished);
-    });
-    EXPECT_EQ(sheet_.RunWizard(8), 1);
-    EXPECT_EQ(sheet_.GetPointsPage().GetPoints(), 1);
 }
 
 // The mode list with its no-mode item (a mode of an older log that the list lacks survives
@@ -191,8 +216,7 @@ TEST_F(LogDataInputSheet, ModeCallingMethodAndCardPagesRefuseWhatTheirControlsCa
     ASSERT_EQ(list.size(), 21u);
     EXPECT_EQ((Texts{U(list[0]), list[1], list[3], list[20]}),
               (Texts{"（指定しない）", "CW", "AM(SSB)", "F9"}));
-    CLogDataInput_ElectricWaveType& mode = sheet_.GetElectricWaveTypePage();
-    mode.SetMode("FM");
+    sheet_.GetElectricWaveTypePage().SetMode("FM");
     CLogDataInput_CQ& cq = sheet_.GetCQPage();
     EXPECT_EQ(cq.GetCallingMethod(), 1);
     EXPECT_TRUE(cq.SetCallingMethod(0));
@@ -206,7 +230,7 @@ TEST_F(LogDataInputSheet, ModeCallingMethodAndCardPagesRefuseWhatTheirControlsCa
     for (Card::Box box : {Card::kRequested, Card::kSent, Card::kReceived}) {
         card.SetValue(box, Card::kIndeterminate);
     }
-    Operate([](Sheet& sheet) {
+    RunSeen("mode, method and cards", 16 | 32 | 64, [](Sheet& sheet) {
         CLogDataInput_ElectricWaveType& mode = sheet.GetElectricWaveTypePage();
         EXPECT_EQ(mode.GetSelectedText(), "FM");
         EXPECT_FALSE(mode.SelectText("SSTV"));
@@ -224,50 +248,9 @@ TEST_F(LogDataInputSheet, ModeCallingMethodAndCardPagesRefuseWhatTheirControlsCa
         EXPECT_TRUE(page.CheckBox(Card::kRequested, Card::kOn));
         EXPECT_EQ(sheet.Next(), Next::finished);
     });
-    EXPECT_EQ(sheet_.RunWizard(16 | 32 | 64), 1);
-    EXPECT_EQ(mode.GetMode(), "");
-    EXPECT_EQ(cq.GetCallingMethod(), 2);
-    EXPECT_EQ(card.GetValue(Card::kRequested), Card::kOn);
-    EXPECT_EQ(card.GetValue(Card::kSent), Card::kIndeterminate);
-    EXPECT_EQ(card.GetValue(Card::kReceived), Card::kIndeterminate);
-    mode.SetMode("PSK31");
-    Operate([](Sheet& sheet) { sheet.Next(); });
-    EXPECT_EQ(sheet_.RunWizard(16), 1);
-    EXPECT_EQ(mode.GetMode(), "PSK31");
-}
-
-// The calendar's own carrying over is tested with the time zone rules; here one overflow and
-// the ends of the years the page takes.
-TEST_F(LogDataInputSheet, DatePageShowsTheStoredTimeAndCarriesOverflowAsTheCalendarDoes) {
-    const struct {
-        std::array<int, 6> fields;
-        int64_t expected;
-    } cases[] = {
-        {{2021, 4, 31, 10, 0, 0}, Utc(2021, 5, 1, 10, 0)},
-        {{2037, 12, 31, 23, 59, 59}, Utc(2037, 12, 31, 23, 59, 59)},
-        {{1970, 1, 1, 0, 0, 0}, 0},
-    };
-    sheet_.GetDatePage().SetDate(Utc(2021, 6, 5, 9, 30, 15));
-    std::array<int, 6> shown{};
-    Operate([&](Sheet& sheet) {
-        for (int i = 0; i < 6; ++i) {
-            shown[i] = sheet.GetDatePage().GetField(static_cast<CLogDataInput_Date::Field>(i));
-        }
-        sheet.Cancel();
-    });
-    sheet_.RunWizard(1);
-    EXPECT_EQ(shown, (std::array<int, 6>{2021, 6, 5, 9, 30, 15}));
-    for (const auto& c : cases) {
-        Operate([&](Sheet& sheet) {
-            for (int i = 0; i < 6; ++i) {
-                sheet.GetDatePage().SetField(static_cast<CLogDataInput_Date::Field>(i),
-                                             c.fields[i]);
-            }
-            EXPECT_EQ(sheet.Next(), Next::finished);
-        });
-        EXPECT_EQ(sheet_.RunWizard(1), 1);
-        EXPECT_EQ(sheet_.GetDatePage().GetDate(), c.expected);
-    }
+    sheet_.GetElectricWaveTypePage().SetMode("PSK31");
+    RunSeen("an old mode", 16, [](Sheet& sheet) { sheet.Next(); });
+    ExpectGolden("dialogs/log_data_input_controls", seen_.str());
 }
 
 }  // namespace

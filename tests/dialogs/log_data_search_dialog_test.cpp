@@ -39,56 +39,6 @@ TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAsACriterion) {
     }
 }
 
-TEST_F(LogDataSearchDialogTest, DateRangeIsStoredOnlyWhenItsSwitchIsOnAndItIsInOrder) {
-    dialog_.SetSwitch(D::kFirst, D::kMustMatch);
-    dialog_.SetEnteredRange(kNow - 60, kNow);
-    ASSERT_TRUE(dialog_.OnSearchStart().ok());
-    EXPECT_EQ(dialog_.GetFrom(), kNow) << "switch off: the range stays as stored";
-
-    dialog_.SetSwitch(D::kDateTime, D::kMustMatch);
-    ASSERT_TRUE(dialog_.OnSearchStart().ok());
-    EXPECT_EQ(dialog_.GetFrom(), kNow - 60);
-    EXPECT_EQ(dialog_.GetTo(), kNow);
-
-    dialog_.SetEnteredRange(kNow + 1, kNow);
-    const auto result = dialog_.OnSearchStart();
-    EXPECT_EQ(result.message, J("条件の入力に誤りがあります。"));
-    EXPECT_EQ(dialog_.GetFrom(), kNow - 60) << "a refused range is not stored";
-
-    dialog_.SetEnteredRange(kNow, kNow);
-    EXPECT_TRUE(dialog_.OnSearchStart().ok()) << "equal ends are accepted";
-}
-
-TEST_F(LogDataSearchDialogTest, TextsAreStoredWithThePunctuationMarksMadeTheFirst) {
-    dialog_.SetSwitch(D::kCallSign, D::kMustMatch);
-    dialog_.SetSwitch(D::kReceivedContestNumber, D::kMustMatch);
-    dialog_.SetEnteredCallSign("JA1ABC,1");
-    dialog_.SetEnteredSentContestNumber("599.10");
-    dialog_.SetEnteredReceivedContestNumber("599.10,x");
-    ASSERT_TRUE(dialog_.OnSearchStart().ok());
-    EXPECT_EQ(dialog_.GetCallSign(), "JA1ABC/1");
-    EXPECT_EQ(dialog_.GetReceivedContestNumber(), "599/10/x");
-    EXPECT_TRUE(dialog_.GetSentContestNumber().empty()) << "switch off: not stored";
-    EXPECT_EQ(dialog_.GetEnteredCallSign(), "JA1ABC,1") << "the field keeps what was typed";
-}
-
-TEST_F(LogDataSearchDialogTest, DoubleByteTextsAreNotBrokenByNormalising) {
-    // "ー" is 0x81 0x5B; its trail byte is no mark, and "ソ" (0x83 0x5C) carries a backslash
-    // trail byte that must not be taken for the mark "\".
-    dialog_.SetPunctuationMarks("/\\");
-    dialog_.SetSwitch(D::kCallSign, D::kMustMatch);
-    dialog_.SetEnteredCallSign("\x83\x5C\\A");
-    ASSERT_TRUE(dialog_.OnSearchStart().ok());
-    EXPECT_EQ(dialog_.GetCallSign(), "\x83\x5C/A");
-    // A full-width mark becomes the first mark too.
-    dialog_.SetPunctuationMarks("/\x81\x5E");
-    dialog_.SetEnteredCallSign(
-        "A\x81\x5E"
-        "B");
-    ASSERT_TRUE(dialog_.OnSearchStart().ok());
-    EXPECT_EQ(dialog_.GetCallSign(), "A/B");
-}
-
 // One text criterion: its switch (1 must match, 2 must not), its text and its parameter box.
 using Setup = std::function<void(D&)>;
 Setup Text(int criterion, int on, const char* text, bool parameter_on = false, int parameter = 0) {
@@ -108,6 +58,12 @@ Setup Text(int criterion, int on, const char* text, bool parameter_on = false, i
         }
     };
 }
+Setup Range(int64_t from, int64_t to) {
+    return [=](D& d) {
+        d.SetSwitch(D::kDateTime, 1);
+        d.SetEnteredRange(from, to);
+    };
+}
 Setup Both(Setup first, Setup second) {
     return [=](D& d) {
         first(d);
@@ -115,7 +71,8 @@ Setup Both(Setup first, Setup second) {
     };
 }
 
-// Each case's message and the field to focus (as numbered in Field) are in the golden file.
+// Each case's message and the field to focus (as numbered in Field), and what the dialog then
+// stored (the range from the time it was opened), are in the golden file.
 const std::pair<const char*, Setup> kChecks[] = {
     {"call sign parameter zero", Text(D::kCallSign, 1, "JA", true, 0)},
     {"call sign parameter beyond the format", Text(D::kCallSign, 2, "JA", true, 3)},
@@ -137,6 +94,27 @@ const std::pair<const char*, Setup> kChecks[] = {
                                             },
                                             Text(D::kCallSign, 1, ""))},
     {"nothing switched on", [](D&) {}},
+    // The range is stored only when its switch is on and it is in order.
+    {"a range whose switch is off",
+     [](D& d) {
+         d.SetSwitch(D::kFirst, 1);
+         d.SetEnteredRange(kNow - 60, kNow);
+     }},
+    {"a range in order", Range(kNow - 60, kNow)},
+    {"a range in reverse", Range(kNow + 1, kNow)},
+    {"a range of equal ends", Range(kNow, kNow)},
+    // The texts are stored with the punctuation marks made the first; the field keeps what was
+    // typed, and a text whose switch is off is not stored.
+    {"marks in the texts", Both(Text(D::kCallSign, 1, "JA1ABC,1"),
+                                Both(Text(D::kReceivedContestNumber, 1, "599.10,x"),
+                                     [](D& d) { d.SetEnteredSentContestNumber("599.10"); }))},
+    // "ソ" (0x83 0x5C) carries a backslash trail byte that must not be taken for the mark "\".
+    {"a trail byte like a mark",
+     Both([](D& d) { d.SetPunctuationMarks("/\\"); }, Text(D::kCallSign, 1, "\x83\x5C\\A"))},
+    {"a full-width mark",
+     Both([](D& d) { d.SetPunctuationMarks("/\x81\x5E"); }, Text(D::kCallSign, 1,
+                                                                 "A\x81\x5E"
+                                                                 "B"))},
 };
 
 // Then the points ranges (the stored range after each) and a refusal as the operator sees it.
@@ -147,7 +125,10 @@ TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
         setup(dialog);
         const auto result = dialog.OnSearchStart();
         seen << name << ": focus " << static_cast<int>(result.focus) << " " << U(result.message)
-             << "\n";
+             << " | stored " << dialog.GetFrom() - kNow << " to " << dialog.GetTo() - kNow
+             << ", call " << U(dialog.GetCallSign()) << " (" << U(dialog.GetEnteredCallSign())
+             << "), sent " << dialog.GetSentContestNumber() << ", received "
+             << dialog.GetReceivedContestNumber() << "\n";
     }
     dialog_.SetSwitch(D::kPoints, D::kMustMatch);
     for (const auto& [from, to] :

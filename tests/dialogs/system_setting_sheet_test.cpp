@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../platform/case_table.h"
 #include "dialog_golden.h"
 #include "dialogs/summary_sheet_dialog.h"
 #include "settings/quillmark_system.h"
@@ -9,6 +10,8 @@
 namespace {
 
 using namespace dialog_test;
+using platform_test::CaseRow;
+using platform_test::CaseTable;
 
 std::string Seen(const SettingCheck& check) {
     return std::to_string(check.passed) + ", focus " + std::to_string(check.focus) + " [" +
@@ -20,20 +23,13 @@ std::string Seen(const SettingCheck& check) {
 // destination that feeds the source; a double-byte source character is one character, not
 // two bytes to look for), with their warnings and focus in the golden file.
 TEST(SystemSettingSheet, NumbersOutOfRangeAndPairsThatCannotWorkAreRefused) {
-    const std::array<int, 3> cases[] = {{CSystemSettingSheet::kAddingLogData, 1, 3},
-                                        {CSystemSettingSheet::kAddingLogData, 30000, 3},
-                                        {CSystemSettingSheet::kAddingLogData, 0, 3},
-                                        {CSystemSettingSheet::kAddingLogData, 30001, 3},
-                                        {CSystemSettingSheet::kDisplaying, 1, 0},
-                                        {CSystemSettingSheet::kDisplaying, 1, 6},
-                                        {CSystemSettingSheet::kSystem, 0, 9}};
     std::string seen;
-    for (const auto& [page, points, decimals] : cases) {
+    for (const CaseRow& row : CaseTable("dialogs/setting_numbers.txt", 3)) {
         CSystemSettingSheet sheet;
-        sheet.GetValues().default_points = points;
-        sheet.GetValues().under_decimal_point = decimals;
-        seen += "page " + std::to_string(page) + " points " + std::to_string(points) +
-                " decimals " + std::to_string(decimals) + ": " + Seen(sheet.CheckPage(page));
+        sheet.GetValues().default_points = std::stoi(row[1]);
+        sheet.GetValues().under_decimal_point = std::stoi(row[2]);
+        seen += "page " + row[0] + " points " + row[1] + " decimals " + row[2] + ": " +
+                Seen(sheet.CheckPage(std::stoi(row[0])));
     }
     CSystemSettingSheet sheet;
     sheet.GetValues().under_decimal_point = 9;
@@ -52,25 +48,16 @@ TEST(SystemSettingSheet, NumbersOutOfRangeAndPairsThatCannotWorkAreRefused) {
 }
 
 TEST(SystemSettingSheet, OkRedrawsOnlyWhenWhatTheViewsShowChanged) {
-    struct Case {
-        const char* marks;
-        int decimals;
-        int utc;
-        bool redraw;
-    } const cases[] = {
-        {"/,.", 3, 0, false}, {"/-", 3, 0, false},  // only the later delimiters changed
-        {"-/,.", 3, 0, true}, {"/,.", 2, 0, true}, {"/,.", 3, 1, true},
-    };
-    for (const Case& c : cases) {
+    for (const CaseRow& row : CaseTable("dialogs/setting_redraws.txt", 4)) {
         CQuillmarkSystem settings;
         settings.Validate(false);
         CSystemSettingSheet sheet;
         sheet.FillFrom(settings);
-        sheet.GetValues().punctuation_marks = c.marks;
-        sheet.GetValues().under_decimal_point = c.decimals;
-        sheet.GetValues().display_utc = c.utc;
-        EXPECT_EQ(sheet.ApplyTo(settings), c.redraw) << c.marks << c.decimals << c.utc;
-        EXPECT_EQ(settings.GetPunctuationMarks(), c.marks);
+        sheet.GetValues().punctuation_marks = row[0];
+        sheet.GetValues().under_decimal_point = std::stoi(row[1]);
+        sheet.GetValues().display_utc = std::stoi(row[2]);
+        EXPECT_EQ(sheet.ApplyTo(settings), row[3] == "redraws") << row[0] << row[1] << row[2];
+        EXPECT_EQ(settings.GetPunctuationMarks(), row[0]);
     }
 }
 
