@@ -1,6 +1,7 @@
 #include "ui/app/quillmark_app.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,9 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <regex>
+#include <sstream>
 
 #include "dialogs/band_information_dialog.h"
 #include "dialogs/scripted_operator.h"
@@ -27,6 +31,7 @@
 
 namespace {
 
+using ui_test::ExpectGolden;
 using ui_test::J;
 
 const QString kSample = QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk");
@@ -68,6 +73,47 @@ protected:
         return file.fileName();
     }
 
+    // The messages shown since the last call, with the temporary folder as FOLDER and this
+    // process as the other program holding a file.
+    std::string Messages() {
+        std::string seen;
+        for (const auto& message : op_.Messages()) {
+            seen += "[" + Cp932ToUtf8(message.caption) + "] " + std::to_string(message.style) +
+                    ": " + Cp932ToUtf8(message.text) + "\n";
+        }
+        if (op_.UnscriptedCount() > 0) {
+            seen += std::to_string(op_.UnscriptedCount()) + " of them unscripted\n";
+        }
+        op_.ClearRecords();
+        seen =
+            platform_test::ReplacedAll(seen, " " + std::to_string(::getpid()) + "、", " <pid>、");
+        seen = platform_test::ReplacedAll(seen, " " + file_lock::HostName() + ")", " <host>)");
+        return platform_test::ReplacedAll(seen, folder_.path().toStdString(), "FOLDER");
+    }
+    // The windows open (the active one marked; a contest with its count of entries, the city
+    // codes with theirs), the count of menus, the recent files, then the messages.
+    std::string Seen() {
+        std::ostringstream seen;
+        for (CChildFrame* child : app_->MainFrame()->ChildFrames()) {
+            seen << (child == app_->MainFrame()->ActiveChildFrame() ? "* " : "  ")
+                 << child->windowTitle().toStdString();
+            if (auto* contest = qobject_cast<CQuillmarkChildFrame*>(child)) {
+                seen << ": " << contest->QuillmarkDocument().GetContest().GetTotalEntryCount()
+                     << " entries";
+            } else if (auto* city = qobject_cast<CCityCodeDataChildFrame*>(child)) {
+                seen << ": " << city->CityCodeDocument().GetDatabase().GetItemCount()
+                     << " city codes";
+            }
+            seen << "\n";
+        }
+        seen << app_->MainFrame()->menuBar()->actions().size() << " menus, "
+             << app_->RecentFiles().Paths().size() << " recent files\n";
+        return seen.str() + Messages();
+    }
+    static std::string Shown(std::optional<int> start) {
+        return start ? "ended with " + std::to_string(*start) + "\n" : "runs\n";
+    }
+
     CQuillmarkChildFrame* ActiveContest() const {
         return qobject_cast<CQuillmarkChildFrame*>(app_->MainFrame()->ActiveChildFrame());
     }
@@ -80,124 +126,93 @@ protected:
     CMemorySettingsStore* store_ = nullptr;  // owned by the application
     CScriptedOperator op_;
     std::unique_ptr<CQuillmarkApp> app_;
+    std::ostringstream seen_;
 };
 
 // Without arguments only the city code window opens; a sample opens its contest window once
-// (opening it again brings it forward) and a directory is refused.
-TEST_F(AppStart, TheCityCodeWindowOpensThenASampleAndADirectoryIsRefused) {
-    EXPECT_EQ(Start(), std::nullopt);
-    ASSERT_EQ(app_->MainFrame()->ChildFrames().size(), 1);
-    auto* city = qobject_cast<CCityCodeDataChildFrame*>(app_->MainFrame()->ChildFrames()[0]);
-    ASSERT_NE(city, nullptr);
-    EXPECT_EQ(city->CityCodeDocument().GetDatabase().GetItemCount(), 1407);
+// (opening it again brings it forward) and a directory is refused. A missing city code file
+// ends start-up naming file and folder, a file that cannot be opened ends it with a message,
+// and bad arguments end it too; in the golden file.
+TEST_F(AppStart, WhatStartUpOpensAndWhatEndsIt) {
+    seen_ << "no arguments: " << Shown(Start()) << Seen();
     EXPECT_EQ(app_->CityCodes()->GetTotalItemCount(), 1407);
-    EXPECT_EQ(app_->MainFrame()->menuBar()->actions().size(), 7);  // the city code bar
-    EXPECT_EQ(op_.Messages().size(), 0u);
     for (int i = 0; i < 2; ++i) {
         EXPECT_TRUE(app_->OpenDocumentFile(kSample));
     }
-    EXPECT_EQ(app_->MainFrame()->ChildFrames().size(), 2);
-    auto* contest = ActiveContest();
-    ASSERT_NE(contest, nullptr);
-    EXPECT_GT(contest->QuillmarkDocument().GetContest().GetTotalEntryCount(), 100);
-    EXPECT_EQ(app_->RecentFiles().Paths().size(), 2u);  // the sample and the city codes
+    seen_ << "the sample opened twice\n" << Seen();
     EXPECT_FALSE(app_->OpenDocumentFile(folder_.path()));
-    EXPECT_EQ(op_.Messages().back().caption, J("クイルマーク - 警告"));
+    seen_ << "a directory\n" << Seen();
     Stop();
-}
-
-TEST_F(AppStart, AMissingCityCodeFileEndsStartUpNamingFileAndFolder) {
-    QFile::remove(folder_.filePath(QStringLiteral("Qmk_Code.ini")));
-    EXPECT_EQ(Start(), 1);
-    ASSERT_EQ(op_.Messages().size(), 1u);
-    const QString text = QString::fromStdString(Cp932ToUtf8(op_.Messages()[0].text));
-    EXPECT_TRUE(text.contains(QStringLiteral("Qmk_Code.ini"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(folder_.path()))) << text.toStdString();
-    EXPECT_EQ(op_.Messages()[0].Icon(), message_box::kIconStop);
-}
-
-TEST_F(AppStart, BadFilesOnTheCommandLineOrDroppedGiveAMessageAndNoCrash) {
     const QString damaged = Write(QStringLiteral("damaged.qmk"), QByteArray("\x05garbage", 8));
-    EXPECT_EQ(Start({damaged}), 1);  // a file that cannot be opened ends the start
-    EXPECT_EQ(op_.Messages().size(), 1u);
+    for (const QStringList& arguments :
+         {QStringList{damaged}, QStringList{QStringLiteral("--bogus")},
+          QStringList{QStringLiteral("-p"), QStringLiteral("a.qmk"), QStringLiteral("b.qmk")}}) {
+        app_.reset();
+        NewStore();
+        seen_ << platform_test::ReplacedAll(arguments.join(' ').toStdString(),
+                                            folder_.path().toStdString(), "FOLDER")
+              << ": " << Shown(Start(arguments)) << Messages();
+    }
     app_.reset();
     NewStore();
-    EXPECT_EQ(Start({QStringLiteral("--bogus")}), 2);
-    app_.reset();
-    NewStore();
-    EXPECT_EQ(Start({QStringLiteral("-p"), QStringLiteral("a.qmk"), QStringLiteral("b.qmk")}), 2);
+    QFile::remove(folder_.filePath(QStringLiteral("Qmk_Code.ini")));
+    seen_ << "no city code file: " << Shown(Start()) << Messages();
+    ExpectGolden("ui/app_start", seen_.str());
 }
 
 // An empty stored rectangle (right of -1) is ignored whatever the flag.
 TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
-    struct Case {
-        int flag;
-        int right;
-        bool restored;
-        bool recorded;
-    } const cases[] = {
-        {0, 840, false, false}, {1, 840, true, false}, {2, 840, true, true}, {2, -1, false, true}};
     delete store_;  // the one from SetUp was never handed to an application
-    for (const Case& c : cases) {
+    // The save flag, the stored right edge, whether it is restored and whether it is recorded.
+    for (const auto& [flag, right, restored, recorded] :
+         {std::array{0, 840, 0, 0}, {1, 840, 1, 0}, {2, 840, 1, 1}, {2, -1, 0, 1}}) {
         app_.reset();
         NewStore();
-        store_->SetInt("MainWindowPlacement", "MainWindowPlacementSaveFlag", c.flag);
+        store_->SetInt("MainWindowPlacement", "MainWindowPlacementSaveFlag", flag);
         store_->SetInt("MainWindowPlacement", "MainWindowRect.left", 40);
         store_->SetInt("MainWindowPlacement", "MainWindowRect.top", 30);
-        store_->SetInt("MainWindowPlacement", "MainWindowRect.right", c.right);
+        store_->SetInt("MainWindowPlacement", "MainWindowRect.right", right);
         store_->SetInt("MainWindowPlacement", "MainWindowRect.bottom", 630);
         ASSERT_EQ(Start(), std::nullopt);
-        EXPECT_EQ(app_->MainFrame()->geometry().width() == 800, c.restored) << c.flag;
+        EXPECT_EQ(app_->MainFrame()->geometry().width() == 800, restored == 1) << flag;
         EXPECT_GT(app_->MainFrame()->width(), 100);
         app_->MainFrame()->setGeometry(10, 20, 700, 500);
         Stop();
         EXPECT_EQ(store_->GetInt("MainWindowPlacement", "MainWindowRect.right", 0) == 710,
-                  c.recorded)
-            << c.flag;
+                  recorded == 1)
+            << flag;
     }
 }
 
 // --- A crashed run's automatic save, and a file another program has open. ---
 
-TEST_F(AppStart, ALeftoverAutomaticSaveIsOfferedOpenedAndLockedUntilItsWindowCloses) {
+// A leftover automatic save is offered, opened and locked until its window closes; a file
+// another program has open is refused (No) or opened read-only (Yes), which saves nothing.
+TEST_F(AppStart, ALeftoverAutomaticSaveAndAFileAnotherProgramHasOpen) {
     const QString leftover = folder_.filePath(QStringLiteral("Tmp_1.qmk"));
     ASSERT_TRUE(QFile::copy(kSample, leftover));
     const QString lock = QString::fromStdString(file_lock::LockFilePathOf(leftover.toStdString()));
     op_.AnswerMessage(message_box::kIdYes);
-    ASSERT_EQ(Start(), std::nullopt);
-    ASSERT_EQ(op_.Messages().size(), 1u);
-    EXPECT_EQ(op_.Messages()[0].caption, J("クイルマーク - 自動保存ファイルの復元"));
-    auto* contest = ActiveContest();
-    ASSERT_NE(contest, nullptr);
-    EXPECT_EQ(contest->Document().GetPathName(), leftover.toStdString());
+    seen_ << "a leftover: " << Shown(Start()) << Seen();
+    EXPECT_EQ(ActiveContest()->Document().GetPathName(), leftover.toStdString());
     EXPECT_TRUE(QFile::exists(lock));
-    app_->WindowOf(contest)->close();
+    app_->WindowOf(ActiveContest())->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     EXPECT_FALSE(QFile::exists(lock));
-    Stop();
-}
 
-TEST_F(AppStart, AFileAnotherProgramHasOpenOpensReadOnlyOrNotAtAll) {
     const QString shared = folder_.filePath(QStringLiteral("shared.qmk"));
     ASSERT_TRUE(QFile::copy(kSample, shared));
     QLockFile other(QString::fromStdString(file_lock::LockFilePathOf(shared.toStdString())));
     ASSERT_TRUE(other.tryLock(0));
-    ASSERT_EQ(Start(), std::nullopt);
     op_.AnswerMessage(message_box::kIdNo);
     EXPECT_FALSE(app_->OpenDocumentFile(shared));
-    ASSERT_EQ(op_.Messages().size(), 1u);
-    EXPECT_EQ(op_.Messages()[0].caption, J("クイルマーク - ファイルの共有"));
-    EXPECT_EQ(op_.Messages()[0].style, message_box::kYesNo | message_box::kIconQuestion);
-    EXPECT_EQ(app_->MainFrame()->ChildFrames().size(), 1);
-
+    seen_ << "shared, No\n" << Seen();
     op_.AnswerMessage(message_box::kIdYes);
     ASSERT_TRUE(app_->OpenDocumentFile(shared));
-    auto* contest = ActiveContest();
-    ASSERT_NE(contest, nullptr);
-    CQuillmarkDoc& document = contest->QuillmarkDocument();
+    seen_ << "shared, Yes\n" << Seen();
+    CQuillmarkDoc& document = ActiveContest()->QuillmarkDocument();
     EXPECT_TRUE(document.IsReadOnly());
-    EXPECT_TRUE(contest->windowTitle().contains(QStringLiteral("[読み取り専用]")));
     document.SetModifiedFlag(true);
     app_->Settings().SetIsAutomaticSavingEnabled(1);
     EXPECT_EQ(document.SaveAutomatically(true), 0);
@@ -207,40 +222,41 @@ TEST_F(AppStart, AFileAnotherProgramHasOpenOpensReadOnlyOrNotAtAll) {
     EXPECT_EQ(now.readAll(), original.readAll());
     op_.AnswerMessage(message_box::kIdNo);  // do not save the changes at exit
     Stop();
+    seen_ << "at exit\n" << Messages();
+    // The saving time asked about is the copy's (its text is pinned with the leftovers').
+    const std::regex saved("保存日時 ： [^\n]*");
+    ExpectGolden("ui/app_shared_files",
+                 std::regex_replace(seen_.str(), saved, "保存日時 ： <time>"));
 }
 
-// The tree and the status bar follow the bands activated, added (not made active) and deleted
-// (asked twice); band commands need a band node of the tree, in the active tree. Then the
-// modified contest asks before it closes (Cancel keeps it), and the city code window closes
-// with Escape only when it is not included in searches.
+// The tree's band nodes and the status bar's band pane, in the golden file, follow the bands
+// activated, added (not made active) and deleted (asked twice); band commands need a band
+// node of the tree, in the active tree. Then the modified contest asks before it closes
+// (Cancel keeps it), and the city code window closes with Escape only when it is not
+// included in searches.
 TEST_F(AppStart, TheContestWindowFollowsItsBandsAndItsWindowsCloseAsTheOperatorSays) {
     const QString sample = folder_.filePath(QStringLiteral("sample.qmk"));
     QFile::copy(kSample, sample);
     ASSERT_EQ(Start({sample}), std::nullopt);
     CQuillmarkChildFrame* frame = ActiveContest();
     ASSERT_NE(frame, nullptr);
-    const auto band_nodes = [frame] {
-        QStringList bands;
+    const auto bands = [this, frame](const char* what, bool ran) {
+        seen_ << what << ": " << ran << ", pane " << frame->ContestStatusTexts()[2].toStdString()
+              << "\n";
         for (QTreeWidgetItemIterator it(&frame->ContestInformationView()); *it != nullptr; ++it) {
             if ((*it)->parent() != nullptr &&
                 (*it)->parent()->text(0) == QStringLiteral("周波数帯ごとの情報")) {
-                bands << (*it)->text(0);
+                seen_ << "  " << (*it)->text(0).toStdString() << "\n";
             }
         }
-        return bands;
+        seen_ << Messages();
     };
-    const QString active = QStringLiteral(" （アクティブ）");
-    const QStringList before = band_nodes();
-    ASSERT_EQ(before.size(), 6);
-    EXPECT_TRUE(before[1].endsWith(active));
+    bands("opened", true);
     frame->SetActiveView(command_rules::ContestWindow::kContestInformation);
-    EXPECT_FALSE(Run(cmd::kActivateBand));
+    bands("activate without a band node", Run(cmd::kActivateBand));
     frame->ContestInformationView().SelectBand(3);
     op_.AnswerMessage(message_box::kIdOk);
-    EXPECT_TRUE(Run(cmd::kActivateBand));
-    EXPECT_TRUE(band_nodes()[3].endsWith(active));
-    EXPECT_FALSE(band_nodes()[1].endsWith(active));
-    EXPECT_EQ(frame->ContestStatusTexts()[2], QStringLiteral("21 Ｍ"));
+    bands("activate the fourth", Run(cmd::kActivateBand));
     op_.AnswerDialog(message_box::kIdOk, [this](CDialogState& state, int) {
         auto& band = static_cast<CBandInformationDialog&>(state);
         band.SetFrequency(430);
@@ -248,45 +264,36 @@ TEST_F(AppStart, TheContestWindowFollowsItsBandsAndItsWindowsCloseAsTheOperatorS
         EXPECT_TRUE(band.OnOK(op_, "/"));
     });
     op_.AnswerMessage(message_box::kIdNo);
-    EXPECT_TRUE(Run(cmd::kAddNewBand));
-    ASSERT_EQ(band_nodes().size(), 7);
-    EXPECT_TRUE(band_nodes()[6].startsWith(QStringLiteral("430 ")));
+    bands("add 430", Run(cmd::kAddNewBand));
     frame->SetActiveView(command_rules::ContestWindow::kContestInformation);
     frame->ContestInformationView().SelectBand(6);
     op_.AnswerMessage(message_box::kIdOk);
     op_.AnswerMessage(message_box::kIdOk);
-    EXPECT_TRUE(Run(cmd::kDeleteExistingBand));
-    EXPECT_EQ(band_nodes(), before.mid(0, 1) + QStringList{band_nodes()[1]} + before.mid(2, 1) +
-                                QStringList{band_nodes()[3]} + before.mid(4));
-    EXPECT_EQ(op_.UnscriptedCount(), 0);
+    bands("delete it", Run(cmd::kDeleteExistingBand));
 
     frame->QuillmarkDocument().SetModifiedFlag(true);
     QMdiSubWindow* window = app_->WindowOf(frame);
-    QPointer<CQuillmarkChildFrame> alive = frame;
     op_.AnswerMessage(message_box::kIdCancel);
     window->close();
     QCoreApplication::processEvents();
-    ASSERT_NE(alive, nullptr);
-    EXPECT_EQ(op_.Messages().back().text, J("sample.qmk への変更を保存しますか?"));
+    seen_ << "closed, Cancel\n" << Seen();
     op_.AnswerMessage(message_box::kIdNo);
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(alive, nullptr);
-
-    ASSERT_EQ(app_->MainFrame()->ChildFrames().size(), 1);  // the city codes are left
+    seen_ << "closed, No\n" << Seen();
     auto* city = qobject_cast<CCityCodeDataChildFrame*>(app_->MainFrame()->ChildFrames()[0]);
     ASSERT_NE(city, nullptr);
-    QPointer<CCityCodeDataChildFrame> city_alive = city;
     QTest::keyClick(city, Qt::Key_Escape);
     QCoreApplication::processEvents();
-    ASSERT_NE(city_alive, nullptr);
+    seen_ << "Escape in the city codes\n" << Seen();
     city->CityCodeDocument().SetIncludedInSearch(false);
     QTest::keyClick(city, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();  // the list of databases follows once it is gone
-    EXPECT_EQ(city_alive, nullptr);
+    seen_ << "Escape, not included in searches\n" << Seen();
     EXPECT_EQ(app_->CityCodes()->GetCount(), 0);
     Stop();
+    ExpectGolden("ui/app_bands", seen_.str());
 }
 
 }  // namespace

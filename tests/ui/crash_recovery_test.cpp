@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "../cli/sample_contest.h"
+#include "../platform/case_table.h"
 #include "dialogs/scripted_operator.h"
 #include "document/contest_file.h"
 #include "platform/file_lock.h"
@@ -22,15 +23,8 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(CrashRecovery, OnlyTheNamesOfAutomaticSavesCount) {
-    struct Case {
-        const char* name;
-        bool counts;
-    } const cases[] = {
-        {"Tmp_1.qmk", true},        {"Tmp_9999.qmk", true}, {"Tmp_10000.qmk", false},
-        {"Tmp_01.qmk", false},      {"Tmp_.qmk", false},    {"Tmp_1.qmk.lock", false},
-        {".Tmp_1.qmk.lock", false}, {"tmp_1.qmk", false},   {"Tmp_1a.qmk", false}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(crash_recovery::IsAutomaticSaveName(c.name), c.counts) << c.name;
+    for (const platform_test::CaseRow& row : platform_test::CaseTable("ui/save_names.txt", 2)) {
+        EXPECT_EQ(crash_recovery::IsAutomaticSaveName(row[0]), row[1] == "counts") << row[0];
     }
 }
 

@@ -94,13 +94,4 @@ TEST(DocumentLock, ADocumentsNewNameIsLockedOrItBecomesReadOnly) {
     EXPECT_FALSE(std::filesystem::exists(file_lock::LockFilePathOf(mine)));
 }
 
-TEST(DocumentLock, TheOperatorIsToldWhoHoldsTheFile) {
-    const file_lock::Owner owner{4711, "quillmark", "shack"};
-    EXPECT_EQ(Cp932ToUtf8(document_lock::HeldElsewhereQuestion("/logs/a.qmk", owner)),
-              "ファイル「/logs/a.qmk」は、ほかのクイルマーク (プロセス 4711、コンピュータ shack) "
-              "が開いています。\n\n両方から保存すると、一方のログデータが失われるため、このファイ"
-              "ルは読み取り専用でしか開けません。\n\n読み取り専用で開きますか？");
-    EXPECT_EQ(Cp932ToUtf8(document_lock::Caption()), "クイルマーク - ファイルの共有");
-}
-
 }  // namespace

@@ -120,7 +120,8 @@ TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath)
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("クイルマーク - ログデータのテキスト出力"));
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("log"));
-        EXPECT_EQ(dialog->nameFilters().size(), 2);
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"),
+                                                      QStringLiteral("すべてのﾌｧｲﾙ (*.*)")}));
         dialog->selectFile(chosen);
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
     });
@@ -137,9 +138,6 @@ TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath)
     WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(operator_.AskFileName(request), std::nullopt);
     // Only the patterns Qt can read are kept.
-    EXPECT_EQ(CQtOperator::NameFilters(J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||")),
-              (QStringList{QStringLiteral("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"),
-                           QStringLiteral("すべてのﾌｧｲﾙ (*.*)")}));
     EXPECT_EQ(CQtOperator::NameFilters("Logs|*.a;*.b||"),
               QStringList{QStringLiteral("Logs (*.a *.b)")});
 }
