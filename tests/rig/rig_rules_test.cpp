@@ -88,10 +88,7 @@ TEST(RigSettings, OffByDefaultLeavesTheStoreAloneAndBadValuesBecomeDefaults) {
     store.SetInt("RigControl", "NetworkPort", 70000);
     store.SetString("RigControl", "Host", "");
     loaded.Load(store);
-    EXPECT_EQ(loaded.connection, CRigSettings::kOff);
-    EXPECT_EQ(loaded.speed, CRigSettings::kDefaultSpeed);
-    EXPECT_EQ(loaded.network_port, CRigSettings::kDefaultNetworkPort);
-    EXPECT_EQ(loaded.host, "localhost");
+    EXPECT_EQ(loaded, CRigSettings());
 }
 
 TEST(RigSettingPage, ChecksTheChosenConnectionOnlyAndReportsAChange) {
