@@ -111,7 +111,7 @@ TEST(OldLogDataRecord, Version300CardStatesComeFromTheFirstValueOrAreAllSet) {
 }
 
 TEST(OldLogDataRecord, LaterVersionsKeepOnlyTheThreeCardBits) {
-    for (const auto [stored, flags] : {std::pair{0x7F, 7}, std::pair{6, 6}, std::pair{-1, 7}}) {
+    for (const auto& [stored, flags] : {std::pair{0x7F, 7}, std::pair{6, 6}, std::pair{-1, 7}}) {
         CQuillmarkData_Old_310_LogDataItem entry;
         entry.card_flags = stored;
         CQuillmarkData_Old_350_LogDataItem later;
