@@ -1,5 +1,6 @@
-// Runs the built quillmark-cli through the session of tests/data/cli/session.txt and compares
-// everything it printed, and the files it wrote, with the golden tests/data/cli/session_seen.txt.
+// Runs the built quillmark-cli through the sessions of tests/data/cli/session.txt and (with Qt)
+// print_session.txt, and compares everything it printed, and the files it wrote, with the
+// goldens session_seen.txt and print_seen.txt.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
