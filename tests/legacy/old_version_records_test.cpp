@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "../platform/case_table.h"
 #include "../platform/golden.h"
 #include "legacy_test_util.h"
 #include "old_file_writer.h"
@@ -94,19 +95,14 @@ TEST(OldMainDataRecord, EntryCountBeyondTheDataFailsBeforeReadingEntries) {
     EXPECT_TRUE(record.entries.empty());
 }
 
-struct CardCase {
-    std::vector<uint32_t> states;
-    int32_t flags;
-};
-
 TEST(OldLogDataRecord, Version300CardStatesComeFromTheFirstValueOrAreAllSet) {
-    const CardCase cases[] = {
-        {{}, 7}, {{0}, 0}, {{2}, 2}, {{5, 99}, 5}, {{0xFFFFFFFFu}, 7}, {{8}, 0},
-    };
-    for (const CardCase& c : cases) {
+    for (const auto& c : platform_test::CaseTable("legacy/card_states.txt", 2)) {
         CQuillmarkData_Old_300_LogDataItem entry;
-        entry.card_states = c.states;
-        EXPECT_EQ(entry.GetCardFlags(), c.flags) << c.states.size();
+        std::istringstream states(c[0]);
+        for (uint32_t state = 0; states >> state;) {
+            entry.card_states.push_back(state);
+        }
+        EXPECT_EQ(entry.GetCardFlags(), std::stoi(c[1])) << c[0];
     }
 }
 

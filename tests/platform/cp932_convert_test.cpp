@@ -31,16 +31,16 @@ size_t CodePointCount(std::string_view utf8) {
 }
 
 TEST(Cp932Convert, KnownTextsConvertBothWays) {
-    EXPECT_EQ(Utf8ToCp932(""), "");
-    EXPECT_EQ(TryCp932ToUtf8(""), std::string());
-    EXPECT_EQ(Utf8ToCp932("クイルマーク"), "\x83\x4E\x83\x43\x83\x8B\x83\x7D\x81\x5B\x83\x4E"sv);
-    EXPECT_EQ(Utf8ToCp932("ｱｲｳ日曜日"), "\xB1\xB2\xB3\x93\xFA\x97\x6A\x93\xFA"sv);
-    EXPECT_EQ(Cp932ToUtf8("\x83\x5C\x95\x5C"sv), "ソ表");
-    EXPECT_EQ(Cp932ToUtf8("A\0\x82\xA0"sv), "A\0あ"s);  // an embedded NUL is kept
-    EXPECT_EQ(Utf8ToCp932("A\0あ"s), "A\0\x82\xA0"s);
-    // The yen sign and the overline are the Japanese readings of 0x5C and 0x7E.
-    EXPECT_EQ(TryUtf8ToCp932("\u00A5100"), "\\100");
-    EXPECT_EQ(TryUtf8ToCp932("\u203E"), "~");
+    for (const auto& c : CaseTable("platform/cp932_known_texts.txt", 3)) {
+        const std::string utf8 = Unescaped(c[0]);
+        const std::string cp932 = Unescaped(c[1]);
+        EXPECT_EQ(TryUtf8ToCp932(utf8), cp932) << c[0];
+        EXPECT_EQ(Utf8ToCp932(utf8), cp932) << c[0];
+        if (c[2] == "both ways") {
+            EXPECT_EQ(TryCp932ToUtf8(cp932), utf8) << c[0];
+            EXPECT_EQ(Cp932ToUtf8(cp932), utf8) << c[0];
+        }
+    }
 }
 
 TEST(Cp932Convert, EverySingleByteRoundTripsOrIsRefused) {
