@@ -16,20 +16,14 @@ using model_test::Entry;
 
 constexpr int64_t kTen = 10 * 3600;
 
-std::vector<std::string> CallsInOrder(const CQuillmarkData_SubMainData& band) {
-    std::vector<std::string> calls;
+// The entries of a band in order: the call sign, " F" after a First one.
+std::string Entries(const CQuillmarkData_SubMainData& band) {
+    std::string text;
     for (const auto& entry : band.GetEntries()) {
-        calls.push_back(entry.GetCallSign().GetParameter(0));
+        text += (text.empty() ? "" : ", ") + entry.GetCallSign().GetParameter(0) +
+                (entry.GetFirst() ? " F" : "");
     }
-    return calls;
-}
-
-std::vector<int32_t> FirstFlags(const CQuillmarkData_SubMainData& band) {
-    std::vector<int32_t> flags;
-    for (const auto& entry : band.GetEntries()) {
-        flags.push_back(entry.GetFirst());
-    }
-    return flags;
+    return text;
 }
 
 TEST(SubMainData, EntryOperationsCheckTheirIndexAndEntry) {
@@ -45,12 +39,12 @@ TEST(SubMainData, EntryOperationsCheckTheirIndexAndEntry) {
     EXPECT_FALSE(band.SetEntryAt(2, Entry(3, "JA1CCC", "59/13")));
     EXPECT_FALSE(band.SetEntryAt(0, CQuillmarkData_LogDataItem()));
     EXPECT_TRUE(band.SetEntryAt(0, Entry(3, "JA1CCC", "59/13")));
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1CCC", "JA1BBB"}));
+    EXPECT_EQ(Entries(band), "JA1CCC, JA1BBB");
 
     EXPECT_FALSE(band.RemoveEntryAt(2));
     EXPECT_FALSE(band.RemoveEntryAt(-1));
     EXPECT_TRUE(band.RemoveEntryAt(0));
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1BBB"}));
+    EXPECT_EQ(Entries(band), "JA1BBB");
     band.RemoveAllEntries();
     EXPECT_EQ(band.GetEntryCount(), 0);
 }
@@ -63,9 +57,9 @@ TEST(SubMainData, ReorderEntriesAcceptsOnlyAPermutation) {
     EXPECT_FALSE(band.ReorderEntries({0, 1}));
     EXPECT_FALSE(band.ReorderEntries({0, 1, 1}));
     EXPECT_FALSE(band.ReorderEntries({0, 1, 3}));
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1AAA", "JA1BBB", "JA1CCC"}));
+    EXPECT_EQ(Entries(band), "JA1AAA, JA1BBB, JA1CCC");
     EXPECT_TRUE(band.ReorderEntries({2, 0, 1}));
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1CCC", "JA1AAA", "JA1BBB"}));
+    EXPECT_EQ(Entries(band), "JA1CCC, JA1AAA, JA1BBB");
 }
 
 TEST(Rebuild, StableSortMatchesInsertionBeforeTheFirstLaterEntry) {
@@ -93,8 +87,7 @@ TEST(Rebuild, FirstGoesToTheEarliestEntryOfEachMultiplier) {
     band.AddEntry(Entry(kTen + 10, "JA1AAA", "59/12"));
     band.AddEntry(Entry(kTen + 20, "JA1CCC", "59/13"));
     band.Rebuild(model_test::Contest(), CQuillmarkData_SubMainData::kRebuildFirst);
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1AAA", "JA1CCC", "JA1BBB"}));
-    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{1, 1, 0}));
+    EXPECT_EQ(Entries(band), "JA1AAA F, JA1CCC F, JA1BBB");
 }
 
 TEST(Rebuild, MultiplierValuesCompareByteForByte) {
@@ -117,7 +110,7 @@ TEST(Rebuild, MultiplierValuesCompareByteForByte) {
     }
     band.Rebuild(contest, 6);
     // "59" and "59/" both have an empty multiplier: one value, like any other.
-    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{1, 1, 0, 1, 0, 1}));
+    EXPECT_EQ(Entries(band), "JA1AAA F, JA1AAA F, JA1AAA, JA1AAA F, JA1AAA, JA1AAA F");
 }
 
 TEST(Rebuild, WithoutAMultiplierFirstFlagsStayAsTheyWere) {
@@ -127,8 +120,7 @@ TEST(Rebuild, WithoutAMultiplierFirstFlagsStayAsTheyWere) {
     band.AddEntry(first);
     band.AddEntry(Entry(1, "JA1BBB", "59/12"));
     band.Rebuild(model_test::Contest(-1), 6);
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1BBB", "JA1AAA"}));
-    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{0, 1}));
+    EXPECT_EQ(Entries(band), "JA1BBB, JA1AAA F");
 }
 
 TEST(Rebuild, FlagOneAloneChangesNothingFlagTwoOnlySorts) {
@@ -136,11 +128,9 @@ TEST(Rebuild, FlagOneAloneChangesNothingFlagTwoOnlySorts) {
     band.AddEntry(Entry(2, "JA1AAA", "59/12"));
     band.AddEntry(Entry(1, "JA1BBB", "59/12"));
     band.Rebuild(model_test::Contest(), 1);
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1AAA", "JA1BBB"}));
-    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{0, 0}));
+    EXPECT_EQ(Entries(band), "JA1AAA, JA1BBB");
     band.Rebuild(model_test::Contest(), 2);  // sorts, and leaves the First flags
-    EXPECT_EQ(CallsInOrder(band), (std::vector<std::string>{"JA1BBB", "JA1AAA"}));
-    EXPECT_EQ(FirstFlags(band), (std::vector<int32_t>{0, 0}));
+    EXPECT_EQ(Entries(band), "JA1BBB, JA1AAA");
 }
 
 TEST(SubMainData, CopyAndEquality) {
