@@ -5,7 +5,6 @@
 #include <functional>
 #include <limits>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "../cli/sample_contest.h"
@@ -148,9 +147,10 @@ std::string WithFrequency(OldFileVersion version, int32_t unit_code, double freq
 // First entry of multiplier 25 fails validation, so its next entry counts instead.
 TEST(ConvertOldFile, EachFileGivesItsContestOrIsRefused) {
     using V = OldFileVersion;
-    std::vector<std::tuple<std::string, std::string, std::string>> cases;
-    const auto add = [&](std::string name, std::string image, std::string delimiters = "/,.") {
-        cases.emplace_back(std::move(name), std::move(image), std::move(delimiters));
+    std::string outcomes;
+    const auto add = [&](const std::string& name, const std::string& image,
+                         std::string_view delimiters = kDelimiters) {
+        outcomes += "--- " + name + "\n" + Outcome(image, delimiters);
     };
     for (const V version : old_file_writer::AllVersions()) {
         add("sample " + old_file_writer::SampleFileName(version),
@@ -261,10 +261,6 @@ TEST(ConvertOldFile, EachFileGivesItsContestOrIsRefused) {
             file.entries[2].received = {"599", "44"};
         }));
 
-    std::string outcomes;
-    for (const auto& [name, image, delimiters] : cases) {
-        outcomes += "--- " + name + "\n" + Outcome(image, delimiters);
-    }
     platform_test::ExpectGolden("legacy/conversions", outcomes);
 }
 
