@@ -2,27 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <fstream>
+#include <string>
+
 #include <QTemporaryDir>
 
+#include "../../platform/temp_folder.h"
 #include "platform/cp932_convert.h"
 #include "settings/memory_settings_store.h"
 #include "settings/quillmark_system.h"
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+void WriteAll(const QString& path, const std::string& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
 }
 
 class QtSettingsStore : public ::testing::Test {
@@ -54,10 +47,10 @@ TEST_F(QtSettingsStore, SettingsRoundTripThroughARealIniFile) {
         CQtSettingsStore store(Path());
         ASSERT_TRUE(original.Save(store));
     }
-    const QByteArray ini = ReadAll(Path());
-    EXPECT_TRUE(ini.contains("[System]")) << ini.constData();
-    EXPECT_TRUE(ini.contains("IsSavingSettingsEnabled=1"));
-    EXPECT_TRUE(ini.contains("DefaultPoints=12345"));
+    const std::string ini = platform_test::ReadAll(Path().toStdString());
+    for (const char* line : {"[System]", "IsSavingSettingsEnabled=1", "DefaultPoints=12345"}) {
+        EXPECT_NE(ini.find(line), std::string::npos) << line << " in " << ini;
+    }
 
     CQtSettingsStore store(Path());
     CQuillmarkSystem loaded;
