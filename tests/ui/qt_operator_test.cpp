@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <functional>
 
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/progress_dialog.h"
