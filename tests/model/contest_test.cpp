@@ -53,11 +53,6 @@ TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
     EXPECT_FALSE(contest.SetContest("OTHER", 1, 2, model_test::CallSign("JA1ZZZ", format), format,
                                     model_test::ContestNumberFormat()));
     EXPECT_EQ(contest.GetContestName(), "ALL JA");
-    EXPECT_EQ(contest.GetCategoryCode(), "");
-    EXPECT_TRUE(contest.SetCategoryCode("XMA"));
-    EXPECT_TRUE(contest.SetCategoryName("Multi"));
-    EXPECT_TRUE(contest.SetEndTime(300));
-    EXPECT_EQ(contest.GetEndTime(), 300);
     EXPECT_EQ(contest.GetActiveBandIndex(), -1);
 
     // SetContest keeps items and formats as given; the setters require valid arguments.
