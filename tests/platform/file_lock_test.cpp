@@ -69,25 +69,19 @@ TEST_F(FileLock, TheOwnerIsReadFromQtsLockFileLines) {
     EXPECT_FALSE(file_lock::ReadLockOwner(Path("none")));
 }
 
-std::optional<std::string> Gone(pid_t) {
-    return std::nullopt;
-}
-std::optional<std::string> Quillmark(pid_t) {
-    return "quillmark";
-}
-std::optional<std::string> Unseen(pid_t) {
-    return std::string();
-}
-std::optional<std::string> Editor(pid_t) {
-    return "editor";
-}
+// What runs under the owner's process id, by the names the cases use.
+using Process = std::optional<std::string> (*)(pid_t);
+const std::map<std::string, Process> kProcesses = {
+    {"quillmark", [](pid_t) -> std::optional<std::string> { return "quillmark"; }},
+    {"editor", [](pid_t) -> std::optional<std::string> { return "editor"; }},
+    {"gone", [](pid_t) -> std::optional<std::string> { return std::nullopt; }},
+    {"", [](pid_t) -> std::optional<std::string> { return std::string(); }},
+};
 
 TEST(LockOwner, OnlyAGoneOrReplacedProcessOnThisHostMakesALockStale) {
-    const std::map<std::string, std::optional<std::string> (*)(pid_t)> processes = {
-        {"quillmark", Quillmark}, {"gone", Gone}, {"editor", Editor}, {"", Unseen}};
     for (const auto& c : platform_test::CaseTable("platform/stale_locks.txt", 3)) {
         const file_lock::Owner owner{42, "quillmark", c[0]};
-        EXPECT_EQ(file_lock::IsRunning(owner, "here", processes.at(c[1])), c[2] == "running")
+        EXPECT_EQ(file_lock::IsRunning(owner, "here", kProcesses.at(c[1])), c[2] == "running")
             << c[0] << " " << c[1];
     }
     const std::string self = fs::read_symlink("/proc/self/exe").filename().string();
