@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../cli/sample_contest.h"
 #include "../platform/recording_sink.h"
 #include "legacy/old_file_converter.h"
 #include "model/band_data.h"
@@ -36,6 +37,11 @@ struct Converted {
     CQuillmarkData_MainData contest;
     RecordingSink sink;
 };
+
+// A contest that a failed or refused conversion must leave exactly as it was.
+inline CQuillmarkData_MainData ExistingContest() {
+    return sample::MakeContest(1, 2);
+}
 
 // Reads the header string from the file image and converts the rest, as the loader does.
 // Archive exceptions propagate.

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "../cli/sample_contest.h"
 #include "../model/model_test_util.h"
 #include "../platform/golden.h"
 #include "legacy_test_util.h"
@@ -23,13 +22,9 @@ namespace {
 
 using legacy_test::Convert;
 using legacy_test::Converted;
+using legacy_test::ExistingContest;
 using legacy_test::kDelimiters;
 using old_file_writer::Parts;
-
-// A contest that a failed or refused conversion must leave exactly as it was.
-CQuillmarkData_MainData ExistingContest() {
-    return sample::MakeContest(1, 2);
-}
 
 // --- Headers ---
 

@@ -43,18 +43,10 @@ TEST_P(OldFileSample, DataAfterTheRecordsIsIgnored) {
     EXPECT_TRUE(legacy_test::IsSoundConversion(converted.contest));
 }
 
-// A contest the damaged conversions must not change when they fail.
-CQuillmarkData_MainData Sentinel() {
-    CQuillmarkData_MainData contest;
-    contest.SetContest("sentinel", 5, 6, CQuillmarkData_CallSignItem(),
-                       CQuillmarkData_CallSignType(), CQuillmarkData_ContestNumberType());
-    return contest;
-}
-
 // Converts a damaged image: a sound contest or an archive exception; anything else (another
 // exception, a crash, a sanitizer report) fails the test. converted tells which it was.
 ::testing::AssertionResult ConvertsCleanly(const std::string& image, bool* converted = nullptr) {
-    CQuillmarkData_MainData contest = Sentinel();
+    CQuillmarkData_MainData contest = legacy_test::ExistingContest();
     legacy_test::RecordingSink sink;
     try {
         CArchive ar(image);
@@ -62,8 +54,9 @@ CQuillmarkData_MainData Sentinel() {
         const OldFileConversion result =
             ConvertOldFile(ar, header, legacy_test::kDelimiters, contest, sink);
         if (!result.recognised) {
-            return contest == Sentinel() ? ::testing::AssertionSuccess()
-                                         : ::testing::AssertionFailure() << "refused but changed";
+            return contest == legacy_test::ExistingContest()
+                       ? ::testing::AssertionSuccess()
+                       : ::testing::AssertionFailure() << "refused but changed";
         }
         if (result.dropped_entries < 0) {
             return ::testing::AssertionFailure() << "negative drop count";
@@ -73,7 +66,7 @@ CQuillmarkData_MainData Sentinel() {
         }
         return legacy_test::IsSoundConversion(contest);
     } catch (const CArchiveException&) {
-        if (!(contest == Sentinel())) {
+        if (!(contest == legacy_test::ExistingContest())) {
             return ::testing::AssertionFailure() << "failed but changed the contest";
         }
         if (!sink.events.empty() && sink.events.back() != "close") {
