@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "../../platform/temp_folder.h"
+#include "../changed_settings.h"
 #include "platform/cp932_convert.h"
 #include "settings/memory_settings_store.h"
 #include "settings/quillmark_system.h"
@@ -27,45 +28,20 @@ protected:
 };
 
 TEST_F(QtSettingsStore, SettingsRoundTripThroughARealIniFile) {
-    CQuillmarkSystem original;
-    original.SetnElapse(5);
-    original.SetMainWindowRect({-8, -8, 1288, 1008});
-    original.SetMainWindowState(3);
-    original.SetIsDisplayUTC(1);
-    original.SetPunctuationMarks(Utf8ToCp932("／,."));
-    original.RemoveAllReplacementPairs();
-    ASSERT_TRUE(original.AddReplacementPair(Utf8ToCp932("　 "), Utf8ToCp932("／")));
-    ASSERT_TRUE(original.AddReplacementPair("=+", "59/"));
-    ASSERT_TRUE(original.AddReplacementPair("#", ""));
-    original.SetDefaultPoints(12345);
-    original.SetAddress(Utf8ToCp932("東京都千代田区丸の内１－１"));
-    original.SetName(Utf8ToCp932("ｸｲﾙﾏｰｸ無線クラブ"));
-    original.SetRemarks(Utf8ToCp932("１行目\r\n2行目, \"引用\" ; 100%"));
-    original.SetPower("@100W");
-    original.SetStationParameter(3);
+    const CQuillmarkSystem original = settings_test::ChangedSettings();
     {
         CQtSettingsStore store(Path());
         ASSERT_TRUE(original.Save(store));
     }
     const std::string ini = platform_test::ReadAll(Path().toStdString());
-    for (const char* line : {"[System]", "IsSavingSettingsEnabled=1", "DefaultPoints=12345"}) {
+    for (const char* line : {"[System]", "IsSavingSettingsEnabled=1", "DefaultPoints=30000"}) {
         EXPECT_NE(ini.find(line), std::string::npos) << line << " in " << ini;
     }
-
     CQtSettingsStore store(Path());
     CQuillmarkSystem loaded;
     loaded.Load(store);
     loaded.Validate(false);
-    CMemorySettingsStore expected;
-    CMemorySettingsStore actual;
-    original.Save(expected);
-    loaded.Save(actual);
-    for (const std::string& name : expected.GetWriteLog()) {
-        const size_t slash = name.find('/');
-        EXPECT_EQ(actual.GetRaw(name.substr(0, slash), name.substr(slash + 1)),
-                  expected.GetRaw(name.substr(0, slash), name.substr(slash + 1)))
-            << name;
-    }
+    settings_test::ExpectSameSave(original, loaded);
 }
 
 TEST_F(QtSettingsStore, HandWrittenFileIsReadAsTheUserMeantIt) {
