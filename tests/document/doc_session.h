@@ -59,12 +59,61 @@ using Sheet = CLogDataInputSheet;
 // What the operator does on each page of the log entry wizard (by page bit) before Next.
 using PageWork = std::map<int, std::function<void(Sheet&)>>;
 
-// Works the shown wizard: on every page its work, then Next, until the run ends (the last
-// page passed, a work pressed Cancel, or a page refused).
-inline CScriptedOperator::DialogFiller Wizard(PageWork work = {}) {
-    return [work](CDialogState& state, int) {
+// What a page of the log entry wizard shows on arrival: its bit, its guidance (line breaks
+// as "\n") and its controls.
+inline std::string DescribePage(const CLogDataInputPage& page) {
+    std::string controls;
+    if (const auto* date = dynamic_cast<const CLogDataInput_Date*>(&page)) {
+        for (int i = 0; i < CLogDataInput_Date::kFieldCount; ++i) {
+            controls += (i == 0 ? "" : " ") +
+                        std::to_string(date->GetField(static_cast<CLogDataInput_Date::Field>(i)));
+        }
+    } else if (const auto* call = dynamic_cast<const CLogDataInput_CallSign*>(&page)) {
+        controls = "[" + U(call->GetEditText()) + "]";
+    } else if (const auto* number = dynamic_cast<const CLogDataInput_ContestNumber*>(&page)) {
+        controls = "sent [" + U(number->GetSentEditText()) + "]" +
+                   (number->IsSentEditable() ? "" : " fixed") + " received [" +
+                   U(number->GetReceivedEditText()) + "]" +
+                   (number->IsReceivedEditable() ? "" : " fixed");
+    } else if (const auto* points = dynamic_cast<const CLogDataInput_Points*>(&page)) {
+        controls = std::to_string(points->GetEditValue());
+    } else if (const auto* mode = dynamic_cast<const CLogDataInput_ElectricWaveType*>(&page)) {
+        controls = "[" + U(mode->GetSelectedText()) + "]";
+    } else if (const auto* cq = dynamic_cast<const CLogDataInput_CQ*>(&page)) {
+        controls = "radio " + std::to_string(cq->GetSelectedRadio());
+    } else if (const auto* card = dynamic_cast<const CLogDataInput_Card*>(&page)) {
+        for (const auto box : {CLogDataInput_Card::kRequested, CLogDataInput_Card::kSent,
+                               CLogDataInput_Card::kReceived}) {
+            controls += (box == 0 ? "" : " ") + std::string("mode ") +
+                        std::to_string(card->GetMode(box)) + " state " +
+                        std::to_string(card->GetBoxState(box));
+        }
+    } else if (const auto* comments = dynamic_cast<const CLogDataInput_Comments*>(&page)) {
+        controls = "[" + U(comments->GetEditText()) + "]";
+    }
+    return "page " + std::to_string(page.GetPageBit()) + ": " +
+           platform_test::ReplacedAll(U(page.GetGuidance()), "\n", "\\n") + " | " + controls;
+}
+
+// What the band information dialog shows when it opens.
+inline std::string DescribeBandDialog(const CBandInformationDialog& dialog) {
+    return "band dialog: " + U(dialog.GetGuidance()) + " | " +
+           std::to_string(dialog.GetFrequency()) + " unit " +
+           std::to_string(dialog.GetUnitIndex()) + " mode [" + U(dialog.GetMode()) + "] sent [" +
+           U(dialog.GetSentContestNumberText()) + "] calling " +
+           std::to_string(dialog.GetCallingMethod());
+}
+
+// Works the shown wizard: on every page, once seen, its work, then Next, until the run ends
+// (the last page passed, a work pressed Cancel, or a page refused).
+inline CScriptedOperator::DialogFiller Wizard(
+    PageWork work = {}, std::function<void(const CLogDataInputPage&)> seen = {}) {
+    return [work, seen](CDialogState& state, int) {
         auto& sheet = dynamic_cast<Sheet&>(state);
         while (CLogDataInputPage* page = sheet.GetActivePage()) {
+            if (seen) {
+                seen(*page);
+            }
             if (const auto it = work.find(page->GetPageBit()); it != work.end()) {
                 it->second(sheet);
             }
@@ -168,12 +217,21 @@ protected:
         }
         return runs;
     }
-    // Everything the operator saw, as one text: the transcript, then each confirmation's
+    // Everything the operator saw, as one text: the transcript with the wizard pages shown in
+    // each dialog run, then each confirmation's
     // caption, icon, shown fields, message, entry and date, then the views' hints, the modified
     // flag and every band's defaults and entries ("*" before a First one). The test folder's
     // path reads <folder>; the progress bar's positions, which follow the clock, are left out.
     std::string Seen() {
-        std::string seen = WithoutProgressPositions(operator_.Transcript());
+        std::string seen;
+        std::istringstream transcript(WithoutProgressPositions(operator_.Transcript()));
+        size_t run = 0;
+        for (std::string line; std::getline(transcript, line);) {
+            seen += line + "\n";
+            if (line.starts_with("dialog ")) {
+                seen += shown_in_run_[run++];
+            }
+        }
         for (const auto& shown : confirmations_) {
             seen += "confirmation [" + U(shown.GetCaption()) + "] icon " +
                     std::to_string(shown.GetIcon()) + " show " +
@@ -213,6 +271,12 @@ protected:
     }
 
     // --- The operator's answers in an input run. ---
+    // The wizard worked as the free Wizard does, every page it showed kept for Seen().
+    CScriptedOperator::DialogFiller Wizard(PageWork work = {}) {
+        return doc_test::Wizard(std::move(work), [this](const CLogDataInputPage& page) {
+            shown_in_run_[operator_.Dialogs().size()] += "  " + DescribePage(page) + "\n";
+        });
+    }
     // Types the call sign (the call sign page's work comes first) and presses Next.
     void AnswerCallSign(std::string call, std::function<void(Sheet&)> seen = {}) {
         operator_.AnswerDialog(message_box::kIdOk,
@@ -242,20 +306,29 @@ protected:
     }
     // Cancel on the page shown, which ends the run on the call sign page.
     void AnswerCancel(std::function<void(Sheet&)> seen = {}) {
-        operator_.AnswerDialog(message_box::kIdCancel, [seen](CDialogState& state, int) {
+        operator_.AnswerDialog(message_box::kIdCancel, [this, seen](CDialogState& state, int) {
             auto& sheet = dynamic_cast<Sheet&>(state);
+            if (const CLogDataInputPage* page = sheet.GetActivePage()) {
+                shown_in_run_[operator_.Dialogs().size()] +=
+                    "  " + DescribePage(*page) + " (Cancel)\n";
+            }
             if (seen) {
                 seen(sheet);
             }
             sheet.Cancel();
         });
     }
+    // Keeps what the band information dialog showed for Seen() and seen_bands_.
+    void NoteBandDialog(const CBandInformationDialog& dialog) {
+        seen_bands_.push_back(dialog);
+        shown_in_run_[operator_.Dialogs().size()] += "  " + DescribeBandDialog(dialog) + "\n";
+    }
     // The operator fills the band information dialog and presses OK, which the dialog's checks
     // must let close; the dialog as it was shown is kept in seen_bands_.
     void AnswerBand(const BandInput& input) {
         operator_.AnswerDialog(message_box::kIdOk, [this, input](CDialogState& state, int) {
             auto& dialog = dynamic_cast<CBandInformationDialog&>(state);
-            seen_bands_.push_back(dialog);
+            NoteBandDialog(dialog);
             dialog.SetFrequency(input.frequency);
             dialog.SetUnitIndex(input.unit_index);
             dialog.SetSentContestNumberText(input.sent);
@@ -283,6 +356,8 @@ protected:
     HintRecorder views_;
     std::vector<CLogDataConfirmDialog> confirmations_;
     std::vector<CBandInformationDialog> seen_bands_;
+    // What the wizard pages and the band dialog showed, by dialog run.
+    std::map<size_t, std::string> shown_in_run_;
 };
 
 }  // namespace doc_test
