@@ -109,7 +109,6 @@ struct RefusalCase {
     const char* what;
     Format format;
     std::function<void(CQuillmarkData_MainData&, log_export::Options&)> change;
-    const char* message;
 };
 
 TEST(SubmissionExport, RefusalsNameTheFieldOrTheContact) {
@@ -122,52 +121,37 @@ TEST(SubmissionExport, RefusalsNameTheFieldOrTheContact) {
         };
     };
     const RefusalCase cases[] = {
-        {"Japanese NAME", Format::cabrillo, [](auto&, auto& o) { o.cabrillo_name = J("山田"); },
-         "Cabrillo の形式には半角の英数字と記号しか書けないため、NAME（氏名）を出力できません。"
-         "\n\n半角の英数字で書き直してください。"},
+        {"Japanese NAME", Format::cabrillo, [](auto&, auto& o) { o.cabrillo_name = J("山田"); }},
         {"Japanese address line", Format::cabrillo,
-         [](auto&, auto& o) { o.cabrillo_address += J("\n日本"); },
-         "Cabrillo の形式には半角の英数字と記号しか書けないため、ADDRESS（住所）を出力できません。"
-         "\n\n半角の英数字で書き直してください。"},
-        {"no CONTEST", Format::cabrillo, [](auto&, auto& o) { o.contest_id.clear(); },
-         "Cabrillo の形式では、CONTEST（コンテスト名）が必要です。\n\n"
-         "主催者が決めたコンテストの名前（例 JIDX-CW）を指定してください。"},
-        {"composite emission", Format::cabrillo, set_mode("A9"),
-         "1200 MHz 帯で 2021-06-05 09:32 UTC に交信した JA1ABC の電波の型式「A9」は、Cabrillo "
-         "3.0 の形式に当たる型式がないため、Cabrillo 3.0 の形式では出力できません。"},
-        {"no mode at all", Format::jarl_r21, set_mode(""),
-         "1200 MHz 帯で 2021-06-05 09:32 UTC に交信した JA1ABC の電波の型式が指定されていないため、"
-         "JARL 電子ログ R2.1 の形式では出力できません。\n\n"
-         "電波の型式の一括変更で型式を指定してから出力してください。"},
-        {"television in Cabrillo", Format::cabrillo, set_mode("F5"),
-         "1200 MHz 帯で 2021-06-05 09:32 UTC に交信した JA1ABC の電波の型式「F5」は、Cabrillo "
-         "3.0 の形式に当たる型式がないため、Cabrillo 3.0 の形式では出力できません。"},
+         [](auto&, auto& o) { o.cabrillo_address += J("\n日本"); }},
+        {"no CONTEST", Format::cabrillo, [](auto&, auto& o) { o.contest_id.clear(); }},
+        {"composite emission", Format::cabrillo, set_mode("A9")},
+        {"no mode at all", Format::jarl_r21, set_mode("")},
+        {"television in Cabrillo", Format::cabrillo, set_mode("F5")},
         {"full-width call sign", Format::adif,
          [](CQuillmarkData_MainData& contest, auto&) {
              CQuillmarkData_LogDataItem entry = *contest.GetBandAt(0)->GetEntryAt(1);
              entry.SetCallSign(doc_test::CallSign(J("ＪＡ１"), contest.GetCallSignType()));
              contest.GetBandAt(0)->SetEntryAt(1, entry);
-         },
-         "7 MHz 帯で 2021-06-05 09:35 UTC に交信した ＪＡ１ の呼出符号に、半角の英数字と記号以外の"
-         "文字（空白を含む）があるため、ADIF 3.1.6 の形式では出力できません。"},
+         }},
         {"band outside the amateur bands", Format::jarl_r10,
          [](CQuillmarkData_MainData& contest, auto&) {
              contest.ChangeBandAt(1, doc_test::Band(40, 6));
-         },
-         "40 MHz 帯は、アマチュアバンドのどれにも当たらないため、JARL 電子ログ R1.0 "
-         "の形式では出力できません。"},
+         }},
     };
+    std::string messages;
     for (const RefusalCase& c : cases) {
         CQuillmarkData_MainData contest = Contest();
         log_export::Options options = Options();
         c.change(contest, options);
         const Written written = Write(c.format, contest, options);
         EXPECT_EQ(written.result.status, Status::refused) << c.what;
-        EXPECT_EQ(U(written.result.message), c.message) << c.what;
         EXPECT_EQ(written.text, "") << c.what;
         EXPECT_EQ(log_export::MakeLogExporter(c.format)->Check(contest, options),
                   written.result.message);
+        messages += std::string(c.what) + ":\n" + U(written.result.message) + "\n\n";
     }
+    platform_test::ExpectGolden("document/submission_refusals", messages);
 }
 
 TEST(SubmissionExport, JarlListsTheRequiredTagsLeftEmpty) {

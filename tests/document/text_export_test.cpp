@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../platform/case_table.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "platform/time_format.h"
@@ -42,26 +43,9 @@ struct OneBand {
 };
 
 TEST(ExportFrequency, HasIntegerDigitsPlusDecimalsAsSignificantDigits) {
-    const struct {
-        double frequency;
-        int under_decimal_point;
-        const char* expected;
-    } cases[] = {{7, 3, "7"},
-                 {3.5, 3, "3.5"},
-                 {1200, 3, "1200"},
-                 {10.125, 3, "10.125"},
-                 {7000, 3, "7000"},
-                 {1.9125, 5, "1.9125"},
-                 {10.125, 1, "10.1"},
-                 {3.5, 0, "4"},
-                 {144.0, 0, "144"},
-                 {0.1357, 3, "0.1357"},
-                 {0.0, 3, "0"},
-                 // Too many decimals asked for: no more digits than a double has.
-                 {7, 40, "7"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(text_export::FormatFrequency(c.frequency, c.under_decimal_point), c.expected)
-            << c.frequency << " " << c.under_decimal_point;
+    for (const auto& c : platform_test::CaseTable("document/export_frequencies.txt", 3)) {
+        EXPECT_EQ(text_export::FormatFrequency(std::stod(c[0]), std::stoi(c[1])), c[2])
+            << c[0] << " " << c[1];
     }
     // Extremes give a text, not a crash.
     for (const double frequency : {1e-300, 1e300, -3.5}) {
@@ -69,44 +53,13 @@ TEST(ExportFrequency, HasIntegerDigitsPlusDecimalsAsSignificantDigits) {
     }
 }
 
-// Every field in its column: the frequency padded to five columns or written whole, the mode
-// to eight, each parameter to its maximum length with a blank between parameters, and the
-// multiplier only on a First entry.
 TEST(ExportLine, HasEveryFieldInItsColumn) {
-    const struct {
-        double frequency;
-        const char* call;
-        const char* sent;
-        const char* received;
-        const char* mode;
-        bool first;
-        const char* line;
-    } cases[] = {
-        {7, "JA1ABC", "599/100", "599/13", "CW", true,
-         "7      CW        05/06/21 0930  JA1ABC    599 100     599 13      13      3"},
-        {3.5, "JA1ABC", "599/100", "599/13", "CW", true,
-         "3.5    CW        05/06/21 0930  JA1ABC    599 100     599 13      13      3"},
-        {1200, "JA1ABC", "599/100", "599/13", "CW", true,
-         "1200   CW        05/06/21 0930  JA1ABC    599 100     599 13      13      3"},
-        {10.125, "JA1ABC", "599/100", "599/13", "CW", true,
-         "10.125  CW        05/06/21 0930  JA1ABC    599 100     599 13      13      3"},
-        {7, "JA1ABC", "599/100", "599/13", "", true,
-         "7                05/06/21 0930  JA1ABC    599 100     599 13      13      3"},
-        {7, "JA1AB", "599/100", "599/13", "CW", true,
-         "7      CW        05/06/21 0930  JA1AB     599 100     599 13      13      3"},
-        {7, "JA1AB/2", "599/100", "599/13", "CW", true,
-         "7      CW        05/06/21 0930  JA1AB /2  599 100     599 13      13      3"},
-        {7, "JA1ABC", "59/1234", "579/100110", "CW", true,
-         "7      CW        05/06/21 0930  JA1ABC    59  1234    579 100110  100110  3"},
-        {7, "JA1XYZ", "599/101", "599/13", "CW", false,
-         "7      CW        05/06/21 0930  JA1XYZ    599 101     599 13              3"},
-    };
-    for (const auto& c : cases) {
-        OneBand log(c.frequency);
-        auto entry = Entry(log.contest, kTime, c.call, c.sent, c.received, 3, c.mode);
-        entry.SetFirst(c.first);
+    for (const auto& c : platform_test::CaseTable("document/export_lines.txt", 7)) {
+        OneBand log(std::stod(c[0]));
+        auto entry = Entry(log.contest, kTime, c[1], c[2], c[3], 3, c[4]);
+        entry.SetFirst(c[5] == "1");
         log.band->AddEntry(entry);
-        EXPECT_EQ(log.Line(0), c.line);
+        EXPECT_EQ(log.Line(0), c[6]);
     }
 }
 
