@@ -2,71 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "../platform/case_table.h"
 
 namespace {
 
-const std::vector<Cp932> kDefaultSources = {" ", "=+"};
-const std::vector<Cp932> kDefaultDestinations = {"/", "59/"};
+using platform_test::Unescaped;
 
-TEST(InputTextReplacement, DefaultPairsGiveTextAndCaret) {
-    for (const auto& c : platform_test::CaseTable("settings/default_replacements.txt", 5)) {
-        SCOPED_TRACE(c[0]);
-        Cp932 text = c[1];
-        size_t caret = std::stoul(c[2]);
-        EXPECT_EQ(ApplyInputTextReplacement(text, caret, kDefaultSources, kDefaultDestinations),
-                  c[1] != c[3]);
-        EXPECT_EQ(text, c[3]);
-        EXPECT_EQ(caret, std::stoul(c[4]));
+// The pairs of a case-table field: ";" between them, "(none)" for none.
+std::vector<Cp932> List(const std::string& field) {
+    std::vector<Cp932> list;
+    if (field == "(none)") {
+        return list;
     }
+    std::istringstream items(Unescaped(field) + ";");
+    for (std::string item; std::getline(items, item, ';');) {
+        list.push_back(item);
+    }
+    return list;
 }
 
-TEST(InputTextReplacement, EmptyDestinationDeletesCharactersAndMovesCaretBack) {
-    Cp932 text = "A-B-C";
-    size_t caret = 5;
-    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"-"}, {""}));
-    EXPECT_EQ(text, "ABC");
-    EXPECT_EQ(caret, 3u);
-}
-
-TEST(InputTextReplacement, DoubleByteCharactersAreWholeCharacters) {
-    // "ソ" is 0x83 0x5C: its trail byte is the backslash.
-    Cp932 text = "\x83\x5C\\";
-    size_t caret = 3;
-    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"\\"}, {"/"}));
-    EXPECT_EQ(text, "\x83\x5C/");
-    EXPECT_EQ(caret, 3u);
-    // A full-width blank (0x81 0x40) typed in a call sign.
-    text = "JA1\x81\x40X";
-    caret = 6;
-    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"\x81\x40"}, {"/"}));
-    EXPECT_EQ(text, "JA1/X");
-    EXPECT_EQ(caret, 5u);
-}
-
-TEST(InputTextReplacement, PairsApplyInIndexOrder) {
-    // The first pair's output is input to the second.
-    Cp932 text = "a";
-    size_t caret = 1;
-    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {"a", "b"}, {"b", "cc"}));
-    EXPECT_EQ(text, "cc");
-    EXPECT_EQ(caret, 2u);
-}
-
-TEST(InputTextReplacement, SelfFeedingPairIsSkippedInsteadOfLoopingForever) {
-    Cp932 text = "a b";
-    size_t caret = 3;
-    EXPECT_FALSE(ApplyInputTextReplacement(text, caret, {" "}, {"  "}));
-    EXPECT_EQ(text, "a b");
-    EXPECT_TRUE(ApplyInputTextReplacement(text, caret, {" ", "a"}, {"x ", "z"}));
-    EXPECT_EQ(text, "z b");
-}
-
-TEST(InputTextReplacement, ExtraSourcesWithoutDestinationsAreIgnored) {
-    Cp932 text = "a b";
-    size_t caret = 0;
-    EXPECT_FALSE(ApplyInputTextReplacement(text, caret, {" "}, {}));
-    EXPECT_EQ(text, "a b");
+TEST(InputTextReplacement, PairsGiveTextAndCaret) {
+    for (const auto& c : platform_test::CaseTable("settings/replacements.txt", 7)) {
+        SCOPED_TRACE(c[0]);
+        Cp932 text = Unescaped(c[1]);
+        size_t caret = std::stoul(c[2]);
+        EXPECT_EQ(ApplyInputTextReplacement(text, caret, List(c[3]), List(c[4])),
+                  Unescaped(c[1]) != Unescaped(c[5]));
+        EXPECT_EQ(text, Unescaped(c[5]));
+        EXPECT_EQ(caret, std::stoul(c[6]));
+    }
 }
 
 TEST(InputTextReplacement, SelfFeedingDetection) {

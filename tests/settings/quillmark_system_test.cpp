@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <initializer_list>
 #include <sstream>
 #include <tuple>
 
 #include "../platform/case_table.h"
+#include "../platform/golden.h"
 #include "changed_settings.h"
+#include "platform/cp932_convert.h"
 #include "settings/memory_settings_store.h"
 
 namespace {
@@ -29,12 +30,6 @@ CQuillmarkSystem LoadedFrom(const CMemorySettingsStore& store) {
     system.Load(store);
     system.Validate(false);
     return system;
-}
-
-TEST(QuillmarkSystem, DefaultDateDisplayStringIsTheJapaneseClockFormat) {
-    EXPECT_EQ(CQuillmarkSystem::DefaultDateDisplayString(),
-              "[ %#Y \x94N  %#m \x8C\x8E %#d \x93\xFA ( %A )  %#H \x8E\x9E %M \x95\xAA %S "
-              "\x95\x62 ]");
 }
 
 // A store of case-table values: "S1=a;D1=b;P=-/" for pair 1's source and destination and
@@ -87,14 +82,6 @@ TEST(QuillmarkSystem, MissingDestinationDeletesTheTypedCharacters) {
     EXPECT_TRUE(system.ReplaceInputText(text, caret));
     EXPECT_EQ(text, "ab");
     EXPECT_EQ(caret, 2u);
-}
-
-TEST(QuillmarkSystem, ReplacingReturnsWhenAPairWasRefused) {
-    CQuillmarkSystem system = LoadedFrom(Stored("S1= ;D1=/ ;S2==;D2=59/"));
-    Cp932 text = "A B=";
-    size_t caret = 4;
-    system.ReplaceInputText(text, caret);
-    EXPECT_EQ(text, "A B59/");
 }
 
 // Out-of-range and unreadable values are brought back to the key's default by the load and
@@ -163,71 +150,59 @@ TEST(QuillmarkSystem, PairOperationsRefuseEmptySourcesAndBadIndices) {
     EXPECT_EQ(system.GetSourceCharacters(5), "");
 }
 
-// The keys a save of the default settings writes, in order (tests/data/settings).
-std::vector<std::string> SavedKeys() {
-    std::ifstream file(QUILLMARK_TEST_DATA_DIR "/settings/saved_keys.txt");
-    std::vector<std::string> keys;
-    for (std::string key; std::getline(file, key);) {
-        keys.push_back(key);
+// "section/key=value" of each key the save wrote, in order, texts as UTF-8.
+std::string Written(const CMemorySettingsStore& store) {
+    std::string text;
+    for (const std::string& name : store.GetWriteLog()) {
+        const size_t slash = name.find('/');
+        text += name + "=" +
+                Cp932ToUtf8(store.GetRaw(name.substr(0, slash), name.substr(slash + 1)).value()) +
+                "\n";
     }
-    EXPECT_EQ(keys.size(), 43u);
-    return keys;
+    return text;
 }
 
-TEST(QuillmarkSystemSave, WritesEveryKeyInOrder) {
-    CMemorySettingsStore store;
-    EXPECT_TRUE(CQuillmarkSystem().Save(store));
-    EXPECT_EQ(store.GetWriteLog(), SavedKeys());
-}
-
-TEST(QuillmarkSystemSave, SummaryTextsAreSavedEvenWithSavingOff) {
-    CQuillmarkSystem system;
-    system.SetIsSavingSettingsEnabled(0);
-    system.SetRemarks("73");
-    system.SetDefaultPoints(5);
-    CMemorySettingsStore store;
-    system.Save(store);
-    std::vector<std::string> expected = {"System/IsSavingSettingsEnabled"};
-    for (const std::string& key : SavedKeys()) {
-        if (key.rfind("SummarySheetInformation/", 0) == 0) {
-            expected.push_back(key);
-        }
-    }
-    EXPECT_EQ(store.GetWriteLog(), expected);
-    EXPECT_EQ(store.GetString("SummarySheetInformation", "Remarks", ""), "73");
-    EXPECT_EQ(store.GetInt("System", "IsSavingSettingsEnabled", -1), 0);
-}
-
-TEST(QuillmarkSystemSave, PlacementFlagOneWritesNoRectangle) {
+// What a save writes: every key in order, only the summary texts with saving off, no window
+// rectangle with placement flag 1, and no keys of pairs that are gone.
+TEST(QuillmarkSystemSave, WritesItsKeysInOrder) {
+    std::string saves;
+    const auto add = [&saves](const std::string& what, const CQuillmarkSystem& system,
+                              CMemorySettingsStore store = {}) {
+        store.ClearLogs();
+        EXPECT_TRUE(system.Save(store)) << what;
+        saves += "--- " + what + "\n" + Written(store);
+        return store;
+    };
+    add("the defaults", CQuillmarkSystem());
+    CQuillmarkSystem saving_off;
+    saving_off.SetIsSavingSettingsEnabled(0);
+    saving_off.SetRemarks("73");
+    saving_off.SetDefaultPoints(5);
+    add("saving off, remarks 73, default points 5", saving_off);
     for (const int flag : {0, 1}) {
-        CQuillmarkSystem system;
-        system.SetMainWindowPlacementSaveFlag(flag);
-        system.SetMainWindowRect({10, 20, 30, 40});
-        CMemorySettingsStore store;
-        system.Save(store);
-        EXPECT_EQ(store.GetInt("MainWindowPlacement", "MainWindowPlacementSaveFlag", -1), flag);
-        EXPECT_FALSE(store.Contains("MainWindowPlacement", "MainWindowRect.left")) << flag;
-        EXPECT_FALSE(store.Contains("MainWindowPlacement", "MainWindowState")) << flag;
+        CQuillmarkSystem placed;
+        placed.SetMainWindowPlacementSaveFlag(flag);
+        placed.SetMainWindowRect({10, 20, 30, 40});
+        add("placement flag " + std::to_string(flag) + ", rectangle 10 20 30 40", placed);
     }
-}
-
-TEST(QuillmarkSystemSave, StalePairKeysAreRemoved) {
-    CMemorySettingsStore store = Stored("S1=b;D1=-;S2=c;D2=-;S3=d;D3=-;S4=e;D4=-;S5=f;D5=-");
-    store.SetString("InputTextReplacement", "DestinationCharacters_9", "-");
-    store.SetString("InputTextReplacement", "SourceCharacters_x", "kept");
-    CQuillmarkSystem system = LoadedFrom(store);
-    ASSERT_EQ(system.GetReplacementPairCount(), 5);
-    ASSERT_TRUE(system.RemoveReplacementPair(1));
-    ASSERT_TRUE(system.RemoveReplacementPair(1));
-    ASSERT_TRUE(system.RemoveReplacementPair(1));
-    system.Save(store);
-    std::vector<std::string> keys = store.GetKeys("InputTextReplacement");
+    // Five pairs loaded, three removed: the keys of pairs 3 to 5 and a stray 9 go, a key
+    // that is not a pair's stays.
+    CMemorySettingsStore stored = Stored("S1=b;D1=-;S2=c;D2=-;S3=d;D3=-;S4=e;D4=-;S5=f;D5=-");
+    stored.SetString("InputTextReplacement", "DestinationCharacters_9", "-");
+    stored.SetString("InputTextReplacement", "SourceCharacters_x", "kept");
+    CQuillmarkSystem removed = LoadedFrom(stored);
+    ASSERT_EQ(removed.GetReplacementPairCount(), 5);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(removed.RemoveReplacementPair(1));
+    }
+    const CMemorySettingsStore saved = add("three of five pairs removed", removed, stored);
+    std::vector<std::string> keys = saved.GetKeys("InputTextReplacement");
     std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::string>{"DestinationCharacters_1", "DestinationCharacters_2",
-                                              "IsReplacingInputTextEnabled", "SourceCharacters_1",
-                                              "SourceCharacters_2", "SourceCharacters_x"}));
-    const CQuillmarkSystem reloaded = LoadedFrom(store);
-    EXPECT_EQ(reloaded.GetSourceCharactersArray(), (std::vector<Cp932>{"b", "f"}));
+    saves += "pair keys afterwards:";
+    for (const std::string& key : keys) {
+        saves += " " + key;
+    }
+    platform_test::ExpectGolden("settings/saves", saves + "\n");
 }
 
 TEST(QuillmarkSystemSave, RoundTripKeepsEverySetting) {
