@@ -27,24 +27,20 @@ struct Recorder : IDocumentListener {
     IDocumentListener* remove_on_update = nullptr;
 };
 
-TEST(DocumentBase, TitleIsTheFileNameWithoutFolder) {
-    CDocumentBase document;
-    EXPECT_EQ(document.GetTitle(), "");
-    document.SetPathName("/home/op/logs/contest.qmk");
-    EXPECT_EQ(document.GetTitle(), "contest.qmk");
-    document.SetPathName("plain.qmk");
-    EXPECT_EQ(document.GetTitle(), "plain.qmk");
-}
-
-TEST(DocumentBase, PathChangesAreToldWithTheRecentListWish) {
+// The title is the file name without its folder.
+TEST(DocumentBase, PathChangesAreToldWithTheRecentListWishAndNameTheTitle) {
     CDocumentBase document;
     Recorder recorder;
     document.AddListener(&recorder);
-    document.SetPathName("/a.qmk");
-    document.SetPathName("/b.qmk", false);
+    EXPECT_EQ(document.GetTitle(), "");
+    document.SetPathName("/home/op/logs/contest.qmk");
+    EXPECT_EQ(document.GetTitle(), "contest.qmk");
+    document.SetPathName("plain.qmk", false);
+    EXPECT_EQ(document.GetTitle(), "plain.qmk");
     document.ClearPathName();
     document.ClearPathName();
-    EXPECT_EQ(recorder.paths, (std::vector<std::string>{"/a.qmk +recent", "/b.qmk", ""}));
+    EXPECT_EQ(recorder.paths,
+              (std::vector<std::string>{"/home/op/logs/contest.qmk +recent", "plain.qmk", ""}));
 }
 
 TEST(DocumentBase, ModifiedChangesAreToldOnlyWhenTheFlagChanges) {

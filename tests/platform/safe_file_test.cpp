@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -95,34 +93,6 @@ TEST_F(SafeFile, UnwritableFolderLeavesTheOldFileIntact) {
     EXPECT_FALSE(written);
     ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
     EXPECT_EQ(Get(Path("a.qmk")), "old contents");
-    EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
-}
-
-// A file-size limit makes write() fail part-way exactly as a full disk does.
-TEST_F(SafeFile, FullDiskLeavesTheOldFileIntactAndNoTemporary) {
-    const std::string old_contents(100, 'o');
-    Put(Path("a.qmk"), old_contents);
-
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct sigaction ignore {};
-    struct sigaction previous {};
-    ignore.sa_handler = SIG_IGN;
-    ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-
-    std::string reason;
-    const bool written =
-        safe_file::WriteFileSafely(Path("a.qmk"), std::string(100000, 'n'), &reason);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::sigaction(SIGXFSZ, &previous, nullptr);
-
-    EXPECT_FALSE(written);
-    EXPECT_NE(reason.find("cannot write"), std::string::npos) << reason;
-    EXPECT_EQ(reason.find("cannot write: "), 0u) << reason;
-    EXPECT_EQ(Get(Path("a.qmk")), old_contents);
     EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
 }
 
