@@ -156,25 +156,15 @@ protected:
         std::make_shared<CQuillmarkDoc>(op_, settings_, &city_codes_);
 };
 
-TEST_F(ViewsOfADocument, GraphBucketsCountTheEndedBucketsAndAllOnceTheContestIsOver) {
-    // Three-minute buckets: the entries at 00:01 and 00:07 fall in buckets 0 and 2.
-    const auto during = graph_layout::RecomputeSeries(*doc_, Utc(2021, 6, 5, 0, 10));
-    ASSERT_EQ(during.size(), 6u);
-    EXPECT_EQ(during[0].counts, (std::vector<int64_t>{1, 0, 1}));
-    EXPECT_EQ(during[2].counts, (std::vector<int64_t>{2, 0, 3}));  // points
-    EXPECT_EQ(during[4].counts, (std::vector<int64_t>{1, 0, 0}));  // active band multipliers
-    const auto before = graph_layout::RecomputeSeries(*doc_, Utc(2021, 6, 4, 0, 0));
-    EXPECT_TRUE(before[0].counts.empty());
-    const auto after = graph_layout::RecomputeSeries(*doc_, Utc(2021, 6, 7, 0, 0));
-    EXPECT_EQ(after[0].counts.size(), 480u);
-}
-
+// Three-minute buckets: the entries at 00:01 and 00:07 fall in buckets 0 and 2, counted once
+// each bucket has ended, and all of them once the contest is over.
 TEST_F(ViewsOfADocument, GraphTimerRedrawsAtTheStartAndWhenABucketEnds) {
     CQuillmarkGraphView graph(doc_);
     graph.RecomputeAt(Utc(2021, 6, 4, 23, 59));
     graph.SetLastTick(Utc(2021, 6, 4, 23, 59));
     const auto state = [&graph] { return graph.LastDrawing().labels.back().text; };
     EXPECT_TRUE(state().starts_with(J("コンテスト開始前です。")));
+    EXPECT_TRUE(graph.SeriesList()[0].counts.empty());
     // The start passes: redrawn at once although no bucket has ended yet.
     graph.Tick(Utc(2021, 6, 5, 0, 0, 1));
     EXPECT_TRUE(state().starts_with(J("コンテスト中です。")));
@@ -185,8 +175,14 @@ TEST_F(ViewsOfADocument, GraphTimerRedrawsAtTheStartAndWhenABucketEnds) {
     EXPECT_TRUE(graph.SeriesList()[0].counts.empty());
     graph.Tick(Utc(2021, 6, 5, 0, 3, 1));
     EXPECT_EQ(graph.SeriesList()[0].counts, (std::vector<int64_t>{1}));
+    graph.Tick(Utc(2021, 6, 5, 0, 10));
+    ASSERT_EQ(graph.SeriesList().size(), 6u);
+    EXPECT_EQ(graph.SeriesList()[0].counts, (std::vector<int64_t>{1, 0, 1}));
+    EXPECT_EQ(graph.SeriesList()[2].counts, (std::vector<int64_t>{2, 0, 3}));  // points
+    EXPECT_EQ(graph.SeriesList()[4].counts, (std::vector<int64_t>{1, 0, 0}));  // multipliers
     graph.Tick(Utc(2021, 6, 6, 0, 0));
     EXPECT_EQ(state(), J("コンテストはすでに終了しました。"));
+    EXPECT_EQ(graph.SeriesList()[0].counts.size(), 480u);
 }
 
 TEST_F(ViewsOfADocument, LogListRefillsInBandOrderAfterAnyChangeToAnArrangedList) {
