@@ -4,27 +4,19 @@
 
 #include <limits>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "../platform/case_table.h"
+#include "../platform/golden.h"
 #include "model_test_util.h"
 
 namespace {
 
 using model_test::Band;
 using model_test::Entry;
-
-// Frequencies of the contest's bands in list order, in MHz.
-std::vector<double> BandsInMhz(const CQuillmarkData_MainData& contest) {
-    std::vector<double> bands;
-    for (int i = 0; i < contest.GetBandCount(); ++i) {
-        CQuillmarkData_BandItem band = contest.GetBandAt(i)->GetBand();
-        band.ConvertToUnit(6);
-        bands.push_back(band.GetFrequency());
-    }
-    return bands;
-}
 
 CQuillmarkData_MainData ContestWithBands(std::initializer_list<double> mhz) {
     auto contest = model_test::Contest();
@@ -66,50 +58,89 @@ TEST(MainData, SetContestOnceAndSettersNeedAValidContest) {
     EXPECT_FALSE(loose.SetContestNumberType(CQuillmarkData_ContestNumberType()));
 }
 
-TEST(BandList, AddingTheSameBandInAnotherUnitIsRefused) {
-    auto contest = model_test::Contest();
-    EXPECT_EQ(contest.AddBand(Band(7000, 3)), 0);
-    EXPECT_EQ(contest.AddBand(Band(7, 6)), -1);
-    EXPECT_EQ(contest.AddBand(Band(1.9, 6)), 1);
-    EXPECT_EQ(contest.AddBand(Band(1900, 3)), -1);
-    EXPECT_EQ(contest.AddBand(CQuillmarkData_BandItem()), -1);
-    EXPECT_EQ(contest.GetBandCount(), 2);
-    EXPECT_EQ(contest.FindBand(Band(0.007, 9)), contest.GetBandAt(0));
-    EXPECT_EQ(contest.FindBand(Band(14, 6)), nullptr);
-    EXPECT_EQ(contest.FindBandIndex(Band(1900, 3)), 1);
+// The bands in list order as frequency and unit (k, M, G), with their entry count when they
+// have entries; the active one marked "*", an active index that names no band shown as such.
+std::string Shown(const CQuillmarkData_MainData& contest) {
+    std::ostringstream text;
+    text << "[";
+    for (int i = 0; i < contest.GetBandCount(); ++i) {
+        const CQuillmarkData_SubMainData& band = *contest.GetBandAt(i);
+        text << (i == 0 ? "" : " ") << (i == contest.GetActiveBandIndex() ? "*" : "")
+             << band.GetBand().GetFrequency() << "?kMG"[band.GetBand().GetUnit() / 3];
+        if (band.GetEntryCount() > 0) {
+            text << "(" << band.GetEntryCount() << ")";
+        }
+    }
+    text << "]";
+    const int active = contest.GetActiveBandIndex();
+    if (active != -1 && (active < 0 || active >= contest.GetBandCount())) {
+        text << " active " << active;
+    }
+    return text.str();
 }
 
-TEST(BandList, AddBandObjectRefusesNullDuplicatesAndInvalidBandsAndKeepsThePointer) {
-    auto contest = ContestWithBands({7});
-    std::unique_ptr<CQuillmarkData_SubMainData> none;
-    EXPECT_EQ(contest.AddBandObject(std::move(none)), -1);
+// One contest's band list through adding, finding, the active band, changing, sorting and
+// removing; each step with its answer and the list afterwards.
+TEST(BandList, EachOperationAnswersAndLeavesTheList) {
+    auto contest = model_test::Contest();
+    std::ostringstream log;
+    log << std::boolalpha;
+    const auto step = [&](const char* what, auto answer) {
+        log << what << " -> " << answer << "  " << Shown(contest) << "\n";
+    };
+    step("add 7000 kHz", contest.AddBand(Band(7000, 3)));
+    step("add 7 MHz", contest.AddBand(Band(7, 6)));
+    step("add 1.9 MHz", contest.AddBand(Band(1.9, 6)));
+    step("add 1900 kHz", contest.AddBand(Band(1900, 3)));
+    step("add a band not valid", contest.AddBand(CQuillmarkData_BandItem()));
+    step("find the index of 1900 kHz", contest.FindBandIndex(Band(1900, 3)));
+    EXPECT_EQ(contest.FindBand(Band(0.007, 9)), contest.GetBandAt(0));
+    EXPECT_EQ(contest.FindBand(Band(14, 6)), nullptr);
 
+    step("add no band object", contest.AddBandObject(nullptr));
     auto duplicate = std::make_unique<CQuillmarkData_SubMainData>();
-    duplicate->SetBand(Band(7000, 3));
-    EXPECT_EQ(contest.AddBandObject(std::move(duplicate)), -1);
+    duplicate->SetBand(Band(7, 6));
+    step("add a band object of 7 MHz", contest.AddBandObject(std::move(duplicate)));
     EXPECT_NE(duplicate, nullptr);  // still the caller's
-
-    EXPECT_EQ(contest.AddBandObject(std::make_unique<CQuillmarkData_SubMainData>()), -1);
-
+    step("add a band object without a band",
+         contest.AddBandObject(std::make_unique<CQuillmarkData_SubMainData>()));
     auto fresh = std::make_unique<CQuillmarkData_SubMainData>();
     fresh->SetBand(Band(14, 6));
     const CQuillmarkData_SubMainData* raw = fresh.get();
-    EXPECT_EQ(contest.AddBandObject(std::move(fresh)), 1);
-    EXPECT_EQ(contest.GetBandAt(1), raw);
-}
+    step("add a band object of 14 MHz", contest.AddBandObject(std::move(fresh)));
+    EXPECT_EQ(contest.GetBandAt(2), raw);
 
-TEST(BandList, ActiveBandBySelectionAndIndex) {
-    auto contest = ContestWithBands({7, 14});
-    EXPECT_EQ(contest.GetActiveBand(), nullptr);
-    EXPECT_FALSE(contest.SetActiveBandAt(2));
-    EXPECT_FALSE(contest.SetActiveBandAt(-1));
-    EXPECT_FALSE(contest.SetActiveBand(Band(21, 6)));
-    EXPECT_TRUE(contest.SetActiveBand(Band(14000, 3)));
-    EXPECT_EQ(contest.GetActiveBandIndex(), 1);
-    EXPECT_EQ(contest.GetActiveBand(), contest.GetBandAt(1));
+    step("make band 3 active", contest.SetActiveBandAt(3));
+    step("make band -1 active", contest.SetActiveBandAt(-1));
+    step("make 21 MHz active", contest.SetActiveBand(Band(21, 6)));
+    step("make 14000 kHz active", contest.SetActiveBand(Band(14000, 3)));
+    EXPECT_EQ(contest.GetActiveBand(), contest.GetBandAt(2));
     contest.ClearActiveBand();
-    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
-    EXPECT_EQ(contest.GetBandCount(), 2);
+    step("clear the active band", "done");
+
+    contest.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12"));
+    step("change band 0 to 14000 kHz", contest.ChangeBandAt(0, Band(14000, 3)));
+    step("change band 3 to 21 MHz", contest.ChangeBandAt(3, Band(21, 6)));
+    step("change band 0 to a band not valid", contest.ChangeBandAt(0, CQuillmarkData_BandItem()));
+    step("change 50 MHz to 21 MHz", contest.ChangeBand(Band(50, 6), Band(21, 6)));
+    // The same band in another unit is not a clash with itself.
+    step("change 7 MHz to 7000 kHz", contest.ChangeBand(Band(7, 6), Band(7000, 3)));
+    step("change 7000 kHz to 21 MHz", contest.ChangeBand(Band(7000, 3), Band(21, 6)));
+
+    step("add 1.2 GHz", contest.AddBand(Band(1.2, 9)));
+    step("add 3.5 MHz", contest.AddBand(Band(3.5, 6)));
+    step("add 7000 kHz", contest.AddBand(Band(7000, 3)));
+    step("make 1.9 MHz active", contest.SetActiveBand(Band(1.9, 6)));
+    contest.SortBands();
+    step("sort the bands", "done");
+
+    step("detach band 6", contest.DetachBandAt(6) != nullptr);
+    const std::unique_ptr<CQuillmarkData_SubMainData> detached = contest.DetachBandAt(4);
+    step("detach band 4, its entries", detached->GetEntryCount());
+    step("delete 21 MHz", contest.DeleteBand(Band(21, 6)));
+    contest.DeleteAllBands();
+    step("delete all bands", "done");
+    platform_test::ExpectGolden("model/band_list", log.str());
 }
 
 // Each removal path (delete and detach, by band and by index) follows the same rule.
@@ -138,49 +169,6 @@ TEST(BandList, ActiveBandAfterARemovalFollowsTheRule) {
             EXPECT_EQ(contest.GetActiveBandIndex(), c.active_after);
         }
     }
-}
-
-TEST(BandList, DetachedBandKeepsItsEntriesAndBelongsToTheCaller) {
-    auto contest = ContestWithBands({7, 14});
-    contest.GetBandAt(1)->AddEntry(Entry(1, "JA1AAA", "59/12"));
-    std::unique_ptr<CQuillmarkData_SubMainData> band = contest.DetachBandAt(1);
-    ASSERT_NE(band, nullptr);
-    EXPECT_EQ(band->GetEntryCount(), 1);
-    EXPECT_EQ(contest.GetBandCount(), 1);
-    EXPECT_EQ(contest.DetachBandAt(5), nullptr);
-    EXPECT_FALSE(contest.DeleteBand(Band(14, 6)));
-    contest.SetActiveBandAt(0);
-    contest.DeleteAllBands();
-    EXPECT_EQ(contest.GetBandCount(), 0);
-    EXPECT_EQ(contest.GetActiveBandIndex(), -1);
-}
-
-TEST(BandList, ChangeBandKeepsEntriesAndRefusesAClash) {
-    auto contest = ContestWithBands({7, 14});
-    contest.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12"));
-    EXPECT_FALSE(contest.ChangeBandAt(0, Band(14000, 3)));
-    EXPECT_FALSE(contest.ChangeBandAt(2, Band(21, 6)));
-    EXPECT_FALSE(contest.ChangeBandAt(0, CQuillmarkData_BandItem()));
-    EXPECT_FALSE(contest.ChangeBand(Band(50, 6), Band(21, 6)));
-    // The same band in another unit is not a clash with itself.
-    EXPECT_TRUE(contest.ChangeBand(Band(7, 6), Band(7000, 3)));
-    EXPECT_TRUE(contest.ChangeBand(Band(7000, 3), Band(21, 6)));
-    EXPECT_EQ(contest.GetBandAt(0)->GetBand(), Band(21, 6));
-    EXPECT_EQ(contest.GetBandAt(0)->GetEntryCount(), 1);
-}
-
-TEST(BandList, SortBandsOrdersByFrequencyAndKeepsTheActiveBand) {
-    auto contest = model_test::Contest();
-    contest.AddBand(Band(14, 6));
-    contest.AddBand(Band(1900, 3));
-    contest.AddBand(Band(1.2, 9));
-    contest.AddBand(Band(7000, 3));
-    contest.AddBand(Band(3.5, 6));
-    contest.SetActiveBandAt(3);  // 7000 kHz
-    contest.SortBands();
-    EXPECT_EQ(BandsInMhz(contest), (std::vector<double>{1.9, 3.5, 7, 14, 1200}));
-    EXPECT_EQ(contest.GetActiveBandIndex(), 2);
-    EXPECT_EQ(contest.GetActiveBand()->GetBand(), Band(7, 6));
 }
 
 TEST(Totals, CountAcrossBandsInBandOrder) {
@@ -271,9 +259,7 @@ TEST(Import, AppendsCopiesOfTheOtherBandsAndKeepsTheActiveBand) {
     other.GetBandAt(0)->AddEntry(Entry(1, "JA1AAA", "59/12"));
     ASSERT_TRUE(mine.CanImport(&other));
     ASSERT_TRUE(mine.Import(&other));
-    EXPECT_EQ(BandsInMhz(mine), (std::vector<double>{7, 14, 3.5}));
-    EXPECT_EQ(mine.GetActiveBandIndex(), 0);
-    EXPECT_EQ(mine.GetBandAt(1)->GetEntryCount(), 1);
+    EXPECT_EQ(Shown(mine), "[*7M 14M(1) 3.5M]");
     EXPECT_EQ(other.GetBandCount(), 2);  // the other log is not changed
 }
 
