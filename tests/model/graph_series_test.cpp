@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "../platform/case_table.h"
+#include "../platform/golden.h"
 #include "model/contest.h"
 #include "model_test_util.h"
 
@@ -110,45 +112,41 @@ TEST_F(GraphSeriesTest, ExtremeTimesDoNotOverflow) {
     EXPECT_EQ(series.GetBucketIndex(kMin), 0);
 }
 
-TEST_F(GraphSeriesTest, EventsOfEachKindInBandOrder) {
-    CQuillmarkData_GraphDataItem stations(GraphKind::stations);
-    ASSERT_TRUE(stations.SetSource(&contest_, &contest_, kBucket));
-    EXPECT_EQ(Events(stations),
-              (std::vector<int64_t>{kStart + 10, kStart + 200, kStart + 400, kStart + 100}));
-    // 7 MHz: 12 (First), 12, 13 (First); 14 MHz: 12 (First).
-    CQuillmarkData_GraphDataItem multipliers(GraphKind::multipliers);
-    ASSERT_TRUE(multipliers.SetSource(&contest_, &contest_, kBucket));
-    EXPECT_EQ(Events(multipliers), (std::vector<int64_t>{kStart + 10, kStart + 400, kStart + 100}));
-    // Each entry repeated by its points; negative points give no events.
+// Stations count every entry, multipliers the First ones, points each entry as often as its
+// points (so the 14 MHz entry, given -5, none); all bands in band order, or one band.
+TEST_F(GraphSeriesTest, EventsOfEachKindAndSourceAndTheirBuckets) {
     auto entry = *contest_.GetBandAt(1)->GetEntryAt(0);
     entry.SetPoints(-5);
     contest_.GetBandAt(1)->SetEntryAt(0, entry);
-    CQuillmarkData_GraphDataItem points(GraphKind::points);
-    ASSERT_TRUE(points.SetSource(&contest_, &contest_, kBucket));
-    EXPECT_EQ(Events(points), (std::vector<int64_t>{kStart + 10, kStart + 10, kStart + 200}));
-    int64_t cursor = 99;
-    EXPECT_EQ(points.GetNextEvent(cursor), -1);
-    EXPECT_EQ(cursor, -1);
-}
-
-TEST_F(GraphSeriesTest, EventCountMatchesTheWalkForEveryKindAndSource) {
-    for (const GraphKind kind : {GraphKind::stations, GraphKind::multipliers, GraphKind::points}) {
+    std::string text;
+    for (const auto& [kind, name] : {std::pair{GraphKind::stations, "stations"},
+                                     std::pair{GraphKind::multipliers, "multipliers"},
+                                     std::pair{GraphKind::points, "points"}}) {
         for (int source = -1; source < contest_.GetBandCount(); ++source) {
             CQuillmarkData_GraphDataItem series(kind);
             ASSERT_TRUE(source < 0
                             ? series.SetSource(&contest_, &contest_, kBucket)
                             : series.SetSource(&contest_, contest_.GetBandAt(source), kBucket));
-            EXPECT_EQ(static_cast<int64_t>(Events(series).size()), series.GetEventCount());
-            int64_t bucketed = 0;
-            for (const int64_t count : series.CountEventsPerBucket(series.GetBucketCount())) {
-                bucketed += count;
+            text += std::string(name) +
+                    (source < 0 ? ", all bands:" : ", band " + std::to_string(source) + ":");
+            for (const int64_t time : Events(series)) {
+                text += " +" + std::to_string(time - kStart);
             }
-            EXPECT_EQ(bucketed, series.GetEventCount());
+            text += "; " + std::to_string(series.GetEventCount()) + " events; of " +
+                    std::to_string(series.GetBucketCount()) + " buckets";
+            const auto counts = series.CountEventsPerBucket(series.GetBucketCount());
+            for (size_t b = 0; b < counts.size(); ++b) {
+                if (counts[b] != 0) {
+                    text += " " + std::to_string(b) + ":" + std::to_string(counts[b]);
+                }
+            }
+            text += "\n";
         }
     }
+    platform_test::ExpectGolden("model/graph_events", text);
 }
 
-TEST_F(GraphSeriesTest, CountEventsPerBucketStopsAtTheLimit) {
+TEST_F(GraphSeriesTest, CountEventsPerBucketStopsAtTheLimitAndTheWalkAtItsEnd) {
     CQuillmarkData_GraphDataItem series(GraphKind::stations);
     ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
     // Times +10 and +100 in bucket 0, +200 in 1, +400 in 2.
@@ -156,6 +154,9 @@ TEST_F(GraphSeriesTest, CountEventsPerBucketStopsAtTheLimit) {
     EXPECT_EQ(series.CountEventsPerBucket(3), (std::vector<int64_t>{2, 1, 1}));
     EXPECT_TRUE(series.CountEventsPerBucket(0).empty());
     EXPECT_EQ(series.CountEventsPerBucket(1000000).size(), 480u);
+    int64_t cursor = 99;
+    EXPECT_EQ(series.GetNextEvent(cursor), -1);
+    EXPECT_EQ(cursor, -1);
 }
 
 TEST(GraphDataItem, NegativePenWidthIsRefusedAndResetRestoresTheDefaults) {
