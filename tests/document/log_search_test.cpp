@@ -5,6 +5,7 @@
 #include <chrono>
 #include <vector>
 
+#include "../platform/case_table.h"
 #include "citycode/city_code_organization.h"
 #include "dialogs/log_data_search_dialog.h"
 #include "document_test_util.h"
@@ -18,26 +19,11 @@ using D = CLogDataSearchDialog;
 const int64_t kTime = Utc(2021, 6, 5, 9, 30);
 
 TEST(LogSearchContainsText, FindsKeysOnCharacterBoundariesOnly) {
-    const struct {
-        std::string_view text;
-        std::string_view key;
-        bool expected;
-    } cases[] = {
-        {"JA1ABC", "1AB", true},
-        {"JA1ABC", "ja1", false},  // case-sensitive
-        {"JA1ABC", "", true},      // every text contains the empty key
-        {"", "", true},
-        {"", "A", false},
-        {"AB", "ABC", false},
-        {"\x83\x5C", "\x5C", false},              // the trail byte of ソ is no backslash
-        {"\x83\x5C\x5C", "\x5C", true},           // a real backslash after it is
-        {"\x82\xA0\x82\xA2", "\xA0\x82", false},  // straddling two characters
-        {"\x82\xA0\x82\xA2", "\x82\xA2", true},
-        {"\xB1\x82\xA0", "\x82\xA0", true},  // after a half-width katakana
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(log_search::ContainsText(c.text, c.key), c.expected)
-            << "'" << c.text << "' / '" << c.key << "'";
+    for (const auto& c : platform_test::CaseTable("document/log_search_contains.txt", 3)) {
+        EXPECT_EQ(log_search::ContainsText(platform_test::Unescaped(c[0]),
+                                           platform_test::Unescaped(c[1])),
+                  c[2] == "1")
+            << c[0] << " / " << c[1];
     }
 }
 

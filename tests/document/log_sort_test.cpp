@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <numeric>
 #include <random>
+#include <sstream>
 #include <vector>
 
+#include "../platform/case_table.h"
 #include "document_test_util.h"
 #include "model/log_entry.h"
 
@@ -20,101 +23,45 @@ int Sign(int value) {
     return (value > 0) - (value < 0);
 }
 
-class LogSortCompare : public testing::Test {
-protected:
-    CQuillmarkData_LogDataItem Make(std::string_view call, std::string_view received = "599/13") {
-        return Entry(contest_, kTime, call, "599/100", received);
+// An entry from "field=value" words: call, received, comment, mode, points, first, cq and
+// cards (the flags' sum); values may hold \xNN bytes.
+CQuillmarkData_LogDataItem Described(const CQuillmarkData_MainData& contest,
+                                     const std::string& words) {
+    std::map<std::string, std::string> fields{{"call", "JA1AAA"},
+                                              {"received", "599/13"},
+                                              {"mode", "CW"},
+                                              {"points", "1"},
+                                              {"cards", "0"}};
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        const size_t equals = word.find('=');
+        fields[word.substr(0, equals)] = platform_test::Unescaped(word.substr(equals + 1));
     }
-    int Compare(const CQuillmarkData_LogDataItem& a, const CQuillmarkData_LogDataItem& b, int key,
-                int multiplier_index = 1) const {
-        return Sign(log_sort::CompareEntries(a, b, key, kDelimiters, multiplier_index));
+    auto entry = Entry(contest, kTime, fields["call"], "599/100", fields["received"],
+                       std::stoi(fields["points"]), fields["mode"]);
+    entry.SetComment(fields["comment"]);
+    entry.SetFirst(fields["first"] == "1");
+    entry.SetCallingMethod(fields["cq"] == "1");
+    for (const int flag : {1, 2, 4}) {
+        entry.SetCardFlag(flag, (std::stoi(fields["cards"]) & flag) != 0);
     }
-
-    CQuillmarkData_MainData contest_ = Contest();
-};
-
-TEST_F(LogSortCompare, CallSignComparesTheTextFormWithTheFirstDelimiter) {
-    // "JA1AAA/1" against "JA1AAA": the joined form is longer, so it sorts after.
-    EXPECT_EQ(Compare(Make("JA1AAA,1"), Make("JA1AAA"), log_sort::kCallSign), 1);
-    // Typed with different delimiters, the same parts compare equal.
-    EXPECT_EQ(Compare(Make("JA1AAA,1"), Make("JA1AAA.1"), log_sort::kCallSign), 0);
-    // '/' (0x2F) sorts before digits and letters, so the delimiter takes part in the order.
-    EXPECT_EQ(Compare(Make("JA1AA/1"), Make("JA1AAA"), log_sort::kCallSign), -1);
+    return entry;
 }
 
-TEST_F(LogSortCompare, UpperCaseBeforeLowerCaseAndSingleByteBeforeDoubleByte) {
-    auto upper = Make("JA1AAA");
-    auto lower = Make("JA1AAA");
-    upper.SetComment("Z");
-    lower.SetComment("a");
-    EXPECT_EQ(Compare(upper, lower, log_sort::kComment), -1);
-
-    struct Case {
-        std::string_view a;
-        std::string_view b;
-        int expected;
-    };
-    const Case cases[] = {
-        {"\xDF", "\x81\x40", -1},       // half-width katakana before a full-width blank
-        {"~", "\xA1", -1},              // ASCII before half-width katakana
-        {"\x82\xA0", "\x82\xA2", -1},   // あ before い
-        {"\x82\xA0", "\x82\xA0X", -1},  // a prefix first
-        {"\x88\x9F", "\x82\xA0", 1},    // 亜 after あ by its 16-bit value
-        {"", "", 0},
-    };
-    for (const Case& c : cases) {
-        auto a = Make("JA1AAA");
-        auto b = Make("JA1AAA");
-        a.SetMode(c.a);
-        b.SetMode(c.b);
-        EXPECT_EQ(Compare(a, b, log_sort::kMode), c.expected) << c.a << " vs " << c.b;
-        EXPECT_EQ(Compare(b, a, log_sort::kMode), -c.expected) << c.a << " vs " << c.b;
-    }
-}
-
-TEST_F(LogSortCompare, FirstStatusRule) {
-    auto plain_a = Make("JA1AAA", "599/20");
-    auto plain_b = Make("JA1BBB", "599/10");
-    auto first_20 = Make("JA1CCC", "599/20");
-    auto first_10 = Make("JA1DDD", "599/10");
-    first_20.SetFirst(true);
-    first_10.SetFirst(true);
-    constexpr int k = log_sort::kFirstStatus;
-    EXPECT_EQ(Compare(plain_a, plain_b, k), 0) << "entries that are not First are equal";
-    EXPECT_EQ(Compare(first_20, plain_b, k), -1);
-    EXPECT_EQ(Compare(plain_b, first_20, k), 1);
-    EXPECT_EQ(Compare(first_10, first_20, k), -1) << "First entries by multiplier text";
-    EXPECT_EQ(Compare(first_10, first_20, k, -1), 0) << "no multiplier parameter";
-}
-
-TEST_F(LogSortCompare, NumberAndFlagKeys) {
-    auto a = Make("JA1AAA");
-    auto b = Make("JA1AAA");
-    a.SetPoints(2);
-    b.SetPoints(10);
-    EXPECT_EQ(Compare(a, b, log_sort::kPoints), -1);
-    EXPECT_EQ(Compare(b, a, log_sort::kPoints), 1);
-
-    a.SetCallingMethod(true);
-    b.SetCallingMethod(false);
-    EXPECT_EQ(Compare(a, b, log_sort::kCallingMethod), -1) << "CQ first";
-    EXPECT_EQ(Compare(b, a, log_sort::kCallingMethod), 1);
-
-    const struct {
-        int key;
-        int flag;
-    } cards[] = {{log_sort::kCardRequested, CQuillmarkData_LogDataItem::kCardRequested},
-                 {log_sort::kCardSent, CQuillmarkData_LogDataItem::kCardSent},
-                 {log_sort::kCardReceived, CQuillmarkData_LogDataItem::kCardReceived}};
-    for (const auto& card : cards) {
-        auto with = Make("JA1AAA");
-        auto without = Make("JA1AAA");
-        with.SetCardFlag(card.flag, true);
-        // Another flag must not count for this key.
-        without.SetCardFlag(card.flag == 1 ? 2 : 1, true);
-        EXPECT_EQ(Compare(with, without, card.key), -1) << card.key;
-        EXPECT_EQ(Compare(without, with, card.key), 1) << card.key;
-        EXPECT_EQ(Compare(with, with, card.key), 0) << card.key;
+TEST(LogSortCompare, EachKeyOrdersTwoEntriesAsTheTableSays) {
+    const CQuillmarkData_MainData contest = Contest();
+    for (const auto& c : platform_test::CaseTable("document/log_sort_comparisons.txt", 5)) {
+        const int key = std::stoi(c[0]);
+        const int multiplier_index = std::stoi(c[1]);
+        const auto a = Described(contest, c[2]);
+        const auto b = Described(contest, c[3]);
+        const int expected = std::stoi(c[4]);
+        EXPECT_EQ(Sign(log_sort::CompareEntries(a, b, key, kDelimiters, multiplier_index)),
+                  expected)
+            << c[2] << " / " << c[3];
+        EXPECT_EQ(Sign(log_sort::CompareEntries(b, a, key, kDelimiters, multiplier_index)),
+                  -expected)
+            << c[3] << " / " << c[2];
     }
 }
 
