@@ -62,7 +62,7 @@ TEST_F(Document, RebuildGraphDataSetsUpTheSeriesOfTheContestAndOfTheActiveBand) 
     Add(1, kStart + 20, "JA1CCC", "599/14", true);
     ASSERT_EQ(doc_.RebuildGraphData(), 1);
     series("14 MHz active");
-    for (const auto [i, shown] : {std::pair{0, true}, {2, true}, {3, false}, {5, true}}) {
+    for (const auto& [i, shown] : {std::pair{0, true}, {2, true}, {3, false}, {5, true}}) {
         doc_.GetGraphSeries(i)->SetShown(shown);
     }
     Log().SetActiveBandAt(0);
