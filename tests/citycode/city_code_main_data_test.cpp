@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,8 @@ TEST_F(CityCodeFile, LinesBecomeItemsOrAreSkippedAndCounted) {
     platform_test::ExpectGolden("citycode/loaded_lines", loaded);
 }
 
-TEST_F(CityCodeFile, MissingFileOrFolderFailsWithEmptyDatabaseAndNoProgress) {
+// A device is refused instead of read forever.
+TEST_F(CityCodeFile, MissingFileFolderOrDeviceFailsWithEmptyDatabaseAndNoProgress) {
     CCityCodeData_MainData database;
     database.AddItem(MakeItem("1", "a", "b"));
     database.SetIncludedInSearch(false);
@@ -100,10 +102,7 @@ TEST_F(CityCodeFile, MissingFileOrFolderFailsWithEmptyDatabaseAndNoProgress) {
     EXPECT_TRUE(sink.events.empty());
     EXPECT_TRUE(database.LoadFromFile(Write("")));
     EXPECT_EQ(database.GetItemCount(), 0);
-}
-
-TEST_F(CityCodeFile, DeviceIsRefusedInsteadOfReadForever) {
-    CCityCodeData_MainData database;
+    database.AddItem(MakeItem("1", "a", "b"));
     EXPECT_FALSE(database.LoadFromFile("/dev/zero"));
     EXPECT_EQ(database.GetItemCount(), 0);
 }
@@ -154,43 +153,33 @@ TEST_F(CityCodeFile, ProgressShowsCaptionFileNameAndFilePosition) {
                                 platform_test::ReplacedAll(events, folder_.Path(), "<folder>"));
 }
 
+// 48 prefectures, 14 subprefectures, 772 cities, 379 counties and 194 wards: the count of
+// each code length, then the first areas, the last and Tokyo's.
 TEST(CityCodeMainData, ShippedFileHoldsEveryArea) {
     CCityCodeData_MainData database;
     ASSERT_TRUE(database.LoadFromFile(QUILLMARK_SOURCE_DIR "/data/Qmk_Code.ini"));
-    // 48 prefectures, 14 subprefectures, 772 cities, 379 counties, 194 wards.
-    ASSERT_EQ(database.GetItemCount(), 1407);
-    int by_length[7] = {};
-    for (const Item& item : database.GetItems()) {
-        const size_t length = item.GetField(Item::kCityCode).size();
-        ASSERT_GE(length, 2u);
-        ASSERT_LE(length, 6u);
-        ++by_length[length];
-        EXPECT_FALSE(item.GetField(Item::kCityName).empty());
-        EXPECT_FALSE(item.GetField(Item::kReading).empty());
-    }
-    EXPECT_EQ(std::vector<int>(by_length + 2, by_length + 7),
-              (std::vector<int>{48, 14, 772, 379, 194}));
-
-    const auto text = [&](int index) {
-        const Item* item = database.GetItemAt(index);
-        return Cp932ToUtf8(item->GetField(0) + ":" + item->GetField(1) + ":" + item->GetField(2));
-    };
-    EXPECT_EQ(text(0), "01:北海道:ﾎｯｶｲﾄﾞｳ");
-    EXPECT_EQ(text(1), "101:宗谷:ｿｳﾔ");
-    EXPECT_EQ(text(15), "010101:札幌市中央区:ｻｯﾎﾟﾛｼﾁｭｳｵｳｸ");
-    EXPECT_EQ(text(1406), "48:小笠原:ｵｶﾞｻﾜﾗ");
-    int tokyo = -1;
+    std::map<size_t, int> by_length;
+    std::string shown = std::to_string(database.GetItemCount()) + " areas\n";
     for (int i = 0; i < database.GetItemCount(); ++i) {
-        if (database.GetItemAt(i)->GetField(0) == "10") {
-            tokyo = i;
+        const Item& item = *database.GetItemAt(i);
+        ++by_length[item.GetField(Item::kCityCode).size()];
+        EXPECT_FALSE(item.GetField(Item::kCityName).empty() ||
+                     item.GetField(Item::kReading).empty());
+        if (i < 2 || i == 15 || i == database.GetItemCount() - 1 || item.GetField(0) == "10" ||
+            item.GetField(0) == "100101") {
+            shown +=
+                std::to_string(i) + " " +
+                Cp932ToUtf8(item.GetField(0) + ":" + item.GetField(1) + ":" + item.GetField(2)) +
+                "\n";
         }
     }
-    ASSERT_GE(tokyo, 0);
-    EXPECT_EQ(text(tokyo), "10:東京都:ﾄｳｷｮｳﾄ");
-    EXPECT_EQ(text(tokyo + 1), "100101:千代田区:ﾁﾖﾀﾞｸ");
+    for (const auto& [length, count] : by_length) {
+        shown += std::to_string(count) + " codes of " + std::to_string(length) + " digits\n";
+    }
+    platform_test::ExpectGolden("citycode/shipped", shown);
 }
 
-TEST(CityCodeMainData, ItemOperationsRefuseInvalidItemsAndIndices) {
+TEST(CityCodeMainData, ItemOperationsRefuseInvalidItemsAndIndicesAndSumsKeepOrder) {
     CCityCodeData_MainData database;
     EXPECT_EQ(database.AddItem(Item()), -1);
     EXPECT_EQ(database.AddItem(MakeItem("1", "a", "A")), 0);
@@ -199,26 +188,16 @@ TEST(CityCodeMainData, ItemOperationsRefuseInvalidItemsAndIndices) {
     EXPECT_FALSE(database.SetItemAt(-1, MakeItem("3", "c", "C")));
     EXPECT_FALSE(database.SetItemAt(0, Item()));
     EXPECT_TRUE(database.SetItemAt(0, MakeItem("3", "c", "C")));
-    EXPECT_EQ(database.GetItemAt(0)->GetField(0), "3");
     EXPECT_FALSE(database.RemoveItemAt(2));
-    EXPECT_TRUE(database.RemoveItemAt(0));
-    EXPECT_EQ(database.GetItemCount(), 1);
-    EXPECT_EQ(database.GetItemAt(0)->GetField(0), "2");
+    EXPECT_TRUE(database.RemoveItemAt(1));
     EXPECT_EQ(database.GetItemAt(-1), nullptr);
-}
-
-TEST(CityCodeMainData, AppendFromAndSumKeepOrder) {
     CCityCodeData_MainData first;
-    CCityCodeData_MainData second;
     first.AddItem(MakeItem("1", "a", "A"));
-    second.AddItem(MakeItem("2", "b", "B"));
-    second.AddItem(MakeItem("3", "c", "C"));
-    const CCityCodeData_MainData sum = first + second;
-    EXPECT_EQ(Fields(sum),
-              (std::vector<std::vector<Cp932>>{{"1", "a", "A"}, {"2", "b", "B"}, {"3", "c", "C"}}));
+    EXPECT_EQ(Fields(first + database),
+              (std::vector<std::vector<Cp932>>{{"1", "a", "A"}, {"3", "c", "C"}}));
     first.AppendFrom(first);
     EXPECT_EQ(Fields(first), (std::vector<std::vector<Cp932>>{{"1", "a", "A"}, {"1", "a", "A"}}));
-    EXPECT_EQ(second.GetItemCount(), 2);
+    EXPECT_EQ(database.GetItemCount(), 1);
 }
 
 }  // namespace
