@@ -32,7 +32,6 @@
 namespace {
 
 using ui_test::ExpectGolden;
-using ui_test::J;
 
 const QString kSample = QStringLiteral(QUILLMARK_SOURCE_DIR "/data/samples/sample_contest.qmk");
 

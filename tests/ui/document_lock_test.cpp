@@ -17,7 +17,7 @@
 namespace {
 
 // The lock file as Qt writes it is what file_lock reads without Qt (quillmark-cli).
-TEST(DocumentLock, AHeldLockNamesItsOwnerAsTheCommandLineToolReadsIt) {
+TEST(DocumentLock, AHeldLockNamesItsOwnerAndAGoneOwnersLockIsTakenOver) {
     QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("log.qmk")).toStdString();
     CDocumentLocks::Attempt first = CDocumentLocks::TryLock(path);
@@ -36,11 +36,8 @@ TEST(DocumentLock, AHeldLockNamesItsOwnerAsTheCommandLineToolReadsIt) {
     EXPECT_EQ(second.lock, nullptr);
     first.lock.reset();
     EXPECT_FALSE(std::filesystem::exists(file_lock::LockFilePathOf(path)));
-}
 
-TEST(DocumentLock, TheLockOfAProgramThatIsGoneIsTakenOverWhateverItsAge) {
-    QTemporaryDir folder;
-    const std::string path = folder.filePath(QStringLiteral("log.qmk")).toStdString();
+    // The lock of a program that is gone is taken over whatever its age.
     const pid_t child = ::fork();
     if (child == 0) {
         ::_exit(0);
