@@ -48,20 +48,23 @@ inline CQuillmarkSystem ChangedSettings() {
     return settings;
 }
 
-// The loaded settings save every key the original saves, in the same order and with the same
-// value.
-inline void ExpectSameSave(const CQuillmarkSystem& original, const CQuillmarkSystem& loaded) {
-    CMemorySettingsStore expected;
-    CMemorySettingsStore actual;
-    ASSERT_TRUE(original.Save(expected));
-    ASSERT_TRUE(loaded.Save(actual));
-    EXPECT_EQ(actual.GetWriteLog(), expected.GetWriteLog());
-    for (const std::string& name : expected.GetWriteLog()) {
+// "section/key=value" of each key a save into store writes, in order, texts as UTF-8: settings
+// that save the same text hold the same values.
+inline std::string SavedText(const CQuillmarkSystem& settings, CMemorySettingsStore& store) {
+    store.ClearLogs();
+    EXPECT_TRUE(settings.Save(store));
+    std::string text;
+    for (const std::string& name : store.GetWriteLog()) {
         const size_t slash = name.find('/');
-        EXPECT_EQ(actual.GetRaw(name.substr(0, slash), name.substr(slash + 1)),
-                  expected.GetRaw(name.substr(0, slash), name.substr(slash + 1)))
-            << name;
+        const auto value = store.GetRaw(name.substr(0, slash), name.substr(slash + 1));
+        text += name + "=" + Cp932ToUtf8(value.value_or("(removed)")) + "\n";
     }
+    return text;
+}
+
+inline std::string SavedText(const CQuillmarkSystem& settings) {
+    CMemorySettingsStore store;
+    return SavedText(settings, store);
 }
 
 }  // namespace settings_test
