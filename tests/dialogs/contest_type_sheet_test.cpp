@@ -173,12 +173,38 @@ void AnswerAttributes(CScriptedOperator& op, int min_length, int max_length,
                     });
 }
 
-TEST_F(ContestTypeSheet, F9EditsARowAndNextBuildsTheFormatsFromTheLists) {
+// Both lists of the attribute page as it shows them, a row a line.
+std::string Rows(const CContestTypePage_Parameter_2& page) {
+    std::string rows;
+    for (int list = 0; list < 2; ++list) {
+        for (size_t row = 0; row < page.GetAttributeList(list).size(); ++row) {
+            rows += "  " + std::to_string(list) + "/" + std::to_string(row);
+            for (const Cp932& text : page.GetRowTexts(list, static_cast<int>(row))) {
+                rows += " | " + U(text);
+            }
+            rows += "\n";
+        }
+    }
+    return rows;
+}
+
+// F9 on exactly one row of a list of the attribute page opens the dialog (its heading names
+// the row), and Next builds the formats from the lists. Then, on the way back, each change of
+// one format's shape on the count page resets only that format's rows (edited again before
+// each change, to 4 and 1 characters), also once the page has built its formats: the golden
+// file shows the rows after each change.
+TEST_F(ContestTypeSheet, F9EditsARowAndOnlyAChangedShapeResetsItsFormat) {
+    const std::pair<const char*, std::function<void(CContestTypePage_Parameter_1&)>> changes[] = {
+        {"nothing", [](auto&) {}},
+        {"number count 3", [](auto& p) { p.SetContestNumberParameterCount(3); }},
+        {"multiplier at 1", [](auto& p) { p.SetMultiplierParameterPosition(1); }},
+        {"call count 3", [](auto& p) { p.SetCallSignParameterCount(3); }},
+        {"main at 2", [](auto& p) { p.SetMainParameterPosition(2); }},
+    };
     AnswerWizard([&](Sheet& sheet) {
         sheet.Next();
         EXPECT_FALSE(sheet.OnParameterListKeyDown(0, kF9, {0})) << "not on the attribute page";
         sheet.Next();
-        // Exactly one row of a list, with F9.
         EXPECT_FALSE(sheet.OnParameterListKeyDown(0, kF9, {}));
         EXPECT_FALSE(sheet.OnParameterListKeyDown(0, kF9, {0, 1}));
         EXPECT_FALSE(sheet.OnParameterListKeyDown(0, 0x77, {0}));
@@ -186,69 +212,40 @@ TEST_F(ContestTypeSheet, F9EditsARowAndNextBuildsTheFormatsFromTheLists) {
         EXPECT_FALSE(sheet.OnParameterListKeyDown(2, kF9, {0}));
         EXPECT_TRUE(sheet.OnParameterListKeyDown(0, kF9, {0}));
         EXPECT_TRUE(sheet.OnParameterListKeyDown(1, kF9, {1}));
-        EXPECT_TRUE(sheet.Next());
+        ASSERT_TRUE(sheet.Next());
+        const auto& call = sheet.GetParameter2Page().GetCallSignType();
+        ASSERT_TRUE(call.IsValid());
+        EXPECT_EQ(call.GetAttributes(0)->GetMinLength(), 3);
+        EXPECT_EQ(call.GetAttributes(0)->GetMaxLength(), 7);
+        EXPECT_EQ(call.GetMinTotalLength(), 3);
+        EXPECT_EQ(call.GetMaxTotalLength(), 7 + 1 + 1);
+        const auto& number = sheet.GetParameter2Page().GetContestNumberType();
+        EXPECT_EQ(number.GetMultiplierParameterIndex(), 1);
+        EXPECT_EQ(number.GetAttributes(1)->GetMaxLength(), 3);
+        for (const auto& [what, change] : changes) {
+            sheet.Back();
+            sheet.OnParameterListKeyDown(0, kF9, {0});
+            sheet.OnParameterListKeyDown(1, kF9, {0});
+            sheet.Back();
+            change(sheet.GetParameter1Page());
+            ASSERT_TRUE(sheet.Next());
+            const std::string rows = Rows(sheet.GetParameter2Page());
+            seen_ << what << ":\n" << rows;
+            sheet.Next();
+            sheet.Back();
+            EXPECT_EQ(Rows(sheet.GetParameter2Page()), rows) << what;
+            sheet.Next();
+        }
     });
     AnswerAttributes(operator_, 3, 7, &seen_);
     AnswerAttributes(operator_, 1, 3, &seen_);
-    sheet_.RunWizard(contest_type::kModeNew);
-    EXPECT_EQ(seen_.str(),
-              "呼出符号の第 1 パラメータの設定を変更できます。\n"
-              "コンテストナンバーの第 2 パラメータの設定を変更できます。\n");
-    const auto& call = sheet_.GetParameter2Page().GetCallSignType();
-    ASSERT_TRUE(call.IsValid());
-    EXPECT_EQ(call.GetAttributes(0)->GetMinLength(), 3);
-    EXPECT_EQ(call.GetAttributes(0)->GetMaxLength(), 7);
-    EXPECT_EQ(call.GetMinTotalLength(), 3);
-    EXPECT_EQ(call.GetMaxTotalLength(), 7 + 1 + 1);
-    const auto& number = sheet_.GetParameter2Page().GetContestNumberType();
-    EXPECT_EQ(number.GetMultiplierParameterIndex(), 1);
-    EXPECT_EQ(number.GetAttributes(1)->GetMaxLength(), 3);
-    EXPECT_EQ(operator_.UnusedAnswerCount(), 0);
-}
-
-TEST_F(ContestTypeSheet, ChangingOneFormatsShapeOnTheWayBackResetsOnlyThatFormat) {
-    const struct {
-        const char* what;
-        std::function<void(CContestTypePage_Parameter_1&)> change;
-        bool call_kept;
-        bool number_kept;
-    } cases[] = {
-        {"nothing", [](auto&) {}, true, true},
-        {"number count", [](auto& p) { p.SetContestNumberParameterCount(3); }, true, false},
-        {"multiplier", [](auto& p) { p.SetMultiplierParameterPosition(1); }, true, false},
-        {"call count", [](auto& p) { p.SetCallSignParameterCount(3); }, false, true},
-        {"main position", [](auto& p) { p.SetMainParameterPosition(2); }, false, true},
-    };
-    for (const auto& c : cases) {
-        Sheet sheet(J("x"), operator_, settings_, kNow);
-        operator_.AnswerDialog(Sheet::kIdWizardFinish, [&c](CDialogState& state, int) {
-            auto& s = dynamic_cast<Sheet&>(state);
-            const auto& page = s.GetParameter2Page();
-            const auto kept = [&page] {
-                return std::pair{page.GetAttributeList(0)[0].GetMinLength() == 4,
-                                 page.GetAttributeList(1)[0].GetMinLength() == 1};
-            };
-            s.Next();
-            s.Next();
-            s.OnParameterListKeyDown(0, kF9, {0});
-            s.OnParameterListKeyDown(1, kF9, {0});
-            s.Back();
-            c.change(s.GetParameter1Page());
-            ASSERT_TRUE(s.Next());
-            EXPECT_EQ(kept(), std::pair(c.call_kept, c.number_kept)) << c.what;
-            EXPECT_EQ(static_cast<int>(page.GetAttributeList(1).size()),
-                      s.GetParameter1Page().GetContestNumberParameterCount());
-            // Also after the page has built its formats once.
-            s.Next();
-            s.Back();
-            EXPECT_EQ(kept(), std::pair(c.call_kept, c.number_kept)) << c.what;
-        });
+    for (size_t i = 0; i < std::size(changes); ++i) {
         AnswerAttributes(operator_, 4, 4);
         AnswerAttributes(operator_, 1, 1);
-        sheet.RunWizard(contest_type::kModeNew);
-        EXPECT_EQ(operator_.UnusedAnswerCount(), 0);
-        operator_.ClearRecords();
     }
+    sheet_.RunWizard(contest_type::kModeNew);
+    ExpectGolden("dialogs/contest_type_shape_changes", seen_.str());
+    EXPECT_EQ(operator_.UnusedAnswerCount(), 0);
 }
 
 // Lengths min/max (-1: no limit) and what OK said; the check boxes and special characters
