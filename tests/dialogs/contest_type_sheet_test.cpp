@@ -120,6 +120,22 @@ TEST_F(ContestTypeSheet, ParameterCountChecksComeInOrder) {
     EXPECT_EQ(page.GetFocusField(), CContestTypePage_Parameter_1::Field::main_position);
 }
 
+// Both lists of the attribute page as it shows them, a row a line, and the empty row past
+// the end of each.
+std::string Rows(const CContestTypePage_Parameter_2& page) {
+    std::string rows;
+    for (int list = 0; list < 2; ++list) {
+        for (size_t row = 0; row <= page.GetAttributeList(list).size(); ++row) {
+            rows += "  " + std::to_string(list) + "/" + std::to_string(row);
+            for (const Cp932& text : page.GetRowTexts(list, static_cast<int>(row))) {
+                rows += " | " + U(text);
+            }
+            rows += "\n";
+        }
+    }
+    return rows;
+}
+
 // Change mode shows the existing formats: their counts, and each row of both lists as the
 // page shows it (the parameter, its classes, the length range, the specially allowed
 // characters) in the golden file; F9 edits nothing.
@@ -135,14 +151,7 @@ TEST_F(ContestTypeSheet, ChangeModeShowsTheExistingFormatsAndF9EditsNothing) {
         sheet.Next();
         sheet.Next();
         EXPECT_FALSE(sheet.OnParameterListKeyDown(0, kF9, {0}));
-        for (const auto& [list, index] :
-             {std::pair{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {1, 2}}) {
-            seen_ << list << "/" << index;
-            for (const Cp932& text : sheet.GetParameter2Page().GetRowTexts(list, index)) {
-                seen_ << " | " << U(text);
-            }
-            seen_ << "\n";
-        }
+        seen_ << Rows(sheet.GetParameter2Page());
     };
     Run(contest_type::kModeChange, body, message_box::kIdCancel);
     seen_ << U(CContestTypePage_Parameter_2::GetColumnTitle(3)) << "\n";
@@ -171,21 +180,6 @@ void AnswerAttributes(CScriptedOperator& op, int min_length, int max_length,
                         dialog.SetMaxLength(max_length);
                         EXPECT_TRUE(dialog.OnOK(op));
                     });
-}
-
-// Both lists of the attribute page as it shows them, a row a line.
-std::string Rows(const CContestTypePage_Parameter_2& page) {
-    std::string rows;
-    for (int list = 0; list < 2; ++list) {
-        for (size_t row = 0; row < page.GetAttributeList(list).size(); ++row) {
-            rows += "  " + std::to_string(list) + "/" + std::to_string(row);
-            for (const Cp932& text : page.GetRowTexts(list, static_cast<int>(row))) {
-                rows += " | " + U(text);
-            }
-            rows += "\n";
-        }
-    }
-    return rows;
 }
 
 // F9 on exactly one row of a list of the attribute page opens the dialog (its heading names
