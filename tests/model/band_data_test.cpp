@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "../platform/case_table.h"
 #include "model/contest.h"
 #include "model_test_util.h"
 
@@ -81,13 +83,22 @@ TEST(Rebuild, StableSortMatchesInsertionBeforeTheFirstLaterEntry) {
     EXPECT_EQ(band.GetEntries(), inserted);
 }
 
-TEST(Rebuild, FirstGoesToTheEarliestEntryOfEachMultiplier) {
-    CQuillmarkData_SubMainData band;
-    band.AddEntry(Entry(kTen + 30, "JA1BBB", "599/12"));
-    band.AddEntry(Entry(kTen + 10, "JA1AAA", "59/12"));
-    band.AddEntry(Entry(kTen + 20, "JA1CCC", "59/13"));
-    band.Rebuild(model_test::Contest(), CQuillmarkData_SubMainData::kRebuildFirst);
-    EXPECT_EQ(Entries(band), "JA1AAA F, JA1CCC F, JA1BBB");
+TEST(Rebuild, FlagsSortAndMarkTheFirstEntries) {
+    for (const auto& c : platform_test::CaseTable("model/rebuilds.txt", 5)) {
+        CQuillmarkData_SubMainData band;
+        std::istringstream entries(c[3] + ";");
+        for (std::string text; std::getline(entries, text, ';');) {
+            std::istringstream fields(text);
+            int64_t time = 0;
+            std::string call, received, first;
+            fields >> time >> call >> received >> first;
+            auto entry = Entry(kTen + time, call, received);
+            entry.SetFirst(first == "F");
+            band.AddEntry(entry);
+        }
+        band.Rebuild(model_test::Contest(c[1] == "second" ? 1 : -1), std::stoi(c[2]));
+        EXPECT_EQ(Entries(band), c[4]) << c[0];
+    }
 }
 
 TEST(Rebuild, MultiplierValuesCompareByteForByte) {
@@ -111,26 +122,6 @@ TEST(Rebuild, MultiplierValuesCompareByteForByte) {
     band.Rebuild(contest, 6);
     // "59" and "59/" both have an empty multiplier: one value, like any other.
     EXPECT_EQ(Entries(band), "JA1AAA F, JA1AAA F, JA1AAA, JA1AAA F, JA1AAA, JA1AAA F");
-}
-
-TEST(Rebuild, WithoutAMultiplierFirstFlagsStayAsTheyWere) {
-    CQuillmarkData_SubMainData band;
-    auto first = Entry(2, "JA1AAA", "59/12");
-    first.SetFirst(true);
-    band.AddEntry(first);
-    band.AddEntry(Entry(1, "JA1BBB", "59/12"));
-    band.Rebuild(model_test::Contest(-1), 6);
-    EXPECT_EQ(Entries(band), "JA1BBB, JA1AAA F");
-}
-
-TEST(Rebuild, FlagOneAloneChangesNothingFlagTwoOnlySorts) {
-    CQuillmarkData_SubMainData band;
-    band.AddEntry(Entry(2, "JA1AAA", "59/12"));
-    band.AddEntry(Entry(1, "JA1BBB", "59/12"));
-    band.Rebuild(model_test::Contest(), 1);
-    EXPECT_EQ(Entries(band), "JA1AAA, JA1BBB");
-    band.Rebuild(model_test::Contest(), 2);  // sorts, and leaves the First flags
-    EXPECT_EQ(Entries(band), "JA1BBB, JA1AAA");
 }
 
 TEST(SubMainData, CopyAndEquality) {

@@ -19,19 +19,35 @@ protected:
     CQuillmarkData_ContestNumberItem received_ = model_test::Number("59/12", number_format_);
 };
 
-// Nothing is set on an entry before SetEntry, which takes only valid items and only once.
-TEST_F(LogDataItemTest, SetEntryOnceWithValidItemsAndNothingBefore) {
+// Every setter, each changing one field of an entry that is set.
+const std::function<bool(CQuillmarkData_LogDataItem&)> kChanges[] = {
+    [](auto& e) { return e.SetTime(2); },
+    [](auto& e) {
+        return e.SetCallSign(model_test::CallSign("JA2XYZ", model_test::CallSignFormat()));
+    },
+    [](auto& e) {
+        return e.SetSentContestNumber(
+            model_test::Number("59/002", model_test::ContestNumberFormat()));
+    },
+    [](auto& e) {
+        return e.SetReceivedContestNumber(
+            model_test::Number("59/13", model_test::ContestNumberFormat()));
+    },
+    [](auto& e) { return e.SetFirst(true); },
+    [](auto& e) { return e.SetPoints(2); },
+    [](auto& e) { return e.SetMode("CW"); },
+    [](auto& e) { return e.SetCallingMethod(true); },
+    [](auto& e) { return e.SetCardFlag(4, true); },
+    [](auto& e) { return e.SetComment("x"); },
+};
+
+// Nothing is set on an entry before SetEntry, which takes only valid items and only once;
+// afterwards each setter changes what equality compares.
+TEST_F(LogDataItemTest, SetEntryOnceWithValidItemsThenEachSetterChangesTheEntry) {
     CQuillmarkData_LogDataItem entry;
-    EXPECT_FALSE(entry.SetTime(5));
-    EXPECT_FALSE(entry.SetCallSign(call_));
-    EXPECT_FALSE(entry.SetSentContestNumber(sent_));
-    EXPECT_FALSE(entry.SetReceivedContestNumber(received_));
-    EXPECT_FALSE(entry.SetFirst(true));
-    EXPECT_FALSE(entry.SetPoints(2));
-    EXPECT_FALSE(entry.SetMode("CW"));
-    EXPECT_FALSE(entry.SetCallingMethod(true));
-    EXPECT_FALSE(entry.SetCardFlag(1, true));
-    EXPECT_FALSE(entry.SetComment("x"));
+    for (size_t i = 0; i < std::size(kChanges); ++i) {
+        EXPECT_FALSE(kChanges[i](entry)) << "change " << i;
+    }
     EXPECT_EQ(entry, CQuillmarkData_LogDataItem());
     EXPECT_FALSE(entry.SetEntry(1, CQuillmarkData_CallSignItem(), sent_, received_, 1));
     EXPECT_FALSE(entry.SetEntry(1, call_, CQuillmarkData_ContestNumberItem(), received_, 1));
@@ -44,9 +60,16 @@ TEST_F(LogDataItemTest, SetEntryOnceWithValidItemsAndNothingBefore) {
     EXPECT_FALSE(entry.SetSentContestNumber(CQuillmarkData_ContestNumberItem()));
     EXPECT_FALSE(entry.SetReceivedContestNumber(CQuillmarkData_ContestNumberItem()));
     EXPECT_EQ(entry.GetCallSign(), call_);
-    const auto other = model_test::CallSign("JA2XYZ/1", call_format_);
-    EXPECT_TRUE(entry.SetCallSign(other));
-    EXPECT_EQ(entry.GetCallSign(), other);
+    for (size_t i = 0; i < std::size(kChanges); ++i) {
+        CQuillmarkData_LogDataItem changed;
+        changed.CopyFrom(entry);
+        ASSERT_EQ(changed, entry);
+        EXPECT_TRUE(kChanges[i](changed)) << "change " << i;
+        EXPECT_NE(changed, entry) << "change " << i;
+    }
+    CQuillmarkData_LogDataItem cleared = entry;
+    cleared.DeleteContents();
+    EXPECT_NE(cleared, entry);
 }
 
 TEST_F(LogDataItemTest, CardFlagSetsOrClearsExactlyOneBit) {
@@ -61,31 +84,6 @@ TEST_F(LogDataItemTest, CardFlagSetsOrClearsExactlyOneBit) {
         }
         EXPECT_EQ(entry.SetCardFlag(std::stoi(c[1]), c[2] == "on"), c[3] == "accepted");
         EXPECT_EQ(entry.GetCardFlags(), std::stoi(c[4]));
-    }
-}
-
-TEST_F(LogDataItemTest, EqualityCoversEveryField) {
-    CQuillmarkData_LogDataItem base;
-    ASSERT_TRUE(base.SetEntry(1, call_, sent_, received_, 1));
-    const std::function<void(CQuillmarkData_LogDataItem&)> changes[] = {
-        [](auto& e) { e.SetTime(2); },
-        [&](auto& e) { e.SetCallSign(model_test::CallSign("JA2XYZ", call_format_)); },
-        [&](auto& e) { e.SetSentContestNumber(model_test::Number("59/002", number_format_)); },
-        [&](auto& e) { e.SetReceivedContestNumber(model_test::Number("59/13", number_format_)); },
-        [](auto& e) { e.SetFirst(true); },
-        [](auto& e) { e.SetPoints(2); },
-        [](auto& e) { e.SetMode("CW"); },
-        [](auto& e) { e.SetCallingMethod(true); },
-        [](auto& e) { e.SetCardFlag(4, true); },
-        [](auto& e) { e.SetComment("x"); },
-        [](auto& e) { e.DeleteContents(); },
-    };
-    for (size_t i = 0; i < std::size(changes); ++i) {
-        CQuillmarkData_LogDataItem changed;
-        changed.CopyFrom(base);
-        ASSERT_EQ(changed, base);
-        changes[i](changed);
-        EXPECT_NE(changed, base) << "change " << i;
     }
 }
 
