@@ -9,7 +9,7 @@ namespace {
 
 using namespace doc_test;
 
-TEST(ImportDialog, OkWithoutASelectedRowIsRefusedAndRunningAgainForgetsTheChoice) {
+TEST(ImportDialog, OkNeedsASelectedRowOfTheListAndRunningAgainForgetsTheChoice) {
     CQuillmarkData_MainData contest = Contest();
     CImportDialog dialog;
     ASSERT_TRUE(dialog.AddCandidate("a.qmk", &contest));
@@ -27,13 +27,9 @@ TEST(ImportDialog, OkWithoutASelectedRowIsRefusedAndRunningAgainForgetsTheChoice
     op.AnswerDialog(message_box::kIdCancel);
     EXPECT_EQ(dialog.DoModal(op), message_box::kIdCancel);
     EXPECT_EQ(dialog.GetChosenContest(), nullptr);
-}
 
-TEST(ImportDialog, SelectionOutsideTheListSelectsNothing) {
-    CQuillmarkData_MainData contest = Contest();
-    CImportDialog dialog;
+    // A selection outside the list selects nothing.
     EXPECT_FALSE(dialog.AddCandidate("none", nullptr));
-    dialog.AddCandidate("a.qmk", &contest);
     for (int row : {1, -2, 100}) {
         dialog.SetSelectedRow(0);
         dialog.SetSelectedRow(row);

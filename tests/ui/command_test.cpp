@@ -27,7 +27,7 @@ void CollectIds(const std::vector<MenuItem>& items, std::set<int>& ids) {
     }
 }
 
-TEST(CommandTable, EveryCommandHasItsTextsAndNoKeyRunsTwoCommands) {
+TEST(CommandTable, EveryCommandHasItsTextsNoKeyRunsTwoAndTheMenusNameOnlyKnownOnes) {
     std::map<QString, int> keys;
     for (const CommandInfo& command : command_table::All()) {
         EXPECT_NE(command.menu_text, nullptr);
@@ -42,9 +42,7 @@ TEST(CommandTable, EveryCommandHasItsTextsAndNoKeyRunsTwoCommands) {
                 << key.toStdString() << " twice";
         }
     }
-}
-
-TEST(CommandTable, MenusAndToolbarsOnlyNameKnownCommands) {
+    // Menus and toolbars only name known commands.
     for (const auto bar :
          {menu_layout::Bar::kNoDocument, menu_layout::Bar::kContest, menu_layout::Bar::kCityCode}) {
         std::set<int> ids;
