@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -32,24 +33,31 @@ inline constexpr std::string_view kDelimiters = "/,.";
 
 using platform_test::RecordingSink;
 
-struct Converted {
-    OldFileConversion result;
-    CQuillmarkData_MainData contest;
-    RecordingSink sink;
-};
-
 // A contest that a failed or refused conversion must leave exactly as it was.
 inline CQuillmarkData_MainData ExistingContest() {
     return sample::MakeContest(1, 2);
 }
 
-// Reads the header string from the file image and converts the rest, as the loader does.
-// Archive exceptions propagate.
+// A conversion into ExistingContest(), as the loader runs it: the header string read from
+// the file image, then the rest converted. result is empty when an archive exception
+// stopped it, and error says why.
+struct Converted {
+    std::optional<OldFileConversion> result;
+    std::string error;
+    CQuillmarkData_MainData contest = ExistingContest();
+    RecordingSink sink;
+};
+
 inline Converted Convert(const std::string& image, std::string_view delimiters = kDelimiters) {
     Converted converted;
-    CArchive ar(image);
-    const Cp932 header = ar.ReadString();
-    converted.result = ConvertOldFile(ar, header, delimiters, converted.contest, converted.sink);
+    try {
+        CArchive ar(image);
+        const Cp932 header = ar.ReadString();
+        converted.result =
+            ConvertOldFile(ar, header, delimiters, converted.contest, converted.sink);
+    } catch (const CArchiveException& e) {
+        converted.error = e.what();
+    }
     return converted;
 }
 

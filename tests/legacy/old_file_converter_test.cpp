@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../model/model_test_util.h"
+#include "../platform/case_table.h"
 #include "../platform/golden.h"
 #include "legacy_test_util.h"
 #include "model/band.h"
@@ -41,15 +42,8 @@ TEST(RecognisedOldHeaders, AreTheFiveOldVersionsInOrder) {
 }
 
 TEST(ConvertOldFile, UnknownHeadersAreRefusedWithoutReadingOrTouchingAnything) {
-    const std::string headers[] = {
-        Utf8ToCp932("クイルマーク for Windows NT  Version 4.00 互換データファイル "),
-        // Without the trailing blank, and with a single blank before Version.
-        Utf8ToCp932("クイルマーク for Windows NT  Version 3.10 互換データファイル"),
-        Utf8ToCp932("クイルマーク for Windows NT Version 3.10 互換データファイル "),
-        Utf8ToCp932("クイルマーク for Windows NT  Version 2.30 互換データファイル "),
-        "",
-    };
-    for (const std::string& header : headers) {
+    for (const auto& row : platform_test::CaseTable("legacy/unknown_headers.txt", 1)) {
+        const Cp932 header = Utf8ToCp932(row[0]);
         CArchive ar(old_file_writer::SampleFile(OldFileVersion::v310));
         CQuillmarkData_MainData contest = ExistingContest();
         legacy_test::RecordingSink sink;
@@ -103,17 +97,12 @@ TEST(ConvertOldFile, EmptyFileShowsAnEmptyRange) {
 
 // The converted contest, or the refusal, which must leave the caller's contest as it was.
 std::string Outcome(const std::string& image, std::string_view delimiters) {
-    CArchive ar(image);
-    const Cp932 header = ar.ReadString();
-    CQuillmarkData_MainData contest = ExistingContest();
-    legacy_test::RecordingSink sink;
-    try {
-        return legacy_test::Describe(ConvertOldFile(ar, header, delimiters, contest, sink),
-                                     contest);
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(contest, ExistingContest());
-        return std::string("refused: ") + e.what() + "\n";
+    const Converted converted = Convert(image, delimiters);
+    if (!converted.result) {
+        EXPECT_EQ(converted.contest, ExistingContest());
+        return "refused: " + converted.error + "\n";
     }
+    return legacy_test::Describe(*converted.result, converted.contest);
 }
 
 // A 3.xx sample changed by change.

@@ -46,34 +46,28 @@ TEST_P(OldFileSample, DataAfterTheRecordsIsIgnored) {
 // Converts a damaged image: a sound contest or an archive exception; anything else (another
 // exception, a crash, a sanitizer report) fails the test. converted tells which it was.
 ::testing::AssertionResult ConvertsCleanly(const std::string& image, bool* converted = nullptr) {
-    CQuillmarkData_MainData contest = legacy_test::ExistingContest();
-    legacy_test::RecordingSink sink;
-    try {
-        CArchive ar(image);
-        const Cp932 header = ar.ReadString();
-        const OldFileConversion result =
-            ConvertOldFile(ar, header, legacy_test::kDelimiters, contest, sink);
-        if (!result.recognised) {
-            return contest == legacy_test::ExistingContest()
-                       ? ::testing::AssertionSuccess()
-                       : ::testing::AssertionFailure() << "refused but changed";
-        }
-        if (result.dropped_entries < 0) {
-            return ::testing::AssertionFailure() << "negative drop count";
-        }
-        if (converted != nullptr) {
-            *converted = true;
-        }
-        return legacy_test::IsSoundConversion(contest);
-    } catch (const CArchiveException&) {
-        if (!(contest == legacy_test::ExistingContest())) {
+    const legacy_test::Converted attempt = Convert(image);
+    const bool unchanged = attempt.contest == legacy_test::ExistingContest();
+    if (!attempt.result) {
+        if (!unchanged) {
             return ::testing::AssertionFailure() << "failed but changed the contest";
         }
-        if (!sink.events.empty() && sink.events.back() != "close") {
+        if (!attempt.sink.events.empty() && attempt.sink.events.back() != "close") {
             return ::testing::AssertionFailure() << "progress window left open";
         }
         return ::testing::AssertionSuccess();
     }
+    if (!attempt.result->recognised) {
+        return unchanged ? ::testing::AssertionSuccess()
+                         : ::testing::AssertionFailure() << "refused but changed";
+    }
+    if (attempt.result->dropped_entries < 0) {
+        return ::testing::AssertionFailure() << "negative drop count";
+    }
+    if (converted != nullptr) {
+        *converted = true;
+    }
+    return legacy_test::IsSoundConversion(attempt.contest);
 }
 
 TEST_P(OldFileSample, CutAtEveryOffsetFailsCleanly) {
