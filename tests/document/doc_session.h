@@ -207,6 +207,11 @@ protected:
         }
         return calls;
     }
+    // Forgets what the operator saw so far, the wizard pages and band dialogs with it.
+    void ClearRecords() {
+        operator_.ClearRecords();
+        shown_in_run_.clear();
+    }
     std::vector<Shown> Messages() const { return MessagesOf(operator_); }
     Texts Statuses() const { return StatusesOf(operator_); }
     // "name:mask" of every dialog run.

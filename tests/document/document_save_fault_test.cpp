@@ -92,7 +92,7 @@ TEST_F(SaveFault, AReadOnlyDocumentIsSavedOnlyUnderAnotherName) {
     Add(0, kStart + 2, "JA1BBB", "599/14");
     doc_.SetModifiedFlag(true);
     settings_.SetIsAutomaticSavingEnabled(1);
-    operator_.ClearRecords();
+    ClearRecords();
 
     EXPECT_EQ(doc_.SaveAutomatically(true), 0);
     EXPECT_EQ(doc_.SaveAutomatically(false), 0);

@@ -132,7 +132,7 @@ TEST_F(BandCommands, DeletingTheOnlyBandLeavesNoActiveBandAndClearsItsGraph) {
 // The band text itself is the model's; the command takes the decimals from the settings.
 TEST_F(BandCommands, BandTextHasAtMostTheSettingsDecimals) {
     for (const auto& [decimals, text] : {std::pair{3, "1.913 MHz"}, std::pair{0, "2 MHz"}}) {
-        operator_.ClearRecords();
+        ClearRecords();
         settings_.SetUnderDecimalPoint(decimals);
         SetUpBands({1.9125}, -1);
         operator_.AnswerMessage(message_box::kIdCancel);
@@ -161,7 +161,7 @@ TEST_F(BandCommands, ActivateAsksOnceAndRebuildsTheGraph) {
     EXPECT_EQ(Statuses().back(), "アクティブな周波数帯の設定を中止しました。");
     EXPECT_FALSE(doc_.IsModified());
 
-    operator_.ClearRecords();
+    ClearRecords();
     operator_.AnswerMessage(message_box::kIdOk);
     EXPECT_EQ(doc_.ActivateBand(Band(14, 6)), 1);
     ExpectSeen("band_activated");

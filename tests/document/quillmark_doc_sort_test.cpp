@@ -32,7 +32,7 @@ TEST_F(SortCommand, WithoutContestActiveBandOrRowsReturnsFalse) {
               (std::vector<Shown>{{"ソートを行いたい周波数帯をアクティブにしてください。",
                                    "クイルマーク - ログデータのソート", kWarning}}));
     EXPECT_TRUE(operator_.StatusTexts().empty());
-    operator_.ClearRecords();
+    ClearRecords();
     doc_.GetContest() = CQuillmarkData_MainData();
     EXPECT_FALSE(doc_.SortLogDisplay(2, {0}, sorted_));
     EXPECT_TRUE(operator_.Events().empty());
@@ -47,7 +47,7 @@ TEST_F(SortCommand, ByCallSignShowsTheProgressWindowAndCompletes) {
     ExpectSeen("sort_by_call_sign");
     EXPECT_GE(operator_.PumpCount(), 1);
 
-    operator_.ClearRecords();
+    ClearRecords();
     ASSERT_TRUE(doc_.SortLogDisplay(1, {2}, sorted_));
     EXPECT_EQ(sorted_, std::vector<int>{2});
     EXPECT_EQ(Statuses().back(), "ソートを完了しました。");
