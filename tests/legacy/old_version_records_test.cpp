@@ -104,25 +104,20 @@ TEST(OldMainDataRecord, EntryCountBeyondTheDataFailsBeforeReadingEntries) {
     EXPECT_TRUE(record.entries.empty());
 }
 
-TEST(OldLogDataRecord, Version300CardStatesComeFromTheFirstValueOrAreAllSet) {
-    for (const auto& c : platform_test::CaseTable("legacy/card_states.txt", 2)) {
-        CQuillmarkData_Old_300_LogDataItem entry;
-        std::istringstream states(c[0]);
-        for (uint32_t state = 0; states >> state;) {
-            entry.card_states.push_back(state);
+TEST(OldLogDataRecord, CardFlagsComeFromTheStoredStatesOrFlags) {
+    for (const auto& c : platform_test::CaseTable("legacy/card_states.txt", 3)) {
+        CQuillmarkData_Old_300_LogDataItem v300;
+        CQuillmarkData_Old_310_LogDataItem v310;
+        CQuillmarkData_Old_350_LogDataItem v350;
+        std::istringstream stored(c[1]);
+        for (int64_t value = 0; stored >> value;) {
+            v300.card_states.push_back(static_cast<uint32_t>(value));
+            v310.card_flags = v350.card_flags = static_cast<int32_t>(value);
         }
-        EXPECT_EQ(entry.GetCardFlags(), std::stoi(c[1])) << c[0];
-    }
-}
-
-TEST(OldLogDataRecord, LaterVersionsKeepOnlyTheThreeCardBits) {
-    for (const auto& [stored, flags] : {std::pair{0x7F, 7}, std::pair{6, 6}, std::pair{-1, 7}}) {
-        CQuillmarkData_Old_310_LogDataItem entry;
-        entry.card_flags = stored;
-        CQuillmarkData_Old_350_LogDataItem later;
-        later.card_flags = stored;
-        EXPECT_EQ(std::pair(entry.GetCardFlags(), later.GetCardFlags()), std::pair(flags, flags))
-            << stored;
+        const int32_t flags = c[0] == "3.00"   ? v300.GetCardFlags()
+                              : c[0] == "3.10" ? v310.GetCardFlags()
+                                               : v350.GetCardFlags();
+        EXPECT_EQ(flags, std::stoi(c[2])) << c[0] << " " << c[1];
     }
 }
 

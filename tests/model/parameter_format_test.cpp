@@ -81,16 +81,12 @@ TEST(CallSignType, CopyAndEquality) {
 }
 
 TEST(ContestNumberType, IndexOutsideTheRangeMeansNoMultiplier) {
-    const struct {
-        int index;
-        int32_t has, stored;
-    } cases[] = {{0, 1, 0}, {2, 1, 2}, {3, 0, -1}, {-1, 0, -1}, {100, 0, -1}};
-    for (const auto& c : cases) {
+    for (const auto& c : platform_test::CaseTable("model/multiplier_indices.txt", 3)) {
         CQuillmarkData_ContestNumberType format;
-        ASSERT_TRUE(format.SetDefaultFormat(3, c.index));
-        EXPECT_EQ(format.HasMultiplier(), c.has) << c.index;
-        EXPECT_EQ(format.GetMultiplierParameterIndex(), c.stored) << c.index;
-        EXPECT_EQ(format.MultiplierIndexOrNone(), c.stored) << c.index;
+        ASSERT_TRUE(format.SetDefaultFormat(3, std::stoi(c[0])));
+        EXPECT_EQ(format.HasMultiplier(), std::stoi(c[1])) << c[0];
+        EXPECT_EQ(format.GetMultiplierParameterIndex(), std::stoi(c[2])) << c[0];
+        EXPECT_EQ(format.MultiplierIndexOrNone(), std::stoi(c[2])) << c[0];
     }
     EXPECT_EQ(CQuillmarkData_ContestNumberType().MultiplierIndexOrNone(), -1);
 }
