@@ -26,8 +26,6 @@ TEST(ReplacingEdit, TakesThePairsAndTheSwitchFromTheSettings) {
     settings.SetIsReplacingInputTextEnabled(0);
     edit.LoadFromSettings(settings);
     EXPECT_EQ(edit.GetReplacing(), 0);
-    edit.RemoveAllPairs();
-    EXPECT_EQ(edit.GetPairCount(), 0);
 }
 
 TEST(ReplacingEdit, TheChangeOfShowingTheTextReplacesNothing) {
