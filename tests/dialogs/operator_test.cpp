@@ -52,19 +52,14 @@ TEST(FileFilter, SplitsIntoDescriptionAndPatternPairsKeepingOnlyWholePairs) {
     EXPECT_TRUE(SplitFileFilter("||a|*.a||").empty());
 }
 
-TEST(ScriptedOperator, UnscriptedQuestionsGetHarmlessAnswersAndAreCounted) {
+TEST(ScriptedOperator, UnscriptedQuestionsGetHarmlessAnswersAndAreCountedButNotForever) {
     CScriptedOperator op;
     EXPECT_EQ(op.ShowMessage("q", "c", kYesNo | kIconQuestion | kDefaultButton2), kIdNo);
     EXPECT_EQ(op.AskFileName(FileNameRequest{}), std::nullopt);
     CLogDataConfirmDialog dialog;
     EXPECT_EQ(op.RunDialog(dialog, 0), kIdCancel);
     EXPECT_EQ(op.UnscriptedCount(), 3);
-}
-
-}  // namespace
-
-TEST(ScriptedOperator, EndlessUnscriptedQuestionsFailInsteadOfRunningForever) {
-    CScriptedOperator op;
+    // Endless unscripted questions fail instead of running forever.
     EXPECT_THROW(
         {
             for (;;) {
@@ -73,3 +68,5 @@ TEST(ScriptedOperator, EndlessUnscriptedQuestionsFailInsteadOfRunningForever) {
         },
         std::runtime_error);
 }
+
+}  // namespace
