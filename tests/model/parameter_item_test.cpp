@@ -38,16 +38,20 @@ Parts Split(const std::string& joined) {
     return parts;
 }
 
-TEST(CallSignItem, SetTextValidatesAndSplits) {
-    for (const auto& c : platform_test::CaseTable("model/call_sign_texts.txt", 5)) {
+TEST(CallSignItem, SetTextValidatesAndSplitsAndGetTextJoinsAndPads) {
+    for (const auto& c : platform_test::CaseTable("model/call_sign_texts.txt", 7)) {
         SCOPED_TRACE(c[0]);
         const auto format =
             c[3] == "default" ? model_test::CallSignFormat(2) : Anything(std::stoi(c[3]));
         const bool accepted = c[4] != "refused";
+        const std::string delimiters = Unescaped(c[2]);
         CQuillmarkData_CallSignItem item;
-        EXPECT_EQ(item.SetText(Unescaped(c[1]), Unescaped(c[2]), format), accepted);
+        EXPECT_EQ(item.SetText(Unescaped(c[1]), delimiters, format), accepted);
         EXPECT_EQ(item.IsValid(), accepted);
         EXPECT_EQ(item.GetParts(), accepted ? Split(Unescaped(c[4])) : Parts{});
+        EXPECT_EQ(item.GetText(delimiters), Unescaped(c[5]));
+        EXPECT_EQ(item.GetPaddedText(delimiters, format), Unescaped(c[6]));
+        EXPECT_EQ(item.GetText(""), "");
     }
 }
 
@@ -59,33 +63,14 @@ TEST(CallSignItem, WithoutAMultiplierAnyNumberOfPartsUpToCountIsAccepted) {
     EXPECT_EQ(item.GetParameter(2).size(), 300u);
 }
 
-TEST(CallSignItem, AFailedSetTextLeavesNothingBehindAndASecondOneNeedsAReset) {
+TEST(CallSignItem, ASecondSetTextNeedsAReset) {
     const auto format = model_test::CallSignFormat();
     CQuillmarkData_CallSignItem item;
-    EXPECT_FALSE(item.SetText("JA1ABC/12", "/", format));
-    EXPECT_EQ(item.GetPartCount(), 0);
-    EXPECT_EQ(item.GetText("/"), "");
     ASSERT_TRUE(item.SetText("JA1ABC", "/", format));
     EXPECT_FALSE(item.SetText("JA2XYZ", "/", format));
     EXPECT_EQ(item.GetMainParameter(format), "JA1ABC");
     item.DeleteContents();
     EXPECT_TRUE(item.SetText("JA2XYZ", "/", format));
-}
-
-TEST(CallSignItem, GetTextJoinsWithTheFirstDelimiterAndDropsTrailingEmptyParts) {
-    const auto format = Anything(4);
-    CQuillmarkData_CallSignItem item;
-    ASSERT_TRUE(item.SetText("A.B,,", ",./", format));
-    EXPECT_EQ(item.GetParts(), (Parts{"A", "B", "", ""}));
-    EXPECT_EQ(item.GetText("/,."), "A/B");
-    EXPECT_EQ(item.GetText(",/"), "A,B");
-    EXPECT_EQ(item.GetText("\x81\x5e"),
-              "A\x81\x5e"
-              "B");
-    EXPECT_EQ(item.GetText(""), "");
-    CQuillmarkData_CallSignItem inner;
-    ASSERT_TRUE(inner.SetText("/A//", "/", format));
-    EXPECT_EQ(inner.GetText("/"), "/A");  // inner empty parts are kept
 }
 
 TEST(CallSignItem, FullWidthCharactersCountTwoBytesAgainstAPartLimit) {
@@ -137,14 +122,6 @@ TEST(PaddedText, PadsEachPartAndTheWhole) {
     EXPECT_EQ(item.GetPaddedParameter(1, format), "12    ");
 }
 
-TEST(PaddedText, TrailingEmptyPartsAreDroppedAndTheWholeIsPadded) {
-    const auto format = model_test::CallSignFormat(2);  // max 8
-    CQuillmarkData_CallSignItem item;
-    ASSERT_TRUE(item.SetText("JA1AB", "/", format));
-    EXPECT_EQ(item.GetPaddedText("/", format), "JA1AB   ");
-    EXPECT_EQ(item.GetPaddedParameter(1, format), " ");
-}
-
 TEST(PaddedText, EmptyWhenUnlimitedMismatchedOrInvalid) {
     const auto unlimited = model_test::CallSignFormat(3);
     CQuillmarkData_CallSignItem item;
@@ -159,9 +136,9 @@ TEST(PaddedText, EmptyWhenUnlimitedMismatchedOrInvalid) {
     CQuillmarkData_CallSignItem fitting;
     ASSERT_TRUE(fitting.SetText("JA1ABC", "/", two));
     EXPECT_EQ(fitting.GetPaddedText("", two), "");
+    EXPECT_EQ(fitting.GetPaddedParameter(1, two), " ");
     EXPECT_EQ(fitting.GetPaddedParameter(2, two), "");
     EXPECT_EQ(fitting.GetPaddedText("/", CQuillmarkData_CallSignType()), "");
-    EXPECT_EQ(CQuillmarkData_CallSignItem().GetPaddedText("/", two), "");
 }
 
 TEST(ItemEquality, ComparesFlagAndPartsByteForByte) {
