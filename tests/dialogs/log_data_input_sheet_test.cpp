@@ -141,7 +141,8 @@ TEST_F(LogDataInputSheet, RunsOfTheWizardAndWhatThePagesKeep) {
 }
 
 // Each page refuses what breaks its field with a warning and the control to focus, stays,
-// and stores nothing.
+// and stores nothing: one sheet runs all the cases, so anything stored would show in the
+// next case's kept values.
 TEST_F(LogDataInputSheet, EachPageRefusesWhatBreaksItsField) {
     using Date = CLogDataInput_Date;
     const auto date = [](Date::Field field, int value) {
@@ -169,12 +170,9 @@ TEST_F(LogDataInputSheet, EachPageRefusesWhatBreaksItsField) {
         {1, date(Date::kSecond, 60)},
     };
     std::ostringstream seen;
+    sheet_.GetDatePage().SetDate(Utc(2021, 6, 5, 9, 30));
+    sheet_.GetPointsPage().SetPoints(3);
     for (const auto& [page, type] : cases) {
-        Sheet sheet(operator_, settings_, J("x"));
-        sheet.GetCallSignPage().SetCallSignType(CallSignFormat());
-        sheet.GetContestNumberPage().SetContestNumberType(NumberFormat());
-        sheet.GetDatePage().SetDate(Utc(2021, 6, 5, 9, 30));
-        sheet.GetPointsPage().SetPoints(3);
         Operate([&, &page = page, &type = type](Sheet& s) {
             type(s);
             EXPECT_EQ(s.Next(), Next::refused);
@@ -182,8 +180,8 @@ TEST_F(LogDataInputSheet, EachPageRefusesWhatBreaksItsField) {
             seen << "page " << page << ", focus " << s.GetLastCheck().focus << " ";
             s.Cancel();
         });
-        EXPECT_EQ(sheet.RunWizard(page), 2);
-        seen << Told(operator_) << "  kept: " << Stored(sheet);
+        EXPECT_EQ(sheet_.RunWizard(page), 2);
+        seen << Told(operator_) << "  kept: " << Stored(sheet_);
     }
     ExpectGolden("dialogs/log_data_input_refusals", seen.str());
 }
