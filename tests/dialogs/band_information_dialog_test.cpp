@@ -45,10 +45,10 @@ TEST(BandInformationDialog, OkRefusesABadFrequencyOrSentNumber) {
         {0.0, "x"},        {7.0, ""},         {7.0, "599"},     {7.0, "599/1"},
         {7.0, "5999/100"}, {7.0, "599/100/7"}};
     std::ostringstream seen;
+    CScriptedOperator op;
+    CBandInformationDialog dialog;
+    dialog.SetContestNumberType(NumberFormat());
     for (const auto& [frequency, sent] : cases) {
-        CScriptedOperator op;
-        CBandInformationDialog dialog;
-        dialog.SetContestNumberType(NumberFormat());
         dialog.SetFrequency(frequency);
         dialog.SetSentContestNumberText(sent);
         const bool accepted = dialog.OnOK(op, kDelimiters);
