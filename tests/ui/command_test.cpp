@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "../platform/case_table.h"
 #include "ui/commands/command_ids.h"
 #include "ui/commands/command_rules.h"
 #include "ui/commands/command_table.h"
@@ -66,32 +67,29 @@ TEST(CommandTable, EveryCommandHasItsTextsNoKeyRunsTwoAndTheMenusNameOnlyKnownOn
     }
 }
 
-// One line per command in the golden file: its state in each window snapshot below
-// ("E" enabled, "." disabled, "C"/"c" checked and enabled/disabled, "-" not the window's to
-// decide), then its menu text and keys, which the operator learns by heart.
+// One line per command in the golden file: its state in each window snapshot (the contest
+// window's are tests/data/ui/command_windows.txt; "E" enabled, "." disabled, "C"/"c" checked
+// and enabled/disabled, "-" not the window's to decide), then its menu text and keys, which
+// the operator learns by heart.
 TEST(CommandRules, WhatEachWindowEnablesAndChecks) {
-    const auto window = [](ContestWindow::View view, bool band, int entries, int selected) {
+    std::vector<ContestWindow> contest;
+    std::string names;
+    for (const platform_test::CaseRow& row :
+         platform_test::CaseTable("ui/command_windows.txt", 9)) {
         ContestWindow w;
-        w.active_view = view;
-        w.has_active_band = band;
-        w.active_band_entries = entries;
-        w.selected = selected;
-        return w;
-    };
-    std::vector<ContestWindow> contest = {window(ContestWindow::kLog, true, 5, 1),
-                                          window(ContestWindow::kLog, true, 5, 2),
-                                          window(ContestWindow::kLog, true, 5, 0),
-                                          window(ContestWindow::kLog, true, 0, 0),
-                                          window(ContestWindow::kLog, false, 0, 0),
-                                          window(ContestWindow::kGraph, true, 5, 3),
-                                          window(ContestWindow::kContestInformation, true, 5, 1),
-                                          window(ContestWindow::kContestInformation, true, 5, 0),
-                                          window(ContestWindow::kLog, true, 5, 0)};
-    contest[7].band_node_selected = true;
-    contest[8].band_node_selected = true;  // but in the log, not the tree
-    contest[1].modified = true;
-    contest[1].print_type = 3;
-    contest[1].list_style = command_rules::kList;
+        w.active_view = row[1] == "log"     ? ContestWindow::kLog
+                        : row[1] == "graph" ? ContestWindow::kGraph
+                                            : ContestWindow::kContestInformation;
+        w.has_active_band = row[2] == "1";
+        w.active_band_entries = std::stoi(row[3]);
+        w.selected = std::stoi(row[4]);
+        w.band_node_selected = row[5] == "1";
+        w.modified = row[6] == "1";
+        w.print_type = std::stoi(row[7]);
+        w.list_style = row[8] == "list" ? command_rules::kList : command_rules::kDetails;
+        contest.push_back(w);
+        names += (names.empty() ? "" : " | ") + row[0];
+    }
     command_rules::CityCodeWindow city_row;
     city_row.has_current_row = true;
     city_row.selected = 1;
@@ -108,9 +106,7 @@ TEST(CommandRules, WhatEachWindowEnablesAndChecks) {
                                 : (state->enabled ? 'E' : '.');
     };
     std::ostringstream seen;
-    seen << "contest: log 1 of 5 | log 2, modified | log none | empty band | no band | graph 3"
-            " | tree 1 | tree on a band | log with a band node; city: none | a row; frame: none"
-            " | a child\n";
+    seen << "contest: " << names << "; city: none | a row; frame: none | a child\n";
     for (const CommandInfo& command : command_table::All()) {
         for (const ContestWindow& w : contest) {
             seen << mark(command_rules::ForContestWindow(command.id, w));
