@@ -80,16 +80,6 @@ inline std::string Attributes(const CQuillmarkData_ContestNumberType& format) {
     return Attributes(format, format.GetMultiplierParameterIndex());
 }
 
-inline ::testing::AssertionResult ItemFits(const CQuillmarkData_Item& item,
-                                           const CQuillmarkData_ParameterType& format,
-                                           const char* what) {
-    if (item.IsValid() && item.GetPartCount() != format.GetParameterCount()) {
-        return ::testing::AssertionFailure() << what << " has " << item.GetPartCount()
-                                             << " parts for " << format.GetParameterCount();
-    }
-    return ::testing::AssertionSuccess();
-}
-
 // What every successful conversion gives: a valid contest without category, sound formats,
 // exactly one valid band which is active, and only valid entries whose items fit the formats.
 inline ::testing::AssertionResult IsSoundConversion(const CQuillmarkData_MainData& contest) {
@@ -114,24 +104,27 @@ inline ::testing::AssertionResult IsSoundConversion(const CQuillmarkData_MainDat
     if (!band.GetBand().IsValid()) {
         return AssertionFailure() << "band not valid";
     }
-    if (auto fits = ItemFits(contest.GetOwnCallSign(), call_sign_type, "own call sign"); !fits) {
-        return fits;
-    }
-    if (auto fits = ItemFits(band.GetSentContestNumber(), number_type, "sent number"); !fits) {
-        return fits;
-    }
+    struct Fit {
+        const CQuillmarkData_Item& item;
+        const CQuillmarkData_ParameterType& format;
+        const char* what;
+    };
+    std::vector<Fit> items = {{contest.GetOwnCallSign(), call_sign_type, "own call sign"},
+                              {band.GetSentContestNumber(), number_type, "sent number"}};
     for (const auto& entry : band.GetEntries()) {
         if (!entry.IsValid() || !entry.GetCallSign().IsValid() ||
             !entry.GetSentContestNumber().IsValid() ||
             !entry.GetReceivedContestNumber().IsValid()) {
             return AssertionFailure() << "entry not valid";
         }
-        for (auto fits : {ItemFits(entry.GetCallSign(), call_sign_type, "call sign"),
-                          ItemFits(entry.GetSentContestNumber(), number_type, "sent"),
-                          ItemFits(entry.GetReceivedContestNumber(), number_type, "received")}) {
-            if (!fits) {
-                return fits;
-            }
+        items.push_back({entry.GetCallSign(), call_sign_type, "call sign"});
+        items.push_back({entry.GetSentContestNumber(), number_type, "sent"});
+        items.push_back({entry.GetReceivedContestNumber(), number_type, "received"});
+    }
+    for (const Fit& fit : items) {
+        if (fit.item.IsValid() && fit.item.GetPartCount() != fit.format.GetParameterCount()) {
+            return AssertionFailure() << fit.what << " has " << fit.item.GetPartCount()
+                                      << " parts for " << fit.format.GetParameterCount();
         }
     }
     return ::testing::AssertionSuccess();
