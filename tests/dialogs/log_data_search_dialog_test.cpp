@@ -27,15 +27,15 @@ protected:
 };
 
 TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAsACriterion) {
+    dialog_.SetEnteredRange(kNow, kNow);
+    dialog_.SetEnteredCallSign("JA1");
+    dialog_.SetEnteredSentContestNumber("599");
+    dialog_.SetEnteredReceivedContestNumber("599");
+    dialog_.SetComment("x");
     for (int c = 0; c < D::kCriterionCount; ++c) {
-        D dialog(kNow);
-        dialog.SetEnteredRange(kNow, kNow);
-        dialog.SetEnteredCallSign("JA1");
-        dialog.SetEnteredSentContestNumber("599");
-        dialog.SetEnteredReceivedContestNumber("599");
-        dialog.SetComment("x");
-        dialog.SetSwitch(c, D::kMustNotMatch);
-        EXPECT_TRUE(dialog.OnSearchStart().ok()) << c;
+        dialog_.SetSwitch(c, D::kMustNotMatch);
+        EXPECT_TRUE(dialog_.OnSearchStart().ok()) << c;
+        dialog_.SetSwitch(c, D::kOff);
     }
 }
 
