@@ -84,9 +84,9 @@ TEST(ProgressDialog, WhatTheWindowIsSentFromTheFirstShowToTheDestructor) {
 
 // An empty range divides by nothing; a position far beyond the range does not overflow.
 TEST(ProgressDialog, PercentIsPositionTimesHundredOverTheSpan) {
+    CScriptedOperator op;
+    CProgressDialog progress(op);
     for (const CaseRow& row : CaseTable("dialogs/progress_percents.txt", 4)) {
-        CScriptedOperator op;
-        CProgressDialog progress(op);
         progress.SetProgressRange(std::stoi(row[0]), std::stoi(row[1]));
         progress.SetProgressPos(std::stoi(row[2]));
         EXPECT_EQ(U(progress.GetPercentText()), row[3]);
