@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <sstream>
-#include <tuple>
 
 #include "../platform/case_table.h"
 #include "../platform/golden.h"
@@ -15,16 +13,6 @@
 
 namespace {
 
-// A store holding the given section/key/value triples.
-CMemorySettingsStore StoreWith(
-    std::initializer_list<std::tuple<const char*, std::string, std::string>> values) {
-    CMemorySettingsStore store;
-    for (const auto& [section, key, value] : values) {
-        store.SetString(section, key, value);
-    }
-    return store;
-}
-
 CQuillmarkSystem LoadedFrom(const CMemorySettingsStore& store) {
     CQuillmarkSystem system;
     system.Load(store);
@@ -33,14 +21,16 @@ CQuillmarkSystem LoadedFrom(const CMemorySettingsStore& store) {
 }
 
 // A store of case-table values: "S1=a;D1=b;P=-/" for pair 1's source and destination and
-// the punctuation marks.
+// the punctuation marks, "Section/Key=value" for any other key.
 CMemorySettingsStore Stored(const std::string& values) {
     CMemorySettingsStore store;
     std::istringstream list(platform_test::Unescaped(values));
     for (std::string value; std::getline(list, value, ';');) {
         const std::string key = value.substr(0, value.find('='));
         const std::string text = value.substr(key.size() + 1);
-        if (key == "P") {
+        if (const size_t slash = key.find('/'); slash != std::string::npos) {
+            store.SetString(key.substr(0, slash), key.substr(slash + 1), text);
+        } else if (key == "P") {
             store.SetString("PunctuationMarks", "PunctuationMarks", text);
         } else {
             store.SetString(
@@ -98,24 +88,19 @@ TEST(QuillmarkSystem, LoadAndValidateGiveAnAcceptedValue) {
             << c[0] << "/" << c[1] << "=" << c[2];
     }
     // The print type of the session starts as the loaded default.
-    EXPECT_EQ(LoadedFrom(StoreWith({{"Printing", "DefaultPrintType", "3"}})).GetCurrentPrintType(),
-              3);
-    EXPECT_EQ(LoadedFrom(StoreWith({{"Printing", "DefaultPrintType", "9"}})).GetCurrentPrintType(),
-              1);
+    EXPECT_EQ(LoadedFrom(Stored("Printing/DefaultPrintType=3")).GetCurrentPrintType(), 3);
+    EXPECT_EQ(LoadedFrom(Stored("Printing/DefaultPrintType=9")).GetCurrentPrintType(), 1);
 }
 
 TEST(QuillmarkSystem, EmptyTextsBecomeTheirDefaults) {
-    const CQuillmarkSystem system = LoadedFrom(StoreWith(
-        {{"DateDisplay", "DateDisplayString", ""}, {"PunctuationMarks", "PunctuationMarks", ""}}));
+    const CQuillmarkSystem system = LoadedFrom(Stored("DateDisplay/DateDisplayString=;P="));
     EXPECT_EQ(system.GetDateDisplayString(), CQuillmarkSystem::DefaultDateDisplayString());
     EXPECT_EQ(system.GetPunctuationMarks(), "/,.");
 }
 
 TEST(QuillmarkSystem, ValidateWithResetGivesTheDefaults) {
     CQuillmarkSystem system;
-    system.Load(StoreWith({{"AddingLogData", "DefaultPoints", "7"},
-                           {"SummarySheetInformation", "Name", "JA1ZZZ"},
-                           {"InputTextReplacement", "SourceCharacters_1", "a"}}));
+    system.Load(Stored("AddingLogData/DefaultPoints=7;SummarySheetInformation/Name=JA1ZZZ;S1=a"));
     system.SetCurrentPrintType(4);
     system.Validate(true);
     EXPECT_EQ(settings_test::SavedText(system), settings_test::SavedText(CQuillmarkSystem()));
