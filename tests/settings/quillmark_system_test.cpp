@@ -107,26 +107,18 @@ TEST(QuillmarkSystem, ValidateWithResetGivesTheDefaults) {
     EXPECT_EQ(system.GetCurrentPrintType(), 1);
 }
 
-TEST(QuillmarkSystem, PairOperationsRefuseEmptySourcesAndBadIndices) {
+TEST(QuillmarkSystem, PairOperationsRefuseEmptySourcesBadIndicesAndSelfFeedingPairs) {
     CQuillmarkSystem system;
     system.RemoveAllReplacementPairs();
-    EXPECT_EQ(system.GetReplacementPairCount(), 0);
-    EXPECT_FALSE(system.AddReplacementPair("", "x"));
-    EXPECT_FALSE(system.AddReplacementPair("ab", "xb"));  // would feed itself
-    EXPECT_TRUE(system.AddReplacementPair("ab", "x"));
-    EXPECT_TRUE(system.AddReplacementPair("c", ""));
-    EXPECT_FALSE(system.SetSourceCharacters(0, ""));
-    EXPECT_FALSE(system.SetSourceCharacters(2, "z"));
-    EXPECT_FALSE(system.SetSourceCharacters(-1, "z"));
-    EXPECT_FALSE(system.SetSourceCharacters(0, "x"));  // would feed itself
-    EXPECT_TRUE(system.SetSourceCharacters(0, "q"));
-    EXPECT_FALSE(system.SetDestinationCharacters(1, "cc"));
-    EXPECT_TRUE(system.SetDestinationCharacters(1, "d"));
-    EXPECT_FALSE(system.SetDestinationCharacters(2, "d"));
-    EXPECT_FALSE(system.RemoveReplacementPair(2));
-    EXPECT_TRUE(system.RemoveReplacementPair(0));
-    EXPECT_EQ(system.GetSourceCharactersArray(), (std::vector<Cp932>{"c"}));
-    EXPECT_EQ(system.GetDestinationCharactersArray(), (std::vector<Cp932>{"d"}));
+    for (const auto& c : platform_test::CaseTable("settings/pair_operations.txt", 6)) {
+        const int i = c[1] == "-" ? 0 : std::stoi(c[1]);
+        const bool done = c[0] == "add"           ? system.AddReplacementPair(c[2], c[3])
+                          : c[0] == "source"      ? system.SetSourceCharacters(i, c[2])
+                          : c[0] == "destination" ? system.SetDestinationCharacters(i, c[3])
+                                                  : system.RemoveReplacementPair(i);
+        EXPECT_EQ(done, c[4] == "done") << c[0] << " " << c[1];
+        EXPECT_EQ(Pairs(system), c[5]) << c[0] << " " << c[1];
+    }
     EXPECT_EQ(system.GetSourceCharacters(5), "");
 }
 
