@@ -30,38 +30,34 @@ std::string Entries(const CQuillmarkData_SubMainData& band) {
 
 TEST(SubMainData, EntryOperationsCheckTheirIndexAndEntry) {
     CQuillmarkData_SubMainData band;
-    EXPECT_EQ(band.AddEntry(CQuillmarkData_LogDataItem()), -1);
-    EXPECT_EQ(band.AddEntry(Entry(1, "JA1AAA", "59/11")), 0);
-    EXPECT_EQ(band.AddEntry(Entry(2, "JA1BBB", "59/12")), 1);
-    EXPECT_EQ(band.GetEntryCount(), 2);
-    EXPECT_EQ(band.GetEntryAt(-1), nullptr);
-    EXPECT_EQ(band.GetEntryAt(2), nullptr);
-    ASSERT_NE(band.GetEntryAt(1), nullptr);
-
-    EXPECT_FALSE(band.SetEntryAt(2, Entry(3, "JA1CCC", "59/13")));
-    EXPECT_FALSE(band.SetEntryAt(0, CQuillmarkData_LogDataItem()));
-    EXPECT_TRUE(band.SetEntryAt(0, Entry(3, "JA1CCC", "59/13")));
-    EXPECT_EQ(Entries(band), "JA1CCC, JA1BBB");
-
-    EXPECT_FALSE(band.RemoveEntryAt(2));
-    EXPECT_FALSE(band.RemoveEntryAt(-1));
-    EXPECT_TRUE(band.RemoveEntryAt(0));
-    EXPECT_EQ(Entries(band), "JA1BBB");
-    band.RemoveAllEntries();
-    EXPECT_EQ(band.GetEntryCount(), 0);
-}
-
-TEST(SubMainData, ReorderEntriesAcceptsOnlyAPermutation) {
-    CQuillmarkData_SubMainData band;
+    for (const auto& c : platform_test::CaseTable("model/entry_operations.txt", 5)) {
+        const auto entry = c[2] == "-" ? CQuillmarkData_LogDataItem() : Entry(1, c[2], "59/11");
+        std::istringstream numbers(c[1]);
+        std::vector<int> order;
+        for (int at = 0; numbers >> at;) {
+            order.push_back(at);
+        }
+        const int i = c[1] == "-" ? 0 : std::stoi(c[1]);
+        const auto said = [](bool done) { return std::string(done ? "true" : "false"); };
+        std::string answer = "done";
+        if (c[0] == "add") {
+            answer = std::to_string(band.AddEntry(entry));
+        } else if (c[0] == "set") {
+            answer = said(band.SetEntryAt(i, entry));
+        } else if (c[0] == "reorder") {
+            answer = said(band.ReorderEntries(order));
+        } else if (c[0] == "remove") {
+            answer = said(band.RemoveEntryAt(i));
+        } else {
+            band.RemoveAllEntries();
+        }
+        EXPECT_EQ(answer, c[3]) << c[0] << " " << c[1];
+        EXPECT_EQ(Entries(band), c[4]) << c[0] << " " << c[1];
+    }
     band.AddEntry(Entry(1, "JA1AAA", "59/11"));
-    band.AddEntry(Entry(2, "JA1BBB", "59/12"));
-    band.AddEntry(Entry(3, "JA1CCC", "59/13"));
-    EXPECT_FALSE(band.ReorderEntries({0, 1}));
-    EXPECT_FALSE(band.ReorderEntries({0, 1, 1}));
-    EXPECT_FALSE(band.ReorderEntries({0, 1, 3}));
-    EXPECT_EQ(Entries(band), "JA1AAA, JA1BBB, JA1CCC");
-    EXPECT_TRUE(band.ReorderEntries({2, 0, 1}));
-    EXPECT_EQ(Entries(band), "JA1CCC, JA1AAA, JA1BBB");
+    EXPECT_EQ(band.GetEntryAt(-1), nullptr);
+    EXPECT_EQ(band.GetEntryAt(1), nullptr);
+    EXPECT_NE(band.GetEntryAt(0), nullptr);
 }
 
 TEST(Rebuild, StableSortMatchesInsertionBeforeTheFirstLaterEntry) {
