@@ -39,25 +39,18 @@ TEST(SubMainData, EntryOperationsCheckTheirIndexAndEntry) {
         }
         const int i = c[1] == "-" ? 0 : std::stoi(c[1]);
         const auto said = [](bool done) { return std::string(done ? "true" : "false"); };
-        std::string answer = "done";
-        if (c[0] == "add") {
-            answer = std::to_string(band.AddEntry(entry));
-        } else if (c[0] == "set") {
-            answer = said(band.SetEntryAt(i, entry));
-        } else if (c[0] == "reorder") {
-            answer = said(band.ReorderEntries(order));
-        } else if (c[0] == "remove") {
-            answer = said(band.RemoveEntryAt(i));
-        } else {
-            band.RemoveAllEntries();
-        }
+        const std::string answer = c[0] == "add"       ? std::to_string(band.AddEntry(entry))
+                                   : c[0] == "set"     ? said(band.SetEntryAt(i, entry))
+                                   : c[0] == "reorder" ? said(band.ReorderEntries(order))
+                                                       : said(band.RemoveEntryAt(i));
         EXPECT_EQ(answer, c[3]) << c[0] << " " << c[1];
         EXPECT_EQ(Entries(band), c[4]) << c[0] << " " << c[1];
     }
-    band.AddEntry(Entry(1, "JA1AAA", "59/11"));
     EXPECT_EQ(band.GetEntryAt(-1), nullptr);
-    EXPECT_EQ(band.GetEntryAt(1), nullptr);
-    EXPECT_NE(band.GetEntryAt(0), nullptr);
+    EXPECT_EQ(band.GetEntryAt(2), nullptr);
+    EXPECT_NE(band.GetEntryAt(1), nullptr);
+    band.RemoveAllEntries();
+    EXPECT_EQ(band.GetEntryCount(), 0);
 }
 
 TEST(Rebuild, StableSortMatchesInsertionBeforeTheFirstLaterEntry) {
