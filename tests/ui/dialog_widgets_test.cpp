@@ -28,6 +28,7 @@
 #include "dialogs/scripted_operator.h"
 #include "dialogs/summary_sheet_dialog.h"
 #include "dialogs/system_setting_sheet.h"
+#include "modal_script.h"
 #include "settings/quillmark_system.h"
 #include "ui/dialogs/band_information_dialog_widget.h"
 #include "ui/dialogs/city_code_search_dialog_widget.h"
@@ -168,13 +169,13 @@ TEST_F(DialogWidgets, SettingsRefusalsKeepThePageWithTheMessageAndFocusTheField)
     const size_t pairs = sheet.GetValues().pairs.size();
     CSystemSettingSheetWidget widget(sheet, op);
     widget.show();
-    QStringList messages;
-    const auto expect_message = [&messages] {
-        ui_test::WhenModal([&messages](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            messages << box->text();
-            QTest::keyClick(box, Qt::Key_Return);
+    // The message box the operator's act brings up, answered with Return.
+    ui_test::ModalScript script;
+    const auto refused = [&script](const QString& message, const std::function<void()>& act) {
+        script.Keys(message, {Qt::Key_Return});
+        script.Run([&act] {
+            act();
+            QTest::qWait(50);
         });
     };
     QWidget* page = widget.Tabs()->widget(Sheet::kAddingLogData);
@@ -184,9 +185,8 @@ TEST_F(DialogWidgets, SettingsRefusalsKeepThePageWithTheMessageAndFocusTheField)
     points->setFocus();
     points->selectAll();
     QTest::keyClicks(points, QStringLiteral("30001"));
-    expect_message();
-    widget.Tabs()->setCurrentIndex(Sheet::kDisplaying);
-    QTest::qWait(50);
+    refused(QStringLiteral("1 から 30000 までの整数を入力してください。"),
+            [&widget] { widget.Tabs()->setCurrentIndex(Sheet::kDisplaying); });
     EXPECT_EQ(widget.Tabs()->currentIndex(), Sheet::kAddingLogData);
     EXPECT_EQ(widget.focusWidget(), points);
     points->selectAll();
@@ -202,9 +202,8 @@ TEST_F(DialogWidgets, SettingsRefusalsKeepThePageWithTheMessageAndFocusTheField)
         add = button->text() == QStringLiteral("追加(&A)") ? button : add;
     }
     ASSERT_NE(add, nullptr);
-    expect_message();
-    add->click();
-    QTest::qWait(50);
+    refused(QString::fromStdString(Cp932ToUtf8(sheet.AddPair("ab", "xa").warning)),
+            [add] { add->click(); });
     EXPECT_EQ(sheet.GetValues().pairs.size(), pairs);
     EXPECT_EQ(widget.focusWidget(), edits[2]);
 
@@ -224,15 +223,10 @@ TEST_F(DialogWidgets, SettingsRefusalsKeepThePageWithTheMessageAndFocusTheField)
     ASSERT_NE(host, nullptr);
     EXPECT_TRUE(host->isEnabled());
     host->clear();
-    expect_message();
-    widget.accept();
-    QTest::qWait(50);
+    refused(QStringLiteral("rigctld のホスト名を入力してください。"),
+            [&widget] { widget.accept(); });
     EXPECT_EQ(widget.focusWidget(), host);
     EXPECT_NE(widget.result(), QDialog::Accepted);
-    EXPECT_EQ(messages,
-              (QStringList{QStringLiteral("1 から 30000 までの整数を入力してください。"),
-                           QString::fromStdString(Cp932ToUtf8(sheet.AddPair("ab", "xa").warning)),
-                           QStringLiteral("rigctld のホスト名を入力してください。")}));
 
     page->findChildren<QRadioButton*>()[0]->click();
     widget.accept();
