@@ -138,16 +138,4 @@ TEST(ContestArchive, BadBandListsAreRefusedWithTheirCause) {
     }
 }
 
-TEST(ContestArchive, ATimeTheFileCannotHoldIsReportedOnSave) {
-    auto contest = model_test::Contest();
-    ASSERT_TRUE(contest.SetEndTime(int64_t{1} << 32));
-    CArchive ar;
-    try {
-        contest.Serialize(ar);
-        ADD_FAILURE() << "the save did not fail";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.cause(), CArchiveException::badData);
-    }
-}
-
 }  // namespace
