@@ -120,6 +120,9 @@ TEST_F(LocalRule, JapanTimeIsNamedAndHasNoDaylightTime) {
     const auto rule = CTimeZoneRule::Local();
     EXPECT_FALSE(rule.IsUtc());
     EXPECT_FALSE(rule.ToCalendarTime(0).is_daylight);
+    // mktime's -1 is also a real moment, one second before the epoch.
+    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 9)), 0);
+    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 8, 59, 59)), -1);
     EXPECT_EQ(rule.StandardName(), "JST");
     EXPECT_EQ(rule.DaylightName(), "");
     EXPECT_EQ(CTimeZoneRule::Utc().StandardName(), "UTC");
