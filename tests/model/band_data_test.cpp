@@ -75,8 +75,7 @@ TEST(Rebuild, StableSortMatchesInsertionBeforeTheFirstLaterEntry) {
 TEST(Rebuild, FlagsSortAndMarkTheFirstEntries) {
     for (const auto& c : platform_test::CaseTable("model/rebuilds.txt", 5)) {
         CQuillmarkData_SubMainData band;
-        std::istringstream entries(c[3] + ";");
-        for (std::string text; std::getline(entries, text, ';');) {
+        for (const std::string& text : platform_test::Items(c[3])) {
             std::istringstream fields(text);
             int64_t time = 0;
             std::string call, received, first;

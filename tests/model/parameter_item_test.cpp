@@ -25,19 +25,6 @@ CQuillmarkData_CallSignType Anything(int count) {
     return format;
 }
 
-// "A;B;" as its parts, the empty ones included.
-Parts Split(const std::string& joined) {
-    Parts parts(1);
-    for (const char c : joined) {
-        if (c == ';') {
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
-    }
-    return parts;
-}
-
 TEST(CallSignItem, SetTextValidatesAndSplitsAndGetTextJoinsAndPads) {
     for (const auto& c : platform_test::CaseTable("model/call_sign_texts.txt", 7)) {
         SCOPED_TRACE(c[0]);
@@ -48,7 +35,7 @@ TEST(CallSignItem, SetTextValidatesAndSplitsAndGetTextJoinsAndPads) {
         CQuillmarkData_CallSignItem item;
         EXPECT_EQ(item.SetText(Unescaped(c[1]), delimiters, format), accepted);
         EXPECT_EQ(item.IsValid(), accepted);
-        EXPECT_EQ(item.GetParts(), accepted ? Split(Unescaped(c[4])) : Parts{});
+        EXPECT_EQ(item.GetParts(), accepted ? platform_test::Items(Unescaped(c[4])) : Parts{});
         EXPECT_EQ(item.GetText(delimiters), Unescaped(c[5]));
         EXPECT_EQ(item.GetPaddedText(delimiters, format), Unescaped(c[6]));
         EXPECT_EQ(item.GetText(""), "");

@@ -43,6 +43,19 @@ inline std::vector<CaseRow> CaseTable(const std::string& name, size_t fields) {
     return rows;
 }
 
+// A field's items between ";", empty ones included ("a;" is "a" and "", "" is one empty item).
+inline std::vector<std::string> Items(const std::string& field) {
+    std::vector<std::string> items(1);
+    for (const char c : field) {
+        if (c == ';') {
+            items.emplace_back();
+        } else {
+            items.back() += c;
+        }
+    }
+    return items;
+}
+
 // A field's bytes with each "\xNN" turned into the byte NN and "\\" into one backslash, for
 // tables of texts that are not UTF-8 (CP932, broken sequences, NUL bytes).
 inline std::string Unescaped(const std::string& field) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,15 +13,10 @@ using platform_test::Unescaped;
 
 // The pairs of a case-table field: ";" between them, "(none)" for none.
 std::vector<Cp932> List(const std::string& field) {
-    std::vector<Cp932> list;
     if (field == "(none)") {
-        return list;
+        return {};
     }
-    std::istringstream items(Unescaped(field) + ";");
-    for (std::string item; std::getline(items, item, ';');) {
-        list.push_back(item);
-    }
-    return list;
+    return platform_test::Items(Unescaped(field));
 }
 
 TEST(InputTextReplacement, PairsGiveTextAndCaret) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "../platform/case_table.h"
 #include "../platform/golden.h"
@@ -24,8 +23,7 @@ CQuillmarkSystem LoadedFrom(const CMemorySettingsStore& store) {
 // the punctuation marks, "Section/Key=value" for any other key.
 CMemorySettingsStore Stored(const std::string& values) {
     CMemorySettingsStore store;
-    std::istringstream list(platform_test::Unescaped(values));
-    for (std::string value; std::getline(list, value, ';');) {
+    for (const std::string& value : platform_test::Items(platform_test::Unescaped(values))) {
         const std::string key = value.substr(0, value.find('='));
         const std::string text = value.substr(key.size() + 1);
         if (const size_t slash = key.find('/'); slash != std::string::npos) {
