@@ -279,7 +279,7 @@ protected:
     // The wizard worked as the free Wizard does, every page it showed kept for Seen().
     CScriptedOperator::DialogFiller Wizard(PageWork work = {}) {
         return doc_test::Wizard(std::move(work), [this](const CLogDataInputPage& page) {
-            shown_in_run_[operator_.Dialogs().size()] += "  " + DescribePage(page) + "\n";
+            NoteShown(DescribePage(page));
         });
     }
     // Types the call sign (the call sign page's work comes first) and presses Next.
@@ -314,8 +314,7 @@ protected:
         operator_.AnswerDialog(message_box::kIdCancel, [this, seen](CDialogState& state, int) {
             auto& sheet = dynamic_cast<Sheet&>(state);
             if (const CLogDataInputPage* page = sheet.GetActivePage()) {
-                shown_in_run_[operator_.Dialogs().size()] +=
-                    "  " + DescribePage(*page) + " (Cancel)\n";
+                NoteShown(DescribePage(*page) + " (Cancel)");
             }
             if (seen) {
                 seen(sheet);
@@ -326,7 +325,12 @@ protected:
     // Keeps what the band information dialog showed for Seen() and seen_bands_.
     void NoteBandDialog(const CBandInformationDialog& dialog) {
         seen_bands_.push_back(dialog);
-        shown_in_run_[operator_.Dialogs().size()] += "  " + DescribeBandDialog(dialog) + "\n";
+        NoteShown(DescribeBandDialog(dialog));
+    }
+    // A line of what the dialog now running shows, for Seen() under its run (a dialog is
+    // counted once it has been answered).
+    void NoteShown(const std::string& line) {
+        shown_in_run_[operator_.Dialogs().size()] += "  " + line + "\n";
     }
     // The operator fills the band information dialog and presses OK, which the dialog's checks
     // must let close; the dialog as it was shown is kept in seen_bands_.
