@@ -84,34 +84,27 @@ TEST(UtcCalendar, FieldsAtTheLimitsGiveAMomentOrAreRefusedWithoutOverflow) {
     }
 }
 
-void ExpectSameClock(const CalendarTime& actual, const CalendarTime& expected) {
-    EXPECT_EQ(Clock(actual), Clock(expected));
-}
-
 // Runs a test under a fixed TZ and puts the process's TZ back afterwards. POSIX zone strings
 // need no zone database.
 class LocalRule : public ::testing::Test {
 protected:
-    void UseZone(const char* zone) {
+    static void UseZone(const char* zone) {
         setenv("TZ", zone, 1);
         tzset();
     }
-    void SetUp() override {
-        if (const char* old = std::getenv("TZ")) {
-            old_tz_ = old;
-        }
-    }
-    void TearDown() override {
+    ~LocalRule() override {
         if (old_tz_) {
-            setenv("TZ", old_tz_->c_str(), 1);
+            UseZone(old_tz_->c_str());
         } else {
             unsetenv("TZ");
+            tzset();
         }
-        tzset();
     }
 
 private:
-    std::optional<std::string> old_tz_;
+    // Copied at once: setenv may invalidate what getenv gave.
+    const char* const tz_ = std::getenv("TZ");
+    const std::optional<std::string> old_tz_ = tz_ ? std::optional<std::string>(tz_) : std::nullopt;
 };
 
 // Its offset is shown by the moments and fields below, in Japan time and in UTC alike.
@@ -139,7 +132,7 @@ TEST_F(LocalRule, TimesFarFromTodayFollowTheZoneOffset) {
         SCOPED_TRACE(t);
         const CalendarTime l = local.ToCalendarTime(t);
         if (t <= kMax - 32400)
-            ExpectSameClock(l, utc.ToCalendarTime(t + 32400));
+            EXPECT_EQ(Clock(l), Clock(utc.ToCalendarTime(t + 32400)));
         EXPECT_EQ(l.utc_offset, 32400);
         EXPECT_EQ(local.ToSeconds(l), t);
     }
@@ -163,7 +156,7 @@ TEST_F(LocalRule, EnteredFieldsCarryOverLikeTheCalendar) {
             const auto seconds = rule.ToSeconds(FieldsOf(c[1]));
             ASSERT_TRUE(seconds.has_value());
             EXPECT_EQ(seconds, rule.ToSeconds(expected));
-            ExpectSameClock(rule.ToCalendarTime(*seconds), expected);
+            EXPECT_EQ(Clock(rule.ToCalendarTime(*seconds)), Clock(expected));
             EXPECT_EQ(*seconds, *CTimeZoneRule::Utc().ToSeconds(expected) - offset);
         }
     }
@@ -180,7 +173,7 @@ TEST_F(LocalRule, DaylightSavingTimeIsReported) {
         ASSERT_TRUE(seconds.has_value());
         EXPECT_EQ(seconds, CTimeZoneRule::Utc().ToSeconds(FieldsOf(c[2])));
         const CalendarTime back = rule.ToCalendarTime(*seconds);
-        ExpectSameClock(back, FieldsOf(c[1]));
+        EXPECT_EQ(Clock(back), Clock(FieldsOf(c[1])));
         EXPECT_EQ(back.is_daylight, c[3] == "daylight");
         EXPECT_EQ(back.utc_offset, std::stoi(c[4]) * 3600);
     }
@@ -191,7 +184,7 @@ TEST_F(LocalRule, DaylightSavingTimeIsReported) {
     EXPECT_TRUE(*gap == before || *gap == before + 3600) << *gap;
     const auto twice = rule.ToSeconds(Fields(2024, 11, 3, 1, 30));
     ASSERT_TRUE(twice.has_value());
-    ExpectSameClock(rule.ToCalendarTime(*twice), Fields(2024, 11, 3, 1, 30));
+    EXPECT_EQ(Clock(rule.ToCalendarTime(*twice)), Clock(Fields(2024, 11, 3, 1, 30)));
 }
 
 }  // namespace
