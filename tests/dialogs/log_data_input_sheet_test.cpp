@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <sstream>
 
+#include "../platform/case_table.h"
 #include "dialog_golden.h"
 #include "platform/time_format.h"
 #include "platform/time_zone_rule.h"
@@ -17,6 +19,12 @@ using namespace dialog_test;
 using Next = CLogDataInputSheet::NextResult;
 using Card = CLogDataInput_Card;
 using Sheet = CLogDataInputSheet;
+using platform_test::CaseRow;
+using platform_test::CaseTable;
+using platform_test::Items;
+
+// The date page's fields in the order of CLogDataInput_Date::Field, as the tables name them.
+const char* const kDateFields[] = {"year", "month", "day", "hour", "minute", "second"};
 
 // What the pages hold once the wizard has run (an invalid value shows empty).
 std::string Stored(Sheet& sheet) {
@@ -144,40 +152,31 @@ TEST_F(LogDataInputSheet, RunsOfTheWizardAndWhatThePagesKeep) {
 // and stores nothing: one sheet runs all the cases, so anything stored would show in the
 // next case's kept values.
 TEST_F(LogDataInputSheet, EachPageRefusesWhatBreaksItsField) {
-    using Date = CLogDataInput_Date;
-    const auto date = [](Date::Field field, int value) {
-        return [=](Sheet& s) { s.GetDatePage().SetField(field, value); };
-    };
-    const auto numbers = [](const char* sent, const char* received) {
-        return [=](Sheet& s) {
-            s.GetContestNumberPage().SetSentEditText(sent);
-            s.GetContestNumberPage().SetReceivedEditText(received);
-        };
-    };
-    const std::pair<int, std::function<void(Sheet&)>> cases[] = {
-        {2, [](Sheet& s) { s.GetCallSignPage().SetEditText("JA"); }},
-        {4, numbers("5", "599/13")},
-        {4, numbers("", "599/13")},
-        {4, numbers("bad/", "bad/")},
-        {4, numbers("599/100", "599/1234567")},
-        {8, [](Sheet& s) { s.GetPointsPage().SetEditValue(0); }},
-        {1, date(Date::kYear, 1969)},
-        {1, date(Date::kYear, 2038)},
-        {1, date(Date::kMonth, 13)},
-        {1, date(Date::kDay, 0)},
-        {1, date(Date::kHour, 24)},
-        {1, date(Date::kMinute, -1)},
-        {1, date(Date::kSecond, 60)},
-    };
     std::ostringstream seen;
     sheet_.GetDatePage().SetDate(Utc(2021, 6, 5, 9, 30));
     sheet_.GetPointsPage().SetPoints(3);
-    for (const auto& [page, type] : cases) {
-        Operate([&, &page = page, &type = type](Sheet& s) {
-            type(s);
+    for (const CaseRow& row : CaseTable("dialogs/log_data_input_refusal_cases.txt", 3)) {
+        const int page = std::stoi(row[0]);
+        const std::string& value = row[2];
+        Operate([&](Sheet& s) {
+            if (row[1] == "call") {
+                s.GetCallSignPage().SetEditText(value);
+            } else if (row[1] == "numbers") {
+                s.GetContestNumberPage().SetSentEditText(Items(value)[0]);
+                s.GetContestNumberPage().SetReceivedEditText(Items(value)[1]);
+            } else if (row[1] == "points") {
+                s.GetPointsPage().SetEditValue(std::stoi(value));
+            } else {
+                const auto field =
+                    std::find(std::begin(kDateFields), std::end(kDateFields), row[1]);
+                s.GetDatePage().SetField(
+                    static_cast<CLogDataInput_Date::Field>(field - std::begin(kDateFields)),
+                    std::stoi(value));
+            }
             EXPECT_EQ(s.Next(), Next::refused);
             EXPECT_EQ(s.GetActivePage()->GetPageBit(), page);
-            seen << "page " << page << ", focus " << s.GetLastCheck().focus << " ";
+            seen << row[1] << " " << value << ": page " << page << ", focus "
+                 << s.GetLastCheck().focus << " ";
             s.Cancel();
         });
         EXPECT_EQ(sheet_.RunWizard(page), 2);

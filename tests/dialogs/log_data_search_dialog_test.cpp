@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
 
+#include "../platform/case_table.h"
 #include "dialog_golden.h"
 
 namespace {
 
 using namespace dialog_test;
 using D = CLogDataSearchDialog;
-using Field = D::Field;
+using platform_test::CaseRow;
+using platform_test::CaseTable;
+using platform_test::Items;
+using platform_test::Unescaped;
 
 const int64_t kNow = Utc(2021, 6, 5, 12, 0);
 
@@ -39,92 +42,49 @@ TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAsACriterion) {
     }
 }
 
-// One text criterion: its switch (1 must match, 2 must not), its text and its parameter box.
-using Setup = std::function<void(D&)>;
-Setup Text(int criterion, int on, const char* text, bool parameter_on = false, int parameter = 0) {
-    return [=](D& d) {
-        d.SetSwitch(criterion, on);
-        if (criterion == D::kCallSign) {
+// Applies one case's settings of tests/data/dialogs/log_data_search_cases.txt.
+void Apply(D& d, const std::string& settings) {
+    for (const std::string& setting : Items(settings)) {
+        std::istringstream in(setting);
+        std::string what, state, text, box, number;
+        in >> what >> state >> text >> box >> number;
+        text = text == "\"\"" ? "" : Unescaped(text);
+        const bool on = box == "on";
+        const int parameter = number.empty() ? 0 : std::stoi(number);
+        if (what == "marks") {
+            d.SetPunctuationMarks(Unescaped(state));
+        } else if (what == "range" || what == "entered") {
+            d.SetSwitch(D::kDateTime, what == "range" ? D::kMustMatch : D::kOff);
+            d.SetEnteredRange(kNow + std::stoi(state), kNow + std::stoi(text));
+        } else if (what == "call") {
+            d.SetSwitch(D::kCallSign, std::stoi(state));
             d.SetEnteredCallSign(text);
-            d.SetCallSignParameter(parameter_on, parameter);
-        } else if (criterion == D::kSentContestNumber) {
+            d.SetCallSignParameter(on, parameter);
+        } else if (what == "sent") {
+            d.SetSwitch(D::kSentContestNumber, std::stoi(state));
             d.SetEnteredSentContestNumber(text);
-            d.SetSentContestNumberParameter(parameter_on, parameter);
-        } else if (criterion == D::kReceivedContestNumber) {
+            d.SetSentContestNumberParameter(on, parameter);
+        } else if (what == "received") {
+            d.SetSwitch(D::kReceivedContestNumber, std::stoi(state));
             d.SetEnteredReceivedContestNumber(text);
-            d.SetReceivedContestNumberParameter(parameter_on, parameter);
-        } else {
+            d.SetReceivedContestNumberParameter(on, parameter);
+        } else if (what == "comment") {
+            d.SetSwitch(D::kComment, std::stoi(state));
             d.SetComment(text);
         }
-    };
-}
-Setup Range(int64_t from, int64_t to) {
-    return [=](D& d) {
-        d.SetSwitch(D::kDateTime, 1);
-        d.SetEnteredRange(from, to);
-    };
-}
-Setup Both(Setup first, Setup second) {
-    return [=](D& d) {
-        first(d);
-        second(d);
-    };
+    }
 }
 
-// Each case's message and the field to focus (as numbered in Field), and what the dialog then
-// stored (the range from the time it was opened), are in the golden file.
-const std::pair<const char*, Setup> kChecks[] = {
-    {"call sign parameter zero", Text(D::kCallSign, 1, "JA", true, 0)},
-    {"call sign parameter beyond the format", Text(D::kCallSign, 2, "JA", true, 3)},
-    {"call sign parameter box off ignores the number", Text(D::kCallSign, 1, "JA", false, 9)},
-    {"parameter checked before the empty text", Text(D::kCallSign, 1, "", true, 3)},
-    {"empty call sign", Text(D::kCallSign, 2, "")},
-    {"sent parameter", Text(D::kSentContestNumber, 1, "5", true, 3)},
-    {"empty sent", Text(D::kSentContestNumber, 1, "")},
-    {"received parameter", Text(D::kReceivedContestNumber, 1, "5", true, 0)},
-    {"empty received", Text(D::kReceivedContestNumber, 2, "")},
-    {"sent checked before received",
-     Both(Text(D::kReceivedContestNumber, 1, ""), Text(D::kSentContestNumber, 1, ""))},
-    {"empty comment that must be contained", Text(D::kComment, 1, "")},
-    {"empty comment that must not be contained is accepted", Text(D::kComment, 2, "")},
-    {"range checked before everything", Both(
-                                            [](D& d) {
-                                                d.SetSwitch(D::kDateTime, 1);
-                                                d.SetEnteredRange(10, 9);
-                                            },
-                                            Text(D::kCallSign, 1, ""))},
-    {"nothing switched on", [](D&) {}},
-    // The range is stored only when its switch is on and it is in order.
-    {"a range whose switch is off",
-     [](D& d) {
-         d.SetSwitch(D::kFirst, 1);
-         d.SetEnteredRange(kNow - 60, kNow);
-     }},
-    {"a range in order", Range(kNow - 60, kNow)},
-    {"a range in reverse", Range(kNow + 1, kNow)},
-    {"a range of equal ends", Range(kNow, kNow)},
-    // The texts are stored with the punctuation marks made the first; the field keeps what was
-    // typed, and a text whose switch is off is not stored.
-    {"marks in the texts", Both(Text(D::kCallSign, 1, "JA1ABC,1"),
-                                Both(Text(D::kReceivedContestNumber, 1, "599.10,x"),
-                                     [](D& d) { d.SetEnteredSentContestNumber("599.10"); }))},
-    // "ソ" (0x83 0x5C) carries a backslash trail byte that must not be taken for the mark "\".
-    {"a trail byte like a mark",
-     Both([](D& d) { d.SetPunctuationMarks("/\\"); }, Text(D::kCallSign, 1, "\x83\x5C\\A"))},
-    {"a full-width mark",
-     Both([](D& d) { d.SetPunctuationMarks("/\x81\x5E"); }, Text(D::kCallSign, 1,
-                                                                 "A\x81\x5E"
-                                                                 "B"))},
-};
-
-// Then the points ranges (the stored range after each) and a refusal as the operator sees it.
+// Each case's message and the field to focus (as numbered in D::Field), and what the dialog
+// then stored (the range from the time it was opened), then the points ranges (the stored
+// range after each) and a refusal as the operator sees it, are in the golden file.
 TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
     std::ostringstream seen;
-    for (const auto& [name, setup] : kChecks) {
+    for (const CaseRow& row : CaseTable("dialogs/log_data_search_cases.txt", 2)) {
         D dialog = dialog_;
-        setup(dialog);
+        Apply(dialog, row[1]);
         const auto result = dialog.OnSearchStart();
-        seen << name << ": focus " << static_cast<int>(result.focus) << " " << U(result.message)
+        seen << row[0] << ": focus " << static_cast<int>(result.focus) << " " << U(result.message)
              << " | stored " << dialog.GetFrom() - kNow << " to " << dialog.GetTo() - kNow
              << ", call " << U(dialog.GetCallSign()) << " (" << U(dialog.GetEnteredCallSign())
              << "), sent " << dialog.GetSentContestNumber() << ", received "
