@@ -114,7 +114,7 @@ std::string Write(const Contest& contest) {
     if (version == OldFileVersion::v350) {
         ar.WriteInt32(contest.calling_method);
     }
-    ar.WriteCount(contest.entries.size());
+    ar.WriteCount(contest.entry_count.value_or(contest.entries.size()));
     for (const Entry& entry : contest.entries) {
         WriteEntry(ar, version, entry);
     }
@@ -173,14 +173,6 @@ std::string Write(const File230& file) {
     return ar.TakeBuffer();
 }
 
-CQuillmarkData_CallSignType SampleCallSignFormat() {
-    return model_test::CallSignFormat(2, 0);
-}
-
-CQuillmarkData_ContestNumberType SampleNumberFormat() {
-    return model_test::ContestNumberFormat(2, 1);
-}
-
 Contest SampleContest(OldFileVersion version) {
     Contest contest;
     contest.version = version;
@@ -188,8 +180,9 @@ Contest SampleContest(OldFileVersion version) {
     contest.start = kSampleStart;
     contest.end = kSampleStart + 24 * 3600;
     contest.own_call_sign = Parts({"JA1ZZZ"});
-    contest.call_sign_format = SampleCallSignFormat();
-    contest.number_format = SampleNumberFormat();
+    // A two-parameter call sign and a two-parameter contest number (RST, multiplier).
+    contest.call_sign_format = model_test::CallSignFormat(2, 0);
+    contest.number_format = model_test::ContestNumberFormat(2, 1);
     // 3.00 files are converted with the default formats (four contest-number parameters,
     // the third three digits); their texts are written to fit those.
     const bool v300 = version == OldFileVersion::v300;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,8 @@ struct Contest {
     Item own_sent;
     int32_t calling_method = 1;  // 3.50
     std::vector<Entry> entries;
+    // When set, the entry count written instead of the number of entries.
+    std::optional<size_t> entry_count;
     CQuillmarkData_CallSignType call_sign_format;
     CQuillmarkData_ContestNumberType number_format;
     std::vector<uint32_t> trailing_values;  // 3.00
@@ -92,11 +95,6 @@ struct File230 {
 };
 // Header and the whole 2.30 sequence, entries as tagged CQmkdata objects.
 std::string Write(const File230& file);
-
-// The formats the 3.xx samples store: a two-parameter call sign and a two-parameter contest
-// number (RST, multiplier).
-CQuillmarkData_CallSignType SampleCallSignFormat();
-CQuillmarkData_ContestNumberType SampleNumberFormat();
 
 // Start of the sample contests (2000-07-01 12:00 UTC); entries follow minutes later.
 inline constexpr int64_t kSampleStart = 962452800;

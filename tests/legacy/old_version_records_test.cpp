@@ -82,18 +82,10 @@ TEST(OldMainDataRecord, EachVersionReadsItsFieldsAndNothingElse) {
 }
 
 TEST(OldMainDataRecord, EntryCountBeyondTheDataFailsBeforeReadingEntries) {
-    CArchive ar;
-    ar.WriteInt32(1);
-    ar.WriteString("x");
-    ar.WriteDouble(7.0);
-    ar.WriteTime(0);
-    ar.WriteTime(0);
-    ar.WriteInt32(0);
-    ar.WriteStringArray({});
-    ar.WriteInt32(0);
-    ar.WriteStringArray({});
-    ar.WriteCount(60000);
-    CArchive in(ar.TakeBuffer() + std::string(1000, '\0'));
+    old_file_writer::Contest contest;
+    contest.entry_count = 60000;
+    CArchive in(old_file_writer::Write(contest) + std::string(1000, '\0'));
+    in.ReadString();
     OldMainDataRecord<OldFileVersion::v310> record;
     try {
         record.Serialize(in);

@@ -51,11 +51,7 @@ TEST(Old230Sequence, ReadsEveryFieldInFileOrder) {
         std::tuple("JA1ZZZ", std::vector<Cp932>{"599", "10"}, "21.0", 0, 24 * 3600, 3, 1));
 }
 
-// A 2.30 image whose entry array holds the given raw bytes after the count.
-std::string WithEntryArray(uint16_t count, const std::string& objects) {
-    return Le16(count) + objects;
-}
-
+// The fields of one entry, as a 2.30 image holds them after its tag and the array's count.
 std::string EntryBody() {
     CArchive ar;
     ar.WriteTime(0);
@@ -81,15 +77,13 @@ struct BadArrayCase {
 TEST(Old230Sequence, EntryArrayAcceptsOnlyNewCQmkdataObjects) {
     const std::string body = EntryBody();
     const BadArrayCase cases[] = {
-        {"null entry", WithEntryArray(1, Le16(0) + std::string(40, '\0')),
-         CArchiveException::badClass},
-        {"other class", WithEntryArray(1, NewClassTag("CQmkData") + body),
-         CArchiveException::badClass},
+        {"null entry", Le16(1) + Le16(0) + std::string(40, '\0'), CArchiveException::badClass},
+        {"other class", Le16(1) + NewClassTag("CQmkData") + body, CArchiveException::badClass},
         // The same object twice (index 2 is the first object).
-        {"repeated entry", WithEntryArray(2, NewClassTag("CQmkdata") + body + Le16(2) + body),
+        {"repeated entry", Le16(2) + NewClassTag("CQmkdata") + body + Le16(2) + body,
          CArchiveException::badIndex},
-        {"unknown reference", WithEntryArray(1, Le16(7) + body), CArchiveException::badIndex},
-        {"count beyond the data", WithEntryArray(500, NewClassTag("CQmkdata") + body),
+        {"unknown reference", Le16(1) + Le16(7) + body, CArchiveException::badIndex},
+        {"count beyond the data", Le16(500) + NewClassTag("CQmkdata") + body,
          CArchiveException::endOfFile},
     };
     for (const BadArrayCase& c : cases) {
@@ -107,7 +101,7 @@ TEST(Old230Sequence, EntryArrayAcceptsOnlyNewCQmkdataObjects) {
 TEST(Old230Sequence, LaterEntriesUseTheClassReference) {
     const std::string body = EntryBody();
     // Class index 1, objects 2 and 3: the second entry is tagged 0x8001.
-    CArchive ar(WithEntryArray(2, NewClassTag("CQmkdata") + body + Le16(0x8001) + body));
+    CArchive ar(Le16(2) + NewClassTag("CQmkdata") + body + Le16(0x8001) + body);
     Old230Sequence sequence;
     EXPECT_THROW(sequence.Serialize(ar), CArchiveException);  // the rest of the file is absent
     EXPECT_EQ(sequence.entries.size(), 2u);
