@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,6 @@
 namespace {
 
 using model_test::Bytes;
-using model_test::kDelimiters;
 using Parts = std::vector<std::string>;
 
 using model_test::Attributes;
@@ -25,29 +25,33 @@ CQuillmarkData_CallSignType Anything(int count) {
     return format;
 }
 
-TEST(CallSignItem, SetTextValidatesAndSplitsAndGetTextJoinsAndPads) {
-    for (const auto& c : platform_test::CaseTable("model/call_sign_texts.txt", 7)) {
-        SCOPED_TRACE(c[0]);
-        const auto format =
-            c[3] == "default" ? model_test::CallSignFormat(2) : Anything(std::stoi(c[3]));
-        const bool accepted = c[4] != "refused";
-        const std::string delimiters = Unescaped(c[2]);
-        CQuillmarkData_CallSignItem item;
-        EXPECT_EQ(item.SetText(Unescaped(c[1]), delimiters, format), accepted);
-        EXPECT_EQ(item.IsValid(), accepted);
-        EXPECT_EQ(item.GetParts(), accepted ? platform_test::Items(Unescaped(c[4])) : Parts{});
-        EXPECT_EQ(item.GetText(delimiters), Unescaped(c[5]));
-        EXPECT_EQ(item.GetPaddedText(delimiters, format), Unescaped(c[6]));
-        EXPECT_EQ(item.GetText(""), "");
-    }
+// One row of the text table, on an item of the format's kind.
+template <typename Item, typename Format>
+void ExpectText(const platform_test::CaseRow& c, const Format& format) {
+    const bool accepted = c[4] != "refused";
+    const std::string delimiters = Unescaped(c[2]);
+    Item item;
+    EXPECT_EQ(item.SetText(Unescaped(c[1]), delimiters, format), accepted);
+    EXPECT_EQ(item.IsValid(), accepted);
+    EXPECT_EQ(item.GetParts(), accepted ? platform_test::Items(Unescaped(c[4])) : Parts{});
+    EXPECT_EQ(item.GetText(delimiters), Unescaped(c[5]));
+    EXPECT_EQ(item.GetPaddedText(delimiters, format), Unescaped(c[6]));
+    EXPECT_EQ(item.GetText(""), "");
 }
 
-TEST(CallSignItem, WithoutAMultiplierAnyNumberOfPartsUpToCountIsAccepted) {
-    // Count 3 default: unlimited third parameter, so only per-parameter limits apply.
-    const auto format = model_test::CallSignFormat(3);
-    CQuillmarkData_CallSignItem item;
-    EXPECT_TRUE(item.SetText("JA1ABC/1/" + std::string(300, 'X'), "/", format));
-    EXPECT_EQ(item.GetParameter(2).size(), 300u);
+TEST(Item, SetTextValidatesAndSplitsAndGetTextJoinsAndPads) {
+    for (const auto& c : platform_test::CaseTable("model/item_texts.txt", 7)) {
+        SCOPED_TRACE(c[0]);
+        std::string kind;
+        int count = 0;
+        std::istringstream(c[3]) >> kind >> count;
+        if (kind == "number") {
+            ExpectText<CQuillmarkData_ContestNumberItem>(c, model_test::ContestNumberFormat(count));
+        } else {
+            ExpectText<CQuillmarkData_CallSignItem>(
+                c, kind == "call" ? model_test::CallSignFormat(count) : Anything(count));
+        }
+    }
 }
 
 TEST(CallSignItem, ASecondSetTextNeedsAReset) {
@@ -80,17 +84,6 @@ TEST(ContestNumberItem, CharactersOfClassesNotAllowedAreRefused) {
     }
 }
 
-TEST(ContestNumberItem, PowerCodeKPassesTheThirdDefaultParameter) {
-    const auto format = model_test::ContestNumberFormat(3, 1);
-    CQuillmarkData_ContestNumberItem item;
-    EXPECT_TRUE(item.SetText("59/12/10K", "/", format));
-    EXPECT_EQ(item.GetParameter(2), "10K");
-    CQuillmarkData_ContestNumberItem too_long;
-    EXPECT_FALSE(too_long.SetText("59/12/100K", "/", format));
-    CQuillmarkData_ContestNumberItem letter;
-    EXPECT_FALSE(letter.SetText("59/12/10P", "/", format));
-}
-
 TEST(ContestNumberItem, MultiplierParameterFollowsTheFormat) {
     const auto with = model_test::ContestNumberFormat(2, 1);
     const auto without = model_test::ContestNumberFormat(2, -1);
@@ -100,28 +93,21 @@ TEST(ContestNumberItem, MultiplierParameterFollowsTheFormat) {
     EXPECT_EQ(item.GetMultiplierParameter(without), "");
 }
 
-TEST(PaddedText, PadsEachPartAndTheWhole) {
-    const auto format = model_test::ContestNumberFormat(3, 1);  // max 3 + 6 + 3 + 2 = 14
-    CQuillmarkData_ContestNumberItem item;
-    ASSERT_TRUE(item.SetText("59/12/10K", "/,", format));
-    EXPECT_EQ(item.GetPaddedText("/,", format), "59 /12    /10K");
-    EXPECT_EQ(item.GetPaddedParameter(0, format), "59 ");
-    EXPECT_EQ(item.GetPaddedParameter(1, format), "12    ");
-}
+// The whole padded texts are in the text table.
+TEST(PaddedText, EachPartIsPaddedToItsLengthUnlessUnlimitedMismatchedOrInvalid) {
+    const auto number_format = model_test::ContestNumberFormat(3, 1);
+    const auto number = model_test::Number("59/12/10K", number_format);
+    EXPECT_EQ(number.GetPaddedParameter(0, number_format), "59 ");
+    EXPECT_EQ(number.GetPaddedParameter(1, number_format), "12    ");
 
-TEST(PaddedText, EmptyWhenUnlimitedMismatchedOrInvalid) {
     const auto unlimited = model_test::CallSignFormat(3);
-    CQuillmarkData_CallSignItem item;
-    ASSERT_TRUE(item.SetText("JA1ABC/1", "/", unlimited));
-    EXPECT_EQ(item.GetPaddedText("/", unlimited), "");
+    const auto item = model_test::CallSign("JA1ABC/1", unlimited);
     EXPECT_EQ(item.GetPaddedParameter(0, unlimited), "");
-
     const auto two = model_test::CallSignFormat(2);
     EXPECT_EQ(item.GetPaddedText("/", two), "");  // three parts, format of two
     EXPECT_EQ(item.GetPaddedParameter(0, two), "");
 
-    CQuillmarkData_CallSignItem fitting;
-    ASSERT_TRUE(fitting.SetText("JA1ABC", "/", two));
+    const auto fitting = model_test::CallSign("JA1ABC", two);
     EXPECT_EQ(fitting.GetPaddedText("", two), "");
     EXPECT_EQ(fitting.GetPaddedParameter(1, two), " ");
     EXPECT_EQ(fitting.GetPaddedParameter(2, two), "");
