@@ -18,10 +18,7 @@ TEST(ParameterAttributes, SetOnceThenRefusesAndKeepsTheFirstValues) {
     CQuillmarkData_ParameterAttributes attributes;
     ASSERT_TRUE(attributes.SetAttributes(2, 3, 1, "kK"));
     EXPECT_FALSE(attributes.SetAttributes(9, 9, 2, ""));
-    EXPECT_EQ(attributes.GetMinLength(), 2);
-    EXPECT_EQ(attributes.GetMaxLength(), 3);
-    EXPECT_EQ(attributes.GetCharacterClasses(), 1u);
-    EXPECT_EQ(attributes.GetSpecialCharacters(), "kK");
+    EXPECT_EQ(attributes, Attributes(2, 3, 1, "kK"));
 }
 
 TEST(DefaultFormats, DeriveMinAndMaxTotalLength) {
@@ -67,14 +64,11 @@ TEST(CallSignType, RefusesBadCountIndexOrAttributes) {
 }
 
 TEST(CallSignType, CopyAndEquality) {
-    CQuillmarkData_CallSignType a;
-    a.SetDefaultFormat(2, 0);
-    CQuillmarkData_CallSignType b;
-    b.CopyFrom(a);
-    EXPECT_EQ(a, b);
-    CQuillmarkData_CallSignType c;
-    c.SetDefaultFormat(2, 1);
-    EXPECT_NE(a, c);
+    const auto a = model_test::CallSignFormat(2, 0);
+    CQuillmarkData_CallSignType copy;
+    copy.CopyFrom(a);
+    EXPECT_EQ(copy, a);
+    EXPECT_NE(a, model_test::CallSignFormat(2, 1));
     CQuillmarkData_CallSignType d;
     d.SetFormat(2, 0, {Attributes(5, 6, 3), Attributes(0, 1, 3)});
     EXPECT_NE(a, d);  // one attribute differs

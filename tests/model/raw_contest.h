@@ -59,15 +59,9 @@ struct RawContest {
     int32_t start = 1700000000, end = 1700086400;
     RawItem own{1, {"JA1ZZZ", "1"}};
     RawFormat call_sign_format;
-    RawFormat number_format = [] {
-        RawFormat f;
-        f.index = 1;  // has multiplier
-        f.multiplier_index = 1;
-        f.min_total = 5;
-        f.max_total = 10;
-        f.attributes = {RawAttributes{1, 2, 3, 1, ""}, RawAttributes{1, 2, 6, 1, ""}};
-        return f;
-    }();
+    // Has a multiplier, the second parameter.
+    RawFormat number_format{
+        1, 2, 1, 1, 5, 10, {RawAttributes{1, 2, 3, 1, ""}, RawAttributes{1, 2, 6, 1, ""}}};
     std::vector<RawBand> bands{RawBand{}};
     int32_t active = 0;
     // When set, the band count written instead of the number of bands.

@@ -45,13 +45,10 @@ inline std::vector<CaseRow> CaseTable(const std::string& name, size_t fields) {
 
 // A field's items between ";", empty ones included ("a;" is "a" and "", "" is one empty item).
 inline std::vector<std::string> Items(const std::string& field) {
-    std::vector<std::string> items(1);
-    for (const char c : field) {
-        if (c == ';') {
-            items.emplace_back();
-        } else {
-            items.back() += c;
-        }
+    std::vector<std::string> items;
+    std::istringstream text(field + ";");
+    for (std::string item; std::getline(text, item, ';');) {
+        items.push_back(item);
     }
     return items;
 }
