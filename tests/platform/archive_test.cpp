@@ -217,31 +217,17 @@ TEST(Archive, BadInputFailsWithItsCause) {
         {"count of empty elements", [](CArchive& a) { a.ReadCount(0); }},
         {"string array", [](CArchive& a) { a.ReadStringArray(); }},
         {"tag", [](CArchive& a) { a.ReadObjectTag(); }},
-        {"two tags",
-         [](CArchive& a) {
-             a.ReadObjectTag();
-             a.ReadObjectTag();
-         }},
         {"new X", [](CArchive& a) { a.ReadNewObjectTag("X"); }},
-        {"new X twice",
-         [](CArchive& a) {
-             static int object = 0;
-             a.ReadNewObjectTag("X");
-             a.RegisterLoadedObject(&object);
-             a.ReadNewObjectTag("X");
-         }},
-        {"unregistered X then tag",
-         [](CArchive& a) {
-             a.ReadNewObjectTag("X");
-             a.ReadObjectTag();
-         }},
+        {"register", [](CArchive& a) { a.RegisterLoadedObject(&a); }},
     };
     for (const auto& c : platform_test::CaseTable("platform/archive_bad_input.txt", 4)) {
-        ASSERT_EQ(reads.count(c[2]), 1u) << c[2];
         CArchive in(Unescaped(c[1]));
-        EXPECT_STREQ(CArchiveException::CauseText(CauseOf([&] { reads.at(c[2])(in); })),
-                     c[3].c_str())
-            << c[0];
+        const auto read_all = [&] {
+            for (const std::string& read : platform_test::Items(c[2])) {
+                reads.at(read.substr(read.find_first_not_of(' ')))(in);
+            }
+        };
+        EXPECT_STREQ(CArchiveException::CauseText(CauseOf(read_all)), c[3].c_str()) << c[0];
     }
 }
 

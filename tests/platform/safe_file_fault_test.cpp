@@ -85,27 +85,23 @@ TEST_F(SafeFileFault, AFailedFirstSaveLeavesNothingHalfWritten) {
     EXPECT_EQ(Listing(), std::vector<std::string>{"new.qmk"});
 }
 
-TEST_F(SafeFileFault, AFileSystemWithoutSwapsStillReplacesAndKeepsNewNamesFree) {
-    Put(Path("a.qmk"), "old");
-    Set(Step::none, 0).rename_flags_refused = RENAME_EXCHANGE | RENAME_NOREPLACE;
-    ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
-    EXPECT_EQ(Get(Path("a.qmk")), "new");
-    safe_file::Failure failure;
-    ASSERT_TRUE(safe_file::WriteFileSafely(Path("b.qmk"), "b", {.replace = false}, &failure));
-    EXPECT_FALSE(safe_file::WriteFileSafely(Path("b.qmk"), "again", {.replace = false}, &failure));
-    EXPECT_EQ(failure.error, EEXIST);
-    EXPECT_EQ(Get(Path("b.qmk")), "b");
-    EXPECT_EQ(Listing(), (std::vector<std::string>{"a.qmk", "b.qmk"}));
-}
-
-TEST_F(SafeFileFault, NoReplaceRefusesANameTakenMeanwhile) {
-    Put(Path("Tmp_1.qmk"), "earlier run");
-    safe_file::Failure failure;
-    EXPECT_FALSE(
-        safe_file::WriteFileSafely(Path("Tmp_1.qmk"), "new", {.replace = false}, &failure));
-    EXPECT_EQ(failure.error, EEXIST);
-    EXPECT_EQ(Get(Path("Tmp_1.qmk")), "earlier run");
-    EXPECT_EQ(Listing(), std::vector<std::string>{"Tmp_1.qmk"});
+// With renameat2's swap and no-replace flags and on a file system without them alike.
+TEST_F(SafeFileFault, ReplacingWorksAndNoReplaceRefusesANameTakenMeanwhile) {
+    for (const unsigned refused : {0u, unsigned{RENAME_EXCHANGE | RENAME_NOREPLACE}}) {
+        SCOPED_TRACE(refused);
+        Put(Path("a.qmk"), "old");
+        fs::remove(Path("b.qmk"));
+        Set(Step::none, 0).rename_flags_refused = refused;
+        ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), "new"));
+        EXPECT_EQ(Get(Path("a.qmk")), "new");
+        safe_file::Failure failure;
+        ASSERT_TRUE(safe_file::WriteFileSafely(Path("b.qmk"), "b", {.replace = false}, &failure));
+        EXPECT_FALSE(
+            safe_file::WriteFileSafely(Path("b.qmk"), "again", {.replace = false}, &failure));
+        EXPECT_EQ(failure.error, EEXIST);
+        EXPECT_EQ(Get(Path("b.qmk")), "b");
+        EXPECT_EQ(Listing(), (std::vector<std::string>{"a.qmk", "b.qmk"}));
+    }
 }
 
 // The real full device: a data file is never written into it, nor replaced by a plain file.
