@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "../platform/golden.h"
@@ -211,6 +212,7 @@ protected:
     void ClearRecords() {
         operator_.ClearRecords();
         shown_in_run_.clear();
+        noted_.clear();
     }
     std::vector<Shown> Messages() const { return MessagesOf(operator_); }
     Texts Statuses() const { return StatusesOf(operator_); }
@@ -223,9 +225,10 @@ protected:
         return runs;
     }
     // Everything the operator saw, as one text: the transcript with the wizard pages shown in
-    // each dialog run, then each confirmation's
-    // caption, icon, shown fields, message, entry and date, then the views' hints, the modified
-    // flag and every band's defaults and entries ("*" before a First one). The test folder's
+    // each dialog run, then each confirmation's caption, icon, shown fields, message, entry and
+    // date, then the views' hints, the modified flag, each graph series' events ("-": not
+    // valid), the contest's header, every band's defaults and entries ("*" before a
+    // First one), and what the test noted. The test folder's
     // path reads <folder>; the progress bar's positions, which follow the clock, are left out.
     std::string Seen() {
         std::string seen;
@@ -248,7 +251,19 @@ protected:
         for (const int hint : views_.hints) {
             seen += " " + std::to_string(hint);
         }
-        seen += std::string("\nmodified: ") + (doc_.IsModified() ? "yes" : "no") + "\n";
+        seen += std::string("\nmodified: ") + (doc_.IsModified() ? "yes" : "no") + "\ngraphs:";
+        for (int i = 0; i < CQuillmarkDoc::kSeriesCount; ++i) {
+            const auto& series = *std::as_const(doc_).GetGraphSeries(i);
+            seen += " " + (series.IsValid() ? std::to_string(series.GetEventCount()) : "-");
+        }
+        seen += "\n";
+        if (Log().IsValid()) {
+            seen += "contest: " + U(Log().GetContestName()) + " [" + U(Log().GetCategoryCode()) +
+                    "] " + U(Log().GetCategoryName()) + ", " +
+                    U(Log().GetOwnCallSign().GetText("/")) + ", " +
+                    std::to_string(Log().GetStartTime()) + " to " +
+                    std::to_string(Log().GetEndTime()) + "\n";
+        }
         for (int b = 0; b < Log().GetBandCount(); ++b) {
             const auto& band = BandAt(b);
             seen += "band " + std::to_string(band.GetBand().GetFrequency()) +
@@ -259,7 +274,7 @@ protected:
                 seen += (entry.GetFirst() == 1 ? "  * " : "    ") + Row(entry) + "\n";
             }
         }
-        return platform_test::ReplacedAll(seen, folder_.Path(), "<folder>");
+        return platform_test::ReplacedAll(seen + noted_, folder_.Path(), "<folder>");
     }
     // Compares Seen() whole with the golden file tests/data/document/<name>.txt, every script
     // answer used (a message left unscripted shows there with the answer it took).
@@ -367,6 +382,8 @@ protected:
     std::vector<CBandInformationDialog> seen_bands_;
     // What the wizard pages and the band dialog showed, by dialog run.
     std::map<size_t, std::string> shown_in_run_;
+    // Lines a test notes of its own, shown at the end of Seen().
+    std::string noted_;
 };
 
 }  // namespace doc_test

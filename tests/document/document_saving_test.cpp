@@ -4,29 +4,20 @@
 
 #include <filesystem>
 
-#include "citycode/city_code_organization.h"
-#include "dialogs/scripted_operator.h"
-#include "document/quillmark_doc.h"
-#include "document_test_util.h"
-#include "settings/quillmark_system.h"
+#include "doc_session.h"
 
 namespace {
 
 using doc_test::J;
 namespace fs = std::filesystem;
 
-class DocumentSavingTest : public ::testing::Test {
+class DocumentSavingTest : public doc_test::DocSession {
 protected:
     void SetUp() override {
         doc_.GetContest() = doc_test::Contest();
         doc_.SetModifiedFlag(true);
     }
-
-    doc_test::TempFolder folder_;
-    CScriptedOperator op_;
-    CQuillmarkSystem settings_;
-    CCityCodeData_MainDataOrganization city_codes_;
-    CQuillmarkDoc doc_{op_, settings_, &city_codes_};
+    CScriptedOperator& op_ = operator_;
 };
 
 TEST_F(DocumentSavingTest, ClosingAModifiedDocumentAsksAndOnlyCancelKeepsIt) {

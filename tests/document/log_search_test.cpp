@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include "../platform/case_table.h"
@@ -27,84 +30,51 @@ TEST(LogSearchContainsText, FindsKeysOnCharacterBoundariesOnly) {
     }
 }
 
-class LogSearchMatcherTest : public testing::Test {
-protected:
-    void SetUp() override {
-        criteria_.SetCallSignType(CallSignFormat());
-        criteria_.SetContestNumberType(NumberFormat());
-        criteria_.SetPunctuationMarks(kDelimiters);
+// Each row sets one criterion on fresh criteria and one field of an entry (received 599/13,
+// the multiplier 13 in the database) and says whether the entry matches; see the table.
+TEST(LogSearchMatcher, EachCriterionMatchesAsTheTableSays) {
+    CCityCodeData_MainData database;
+    for (const auto& [code, name] : {std::pair{"13", "x"}, {"", "empty"}}) {
         CCityCodeData_CityCodeDataItem item;
-        item.SetFields("13", "x", "y");
-        database_.AddItem(item);
-        CCityCodeData_CityCodeDataItem empty_code;
-        empty_code.SetFields("", "empty", "code");
-        database_.AddItem(empty_code);
-        city_codes_.Register(&database_);
+        item.SetFields(code, name, "y");
+        database.AddItem(item);
     }
-
-    CQuillmarkData_LogDataItem Make(std::string_view received) {
-        return Entry(contest_, kTime, "JA1ABC", "599/100", received);
+    CCityCodeData_MainDataOrganization city_codes;
+    city_codes.Register(&database);
+    const CQuillmarkData_MainData contest = Contest();
+    const std::pair<const char*, D::Criterion> switches[] = {
+        {"date", D::kDateTime},
+        {"not in database", D::kMultiplierNotInDatabase},
+        {"calling", D::kCallingMethod},
+        {"mode", D::kMode}};
+    for (const auto& c : platform_test::CaseTable("document/log_search_matches.txt", 5)) {
+        D criteria(kTime);
+        criteria.SetCallSignType(CallSignFormat());
+        criteria.SetContestNumberType(NumberFormat());
+        criteria.SetPunctuationMarks(kDelimiters);
+        const auto which = std::find_if(std::begin(switches), std::end(switches),
+                                        [&c](const auto& s) { return c[0] == s.first; });
+        ASSERT_NE(which, std::end(switches)) << c[0];
+        criteria.SetSwitch(which->second, c[1] == "must" ? D::kMustMatch : D::kMustNotMatch);
+        auto entry = Entry(contest, kTime, "JA1ABC", "599/100", "599/13");
+        int multiplier_index = 1;
+        if (which->second == D::kDateTime) {
+            criteria.SetRange(kTime, kTime + 10);
+            entry.SetTime(kTime + std::stoi(c[3]));
+        } else if (which->second == D::kMultiplierNotInDatabase) {
+            multiplier_index = std::stoi(c[2]);
+            entry = Entry(contest, kTime, "JA1ABC", "599/100", c[3]);
+        } else if (which->second == D::kCallingMethod) {
+            criteria.SetCallingMethodCQ(c[2] == "1");
+            entry.SetCallingMethod(c[3] == "1");
+        } else {
+            criteria.SetModeIndex(std::stoi(c[2]));
+            entry.SetMode(c[3]);
+        }
+        const CLogSearchMatcher matcher(criteria, kDelimiters, multiplier_index, &city_codes);
+        EXPECT_EQ(matcher.Matches(entry), c[4] == "1")
+            << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
     }
-
-    bool Matches(const CQuillmarkData_LogDataItem& entry, int multiplier_index = 1) const {
-        const CLogSearchMatcher matcher(criteria_, kDelimiters, multiplier_index, &city_codes_);
-        return matcher.Matches(entry);
-    }
-
-    CQuillmarkData_MainData contest_ = Contest();
-    D criteria_{kTime};
-    CCityCodeData_MainData database_;
-    CCityCodeData_MainDataOrganization city_codes_;
-};
-
-TEST_F(LogSearchMatcherTest, DateRangeIncludesBothEnds) {
-    criteria_.SetSwitch(D::kDateTime, D::kMustMatch);
-    criteria_.SetRange(kTime, kTime + 10);
-    auto entry = Make("599/13");
-    for (const auto& [offset, inside] :
-         std::vector<std::pair<int, bool>>{{-1, false}, {0, true}, {10, true}, {11, false}}) {
-        entry.SetTime(kTime + offset);
-        EXPECT_EQ(Matches(entry), inside) << offset;
-    }
-    criteria_.SetSwitch(D::kDateTime, D::kMustNotMatch);
-    entry.SetTime(kTime + 11);
-    EXPECT_TRUE(Matches(entry));
-}
-
-TEST_F(LogSearchMatcherTest, MultiplierNotInTheDatabase) {
-    criteria_.SetSwitch(D::kMultiplierNotInDatabase, D::kMustMatch);
-    EXPECT_FALSE(Matches(Make("599/13")));
-    EXPECT_TRUE(Matches(Make("599/14")));
-    EXPECT_TRUE(Matches(Make("599/130"))) << "a code must be equal, not contained";
-    criteria_.SetSwitch(D::kMultiplierNotInDatabase, D::kMustNotMatch);
-    EXPECT_TRUE(Matches(Make("599/13")));
-    EXPECT_FALSE(Matches(Make("599/14")));
-    // Without a multiplier parameter the criterion rejects nothing.
-    EXPECT_TRUE(Matches(Make("599/14"), -1));
-    EXPECT_TRUE(Matches(Make("599/13"), -1));
-}
-
-TEST_F(LogSearchMatcherTest, CallingMethodEqualsTheChosenOne) {
-    criteria_.SetSwitch(D::kCallingMethod, D::kMustMatch);
-    auto entry = Make("599/13");
-    entry.SetCallingMethod(true);
-    criteria_.SetCallingMethodCQ(true);
-    EXPECT_TRUE(Matches(entry));
-    criteria_.SetCallingMethodCQ(false);
-    EXPECT_FALSE(Matches(entry));
-    entry.SetCallingMethod(false);
-    EXPECT_TRUE(Matches(entry));
-}
-
-TEST_F(LogSearchMatcherTest, ModeMustBeEqualNotContained) {
-    criteria_.SetSwitch(D::kMode, D::kMustMatch);
-    criteria_.SetModeIndex(5);  // "A1"
-    auto entry = Make("599/13");
-    entry.SetMode("A1");
-    EXPECT_TRUE(Matches(entry));
-    auto longer = Make("599/13");
-    longer.SetMode("A1A");
-    EXPECT_FALSE(Matches(longer));
 }
 
 TEST(LogSearchFindEntries, StoppedScanKeepsWhatItFound) {

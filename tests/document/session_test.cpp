@@ -129,18 +129,11 @@ TEST_F(Session, SetUpThreeBandsAndLogContacts) {
     const size_t time_end = run.find(" ◆ ", at);
     seen +=
         "--- one input run\n" + run.substr(0, at + second.size()) + "<time>" + run.substr(time_end);
-    ExpectGolden("session", seen);
-
-    // --- The resulting contest. ---
-    EXPECT_EQ(Log().GetActiveBandIndex(), 2);
-    EXPECT_EQ(BandAt(0).GetBand(), Band(3.5, 6));
-    EXPECT_EQ(BandAt(2).GetBand(), Band(14, 6));
-    EXPECT_EQ(Log().GetTotalEntryCount(), 4);
-    EXPECT_EQ(Calls(2), (Texts{"JA1AAA*", "JA1CCC*", "JA1DDD*", "JA1EEE"}));
-    EXPECT_EQ(Row(*BandAt(2).GetEntryAt(3)), "JA1EEE|599/100|599/13|1|CW|1|0|");
+    // The resulting contest: 14 MHz active behind 3.5 and 7 MHz, four entries. (The
+    // confirmations show the clock's date.)
+    confirmations_.clear();
+    ExpectGolden("session", seen + "--- the resulting contest\n" + Seen());
     EXPECT_EQ(Log().GetScore(), 12);
-    EXPECT_EQ(Log().GetContestName(), "ALL JA1");
-    EXPECT_TRUE(doc_.IsModified());
 }
 
 }  // namespace

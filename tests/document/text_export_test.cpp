@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "../platform/case_table.h"
+#include "../platform/golden.h"
 #include "document_test_util.h"
 #include "model/band_data.h"
 #include "platform/time_format.h"
@@ -89,63 +90,39 @@ TEST(ExportText, BandsInContestOrderEntriesInStoredOrderEachEndedByCrLf) {
               "3.5    CW        05/06/21 0930  JA1CCC    599 100     599 15              1\r\n");
 }
 
-struct RefusalCase {
-    const char* name;
-    CQuillmarkData_MainData (*make)();
-    Refusal refusal;
-    const char* message;
-};
-
 CQuillmarkData_MainData WithEntry(CQuillmarkData_MainData contest) {
     contest.AddBand(Band(7, 6));
     contest.GetBandAt(0)->AddEntry(Entry(contest, kTime, "JA1ABC", "599/100", "599/13"));
     return contest;
 }
 
-const RefusalCase kRefusals[] = {
-    {"NoContest", [] { return CQuillmarkData_MainData(); }, Refusal::no_contest, ""},
-    {"NoBand", [] { return Contest(); }, Refusal::no_band,
-     "周波数帯が 1 つも存在しないため、このコマンドは利用できません。"},
-    {"NoEntry",
-     [] {
-         auto contest = Contest();
-         contest.AddBand(Band(7, 6));
-         contest.AddBand(Band(14, 6));
-         return contest;
-     },
-     Refusal::no_entry, "ログデータが 1 件も入力されていないため、このコマンドは利用できません。"},
-    {"UnlimitedCallSign",
-     [] {
-         CQuillmarkData_CallSignType call;
-         call.SetFormat(2, 0, {Attributes(3, 6), Attributes(0, -1)});
-         return WithEntry(Contest(call, NumberFormat()));
-     },
-     Refusal::not_fixed_width,
-     "このログデータは、基本情報の設定の都合上、テキスト出力できません。"},
-    {"UnlimitedContestNumber",
-     [] {
-         CQuillmarkData_ContestNumberType number;
-         number.SetFormat(2, 1, {Attributes(2, 3), Attributes(2, -1)});
-         return WithEntry(Contest(CallSignFormat(), number));
-     },
-     Refusal::not_fixed_width,
-     "このログデータは、基本情報の設定の都合上、テキスト出力できません。"},
-    {"NoMultiplier", [] { return WithEntry(Contest(-1)); }, Refusal::not_fixed_width,
-     "このログデータは、基本情報の設定の都合上、テキスト出力できません。"},
-    {"Exportable", [] { return WithEntry(Contest()); }, Refusal::none, ""},
-};
-
-class ExportRefusal : public testing::TestWithParam<RefusalCase> {};
-
-TEST_P(ExportRefusal, GivesItsReasonAndText) {
-    const CQuillmarkData_MainData contest = GetParam().make();
-    const Refusal refusal = text_export::CheckExportable(contest);
-    EXPECT_EQ(refusal, GetParam().refusal);
-    EXPECT_EQ(text_export::RefusalMessage(refusal), J(GetParam().message));
+// Each contest's refusal (none, no contest, no band, no entry, not of fixed width) and its
+// text, in the golden file.
+TEST(ExportText, RefusalsGiveTheirReasonAndText) {
+    CQuillmarkData_CallSignType call;
+    call.SetFormat(2, 0, {Attributes(3, 6), Attributes(0, -1)});
+    CQuillmarkData_ContestNumberType number;
+    number.SetFormat(2, 1, {Attributes(2, 3), Attributes(2, -1)});
+    CQuillmarkData_MainData two_empty_bands = Contest();
+    two_empty_bands.AddBand(Band(7, 6));
+    two_empty_bands.AddBand(Band(14, 6));
+    const std::pair<const char*, CQuillmarkData_MainData> cases[] = {
+        {"no contest", CQuillmarkData_MainData()},
+        {"no band", Contest()},
+        {"two bands without entries", two_empty_bands},
+        {"unlimited call sign", WithEntry(Contest(call, NumberFormat()))},
+        {"unlimited contest number", WithEntry(Contest(CallSignFormat(), number))},
+        {"no multiplier", WithEntry(Contest(-1))},
+        {"exportable", WithEntry(Contest())},
+    };
+    std::string seen;
+    for (const auto& [what, contest] : cases) {
+        const Refusal refusal = text_export::CheckExportable(contest);
+        seen += std::string(what) + ": " + std::to_string(static_cast<int>(refusal)) + " " +
+                U(text_export::RefusalMessage(refusal)) + "\n";
+    }
+    platform_test::ExpectGolden("document/text_export_refusals", seen);
 }
-
-INSTANTIATE_TEST_SUITE_P(Contests, ExportRefusal, testing::ValuesIn(kRefusals),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Writing the file. ---
 
