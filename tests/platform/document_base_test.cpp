@@ -27,8 +27,9 @@ struct Recorder : IDocumentListener {
     IDocumentListener* remove_on_update = nullptr;
 };
 
-// The title is the file name without its folder.
-TEST(DocumentBase, PathChangesAreToldWithTheRecentListWishAndNameTheTitle) {
+// The title is the file name without its folder; the modified flag is told only when it
+// changes.
+TEST(DocumentBase, PathAndModifiedChangesAreToldAndThePathNamesTheTitle) {
     CDocumentBase document;
     Recorder recorder;
     document.AddListener(&recorder);
@@ -41,12 +42,6 @@ TEST(DocumentBase, PathChangesAreToldWithTheRecentListWishAndNameTheTitle) {
     document.ClearPathName();
     EXPECT_EQ(recorder.paths,
               (std::vector<std::string>{"/home/op/logs/contest.qmk +recent", "plain.qmk", ""}));
-}
-
-TEST(DocumentBase, ModifiedChangesAreToldOnlyWhenTheFlagChanges) {
-    CDocumentBase document;
-    Recorder recorder;
-    document.AddListener(&recorder);
     document.SetModifiedFlag();
     document.SetModifiedFlag(true);
     document.SetModifiedFlag(false);

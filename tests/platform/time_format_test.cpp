@@ -14,15 +14,10 @@ namespace {
 
 using std::string_view_literals::operator""sv;
 
-CalendarTime Fields(int64_t year, int month, int day, int hour, int minute, int second, int weekday,
-                    int yearday) {
-    return {year, month, day, hour, minute, second, weekday, yearday};
-}
-
 // Tuesday 5 March 2024, 07:08:09: every field has a leading zero to drop.
-const CalendarTime kMorning = Fields(2024, 3, 5, 7, 8, 9, 2, 64);
+const CalendarTime kMorning{2024, 3, 5, 7, 8, 9, 2, 64};
 // Saturday 28 December 2024, 23:45:56: no field has one.
-const CalendarTime kEvening = Fields(2024, 12, 28, 23, 45, 56, 6, 362);
+const CalendarTime kEvening{2024, 12, 28, 23, 45, 56, 6, 362};
 
 Cp932 Format(std::string_view utf8_format, const CalendarTime& t) {
     return FormatTime(Utf8ToCp932(utf8_format), t, TimeNames::Japanese());
@@ -64,14 +59,14 @@ TEST(TimeFormat, YearsFarFromToday) {
 TEST(TimeFormat, FieldsOutOfRangeStillFormat) {
     const int small = std::numeric_limits<int>::min();
     const int big = std::numeric_limits<int>::max();
-    CalendarTime t = Fields(2024, 13, 0, -5, 61, 60, -1, 400);
+    CalendarTime t{2024, 13, 0, -5, 61, 60, -1, 400};
     EXPECT_EQ(Cp932ToUtf8(Format("%m %d %H %M %S %A %B %j", t)), "13 00 -05 61 60 土曜日 1月 401");
-    t = Fields(2024, small, small, small, small, small, small, small);
+    t = CalendarTime{2024, small, small, small, small, small, small, small};
     t.utc_offset = small;
     const Cp932 low = Format("%Y%y%m%d%H%I%M%S%j%w%U%W%a%A%b%B%p%c%x%X%z%#d", t);
     EXPECT_FALSE(low.empty());
     EXPECT_NE(low.find("-2147483648"), std::string::npos);
-    t = Fields(2024, big, big, big, big, big, big, big);
+    t = CalendarTime{2024, big, big, big, big, big, big, big};
     t.utc_offset = big;
     EXPECT_FALSE(Format("%Y%y%m%d%H%I%M%S%j%w%U%W%a%A%b%B%p%c%x%X%z%#d", t).empty());
 }

@@ -17,11 +17,6 @@ namespace {
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
-CalendarTime Fields(int64_t year, int month, int day, int hour = 0, int minute = 0,
-                    int second = 0) {
-    return {year, month, day, hour, minute, second};
-}
-
 // The clock fields of a calendar time, for comparing in one go.
 auto Clock(const CalendarTime& t) {
     return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second);
@@ -114,8 +109,8 @@ TEST_F(LocalRule, JapanTimeIsNamedAndHasNoDaylightTime) {
     EXPECT_FALSE(rule.IsUtc());
     EXPECT_FALSE(rule.ToCalendarTime(0).is_daylight);
     // mktime's -1 is also a real moment, one second before the epoch.
-    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 9)), 0);
-    EXPECT_EQ(rule.ToSeconds(Fields(1970, 1, 1, 8, 59, 59)), -1);
+    EXPECT_EQ(rule.ToSeconds(CalendarTime{1970, 1, 1, 9}), 0);
+    EXPECT_EQ(rule.ToSeconds(CalendarTime{1970, 1, 1, 8, 59, 59}), -1);
     EXPECT_EQ(rule.StandardName(), "JST");
     EXPECT_EQ(rule.DaylightName(), "");
     EXPECT_EQ(CTimeZoneRule::Utc().StandardName(), "UTC");
@@ -131,8 +126,9 @@ TEST_F(LocalRule, TimesFarFromTodayFollowTheZoneOffset) {
                             -edge + 1, kMax - 32400, kMin, kMin + 1}) {
         SCOPED_TRACE(t);
         const CalendarTime l = local.ToCalendarTime(t);
-        if (t <= kMax - 32400)
+        if (t <= kMax - 32400) {
             EXPECT_EQ(Clock(l), Clock(utc.ToCalendarTime(t + 32400)));
+        }
         EXPECT_EQ(l.utc_offset, 32400);
         EXPECT_EQ(local.ToSeconds(l), t);
     }
@@ -141,8 +137,8 @@ TEST_F(LocalRule, TimesFarFromTodayFollowTheZoneOffset) {
     EXPECT_EQ(last.utc_offset, 32400);
     EXPECT_EQ(local.ToSeconds(last), kMax);
     // Nine hours before the first moment of all cannot be named in seconds.
-    EXPECT_EQ(local.ToSeconds(Fields(-292277022657, 1, 27, 8 + 9, 29, 51)), std::nullopt);
-    EXPECT_EQ(local.ToSeconds(Fields(-292277022657, 1, 27, 8 + 9, 29, 52)), kMin);
+    EXPECT_EQ(local.ToSeconds(CalendarTime{-292277022657, 1, 27, 8 + 9, 29, 51}), std::nullopt);
+    EXPECT_EQ(local.ToSeconds(CalendarTime{-292277022657, 1, 27, 8 + 9, 29, 52}), kMin);
 }
 
 // In UTC and in Japan time alike.
@@ -178,13 +174,13 @@ TEST_F(LocalRule, DaylightSavingTimeIsReported) {
         EXPECT_EQ(back.utc_offset, std::stoi(c[4]) * 3600);
     }
     // 02:30 does not exist on 10 March 2024; 01:30 exists twice on 3 November.
-    const auto gap = rule.ToSeconds(Fields(2024, 3, 10, 2, 30));
+    const auto gap = rule.ToSeconds(CalendarTime{2024, 3, 10, 2, 30});
     ASSERT_TRUE(gap.has_value());
-    const auto before = *CTimeZoneRule::Utc().ToSeconds(Fields(2024, 3, 10, 6, 30));
+    const auto before = *CTimeZoneRule::Utc().ToSeconds(CalendarTime{2024, 3, 10, 6, 30});
     EXPECT_TRUE(*gap == before || *gap == before + 3600) << *gap;
-    const auto twice = rule.ToSeconds(Fields(2024, 11, 3, 1, 30));
+    const auto twice = rule.ToSeconds(CalendarTime{2024, 11, 3, 1, 30});
     ASSERT_TRUE(twice.has_value());
-    EXPECT_EQ(Clock(rule.ToCalendarTime(*twice)), Clock(Fields(2024, 11, 3, 1, 30)));
+    EXPECT_EQ(Clock(rule.ToCalendarTime(*twice)), Clock(CalendarTime{2024, 11, 3, 1, 30}));
 }
 
 }  // namespace
