@@ -85,7 +85,7 @@ TEST(OldMainDataRecord, EntryCountBeyondTheDataFailsBeforeReadingEntries) {
     old_file_writer::Contest contest;
     contest.entry_count = 60000;
     CArchive in(old_file_writer::Write(contest) + std::string(1000, '\0'));
-    in.ReadString();
+    in.ReadString();  // the header
     OldMainDataRecord<OldFileVersion::v310> record;
     try {
         record.Serialize(in);

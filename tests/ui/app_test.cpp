@@ -188,7 +188,8 @@ TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
 // Each leftover automatic save is offered with its saving time (in UTC here) and contents:
 // Tmp_1 is opened (Yes) and locked until its window closes, the damaged Tmp_2 deleted (No,
 // then OK), Tmp_3 kept after all (No, then Cancel), Tmp_4 kept (Cancel). A file another
-// program has open is refused (No) or opened read-only (Yes), which saves nothing.
+// program has open is refused (No) or opened read-only (Yes: its title says so; that such a
+// document saves nothing is the document's save test).
 TEST_F(AppStart, LeftoverAutomaticSavesAndAFileAnotherProgramHasOpen) {
     const QString leftover = folder_.filePath(QStringLiteral("Tmp_1.qmk"));
     for (const char* name : {"Tmp_1.qmk", "Tmp_3.qmk", "Tmp_4.qmk"}) {
@@ -229,15 +230,7 @@ TEST_F(AppStart, LeftoverAutomaticSavesAndAFileAnotherProgramHasOpen) {
     op_.AnswerMessage(message_box::kIdYes);
     ASSERT_TRUE(app_->OpenDocumentFile(shared));
     seen_ << "shared, Yes\n" << Seen();
-    CQuillmarkDoc& document = ActiveContest()->QuillmarkDocument();
-    EXPECT_TRUE(document.IsReadOnly());
-    document.SetModifiedFlag(true);
-    app_->Settings().SetIsAutomaticSavingEnabled(1);
-    EXPECT_EQ(document.SaveAutomatically(true), 0);
-    QFile original(kSample);
-    QFile now(shared);
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && now.open(QIODevice::ReadOnly));
-    EXPECT_EQ(now.readAll(), original.readAll());
+    ActiveContest()->QuillmarkDocument().SetModifiedFlag(true);
     op_.AnswerMessage(message_box::kIdNo);  // do not save the changes at exit
     Stop();
     seen_ << "at exit\n" << Messages();
