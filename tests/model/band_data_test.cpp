@@ -92,19 +92,14 @@ TEST(Rebuild, FlagsSortAndMarkTheFirstEntries) {
 TEST(Rebuild, MultiplierValuesCompareByteForByte) {
     // The multiplier is the second parameter of a format whose parts take any text.
     CQuillmarkData_ContestNumberType format;
-    CQuillmarkData_ParameterAttributes any;
-    any.SetAttributes(0, -1, 0xFFFFFFFFu, "");
-    ASSERT_TRUE(format.SetFormat(2, 1, {any, any}));
+    ASSERT_TRUE(
+        format.SetFormat(2, 1, {model_test::Attributes(0, -1), model_test::Attributes(0, -1)}));
     auto contest = model_test::Contest();
     ASSERT_TRUE(contest.SetContestNumberType(format));
-    const auto call_format = model_test::CallSignFormat();
     CQuillmarkData_SubMainData band;
-    int64_t time = 0;
     for (const char* received : {"59/ab", "59/AB", "59/ab", "59", "59/", "59/ab "}) {
-        CQuillmarkData_LogDataItem entry;
-        ASSERT_TRUE(entry.SetEntry(++time, model_test::CallSign("JA1AAA", call_format),
-                                   model_test::Number("59", format),
-                                   model_test::Number(received, format), 1));
+        auto entry = Entry(band.GetEntryCount() + 1, "JA1AAA", "59/12");
+        ASSERT_TRUE(entry.SetReceivedContestNumber(model_test::Number(received, format)));
         band.AddEntry(entry);
     }
     band.Rebuild(contest, 6);

@@ -27,10 +27,8 @@ CQuillmarkData_MainData Matching(int bands, int active) {
         band->SetMode("CW");
         band->SetSentContestNumber(model_test::Number("599/10", number_format));
         band->SetCallingMethod(true);
-        CQuillmarkData_LogDataItem entry;
-        entry.SetEntry(1700000000, model_test::CallSign("JA1ABC/2", call_format),
-                       model_test::Number("599/10", number_format),
-                       model_test::Number("599/11", number_format), 1);
+        auto entry = model_test::Entry(1700000000, "JA1ABC/2", "599/11");
+        entry.SetSentContestNumber(model_test::Number("599/10", number_format));
         entry.SetFirst(true);
         entry.SetMode("CW");
         entry.SetCallingMethod(true);
@@ -101,41 +99,27 @@ TEST(ContestArchive, ValuesAreTakenAsStored) {
     EXPECT_EQ(loaded.GetActiveBand(), nullptr);
 }
 
+// Two bands with the tags given (empty: the usual one; a second band's tag stands alone) and
+// the band count given, padded so that the count check passes and the tag is what fails.
 TEST(ContestArchive, BadBandListsAreRefusedWithTheirCause) {
     using model_test::Le16;
-    const auto bands = [](auto damage) {
+    const auto cause = [](const std::string& first, const std::string& second, size_t count = 2) {
         model_test::RawContest raw = Raw(2, 0);
-        damage(raw);
-        // Padded so that the count check passes and the tag itself is what fails.
-        return model_test::Build(raw) + std::string(64, '\0');
+        raw.bands[0].tag = first;
+        if (!second.empty()) {
+            raw.bands[1].tag = second;
+            raw.bands[1].body_follows = false;
+        }
+        raw.band_count = count;
+        return LoadFailure(model_test::Build(raw) + std::string(64, '\0'));
     };
-    const auto tag_only = [](model_test::RawBand& band, std::string tag) {
-        band.tag = std::move(tag);
-        band.body_follows = false;
-    };
-    const struct {
-        const char* what;
-        std::string bytes;
-        CArchiveException::Cause cause;
-    } cases[] = {
-        {"null band", bands([&](auto& c) { tag_only(c.bands[1], Le16(0)); }),
-         CArchiveException::badClass},
-        // The second band refers back to the first object (index 2) instead of a new one.
-        {"repeated band object", bands([&](auto& c) { tag_only(c.bands[1], Le16(2)); }),
-         CArchiveException::badIndex},
-        {"another class",
-         bands([](auto& c) { c.bands[0].tag = Le16(0xFFFF) + Le16(1) + Le16(7) + "CObject"; }),
-         CArchiveException::badClass},
-        {"another schema", bands([](auto& c) {
-             c.bands[0].tag = Le16(0xFFFF) + Le16(2) + Le16(26) + model_test::kBandClass;
-         }),
-         CArchiveException::badSchema},
-        {"hostile band count", bands([](auto& c) { c.band_count = 0x7FFFFFFF; }),
-         CArchiveException::endOfFile},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LoadFailure(c.bytes), c.cause) << c.what;
-    }
+    EXPECT_EQ(cause("", Le16(0)), CArchiveException::badClass);  // a null band
+    // The second band refers back to the first object (index 2) instead of a new one.
+    EXPECT_EQ(cause("", Le16(2)), CArchiveException::badIndex);
+    EXPECT_EQ(cause(Le16(0xFFFF) + Le16(1) + Le16(7) + "CObject", ""), CArchiveException::badClass);
+    EXPECT_EQ(cause(Le16(0xFFFF) + Le16(2) + Le16(26) + model_test::kBandClass, ""),
+              CArchiveException::badSchema);
+    EXPECT_EQ(cause("", "", 0x7FFFFFFF), CArchiveException::endOfFile);  // a hostile band count
 }
 
 }  // namespace

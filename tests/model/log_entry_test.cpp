@@ -10,29 +10,22 @@
 
 namespace {
 
+const CQuillmarkData_CallSignType kCallFormat = model_test::CallSignFormat();
+const CQuillmarkData_ContestNumberType kNumberFormat = model_test::ContestNumberFormat();
+
 class LogDataItemTest : public testing::Test {
 protected:
-    CQuillmarkData_CallSignType call_format_ = model_test::CallSignFormat();
-    CQuillmarkData_ContestNumberType number_format_ = model_test::ContestNumberFormat();
-    CQuillmarkData_CallSignItem call_ = model_test::CallSign("JA1ABC", call_format_);
-    CQuillmarkData_ContestNumberItem sent_ = model_test::Number("59/001", number_format_);
-    CQuillmarkData_ContestNumberItem received_ = model_test::Number("59/12", number_format_);
+    CQuillmarkData_CallSignItem call_ = model_test::CallSign("JA1ABC", kCallFormat);
+    CQuillmarkData_ContestNumberItem sent_ = model_test::Number("59/001", kNumberFormat);
+    CQuillmarkData_ContestNumberItem received_ = model_test::Number("59/12", kNumberFormat);
 };
 
 // Every setter, each changing one field of an entry that is set.
 const std::function<bool(CQuillmarkData_LogDataItem&)> kChanges[] = {
     [](auto& e) { return e.SetTime(2); },
-    [](auto& e) {
-        return e.SetCallSign(model_test::CallSign("JA2XYZ", model_test::CallSignFormat()));
-    },
-    [](auto& e) {
-        return e.SetSentContestNumber(
-            model_test::Number("59/002", model_test::ContestNumberFormat()));
-    },
-    [](auto& e) {
-        return e.SetReceivedContestNumber(
-            model_test::Number("59/13", model_test::ContestNumberFormat()));
-    },
+    [](auto& e) { return e.SetCallSign(model_test::CallSign("JA2XYZ", kCallFormat)); },
+    [](auto& e) { return e.SetSentContestNumber(model_test::Number("59/002", kNumberFormat)); },
+    [](auto& e) { return e.SetReceivedContestNumber(model_test::Number("59/13", kNumberFormat)); },
     [](auto& e) { return e.SetFirst(true); },
     [](auto& e) { return e.SetPoints(2); },
     [](auto& e) { return e.SetMode("CW"); },
