@@ -262,20 +262,18 @@ TEST(Import, RefusedForAnotherContestASharedBandOrNothingToImport) {
     const auto mine = ContestWithBands({7});
     EXPECT_FALSE(mine.CanImport(nullptr));
     EXPECT_FALSE(mine.CanImport(&mine));
-    const CQuillmarkData_MainData invalid;
-    EXPECT_FALSE(mine.CanImport(&invalid));
-    auto shared = ContestWithBands({7000 / 1000.0, 14});
-    EXPECT_FALSE(mine.CanImport(&shared));
-    const auto empty = model_test::Contest();
-    EXPECT_FALSE(mine.CanImport(&empty));
-    auto renamed = ContestWithBands({14});
-    renamed.SetContestName("OTHER");
-    EXPECT_FALSE(mine.CanImport(&renamed));
-    auto shifted = ContestWithBands({14});
-    shifted.SetEndTime(shifted.GetEndTime() + 1);
-    EXPECT_FALSE(mine.CanImport(&shifted));
+    // Not valid, sharing a band, without bands, of another name, of another end.
+    std::vector<CQuillmarkData_MainData> others(5, ContestWithBands({14}));
+    others[0] = CQuillmarkData_MainData();
+    others[1].AddBand(Band(7, 6));
+    others[2].DeleteAllBands();
+    others[3].SetContestName("OTHER");
+    others[4].SetEndTime(others[4].GetEndTime() + 1);
+    for (size_t i = 0; i < others.size(); ++i) {
+        EXPECT_FALSE(mine.CanImport(&others[i])) << i;
+    }
     auto mine_copy = mine;
-    EXPECT_FALSE(mine_copy.Import(&shared));
+    EXPECT_FALSE(mine_copy.Import(&others[1]));
     EXPECT_EQ(mine_copy.GetBandCount(), 1);
 }
 
