@@ -195,23 +195,19 @@ TEST(Totals, WithoutAMultiplierTheScoreIsThePoints) {
 // Multipliers worth many points each: a score beyond 32 bits, and one beyond 63 bits that
 // saturates instead of overflowing (70,000 x 70,000 x (2^31 - 1)).
 TEST(Totals, ScoreBeyondThirtyTwoBitsAndSaturatingBeyondSixtyThree) {
-    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-    const struct {
-        int entries;
-        int32_t points;
-        int64_t score;
-    } cases[] = {{500, 30000, int64_t{7500000000}},
-                 {70000, kMax, std::numeric_limits<int64_t>::max()}};
-    for (const auto& c : cases) {
+    for (const auto& [entries, points, score] :
+         {std::tuple{500, 30000, int64_t{7500000000}},
+          std::tuple{70000, std::numeric_limits<int32_t>::max(),
+                     std::numeric_limits<int64_t>::max()}}) {
         auto contest = ContestWithBands({7});
-        for (int i = 0; i < c.entries; ++i) {
+        for (int i = 0; i < entries; ++i) {
             contest.GetBandAt(0)->AddEntry(
-                Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), c.points));
+                Entry(i, "JA1AAA", "59/" + std::to_string(100000 + i), points));
         }
         contest.RebuildAll(6);
-        EXPECT_EQ(contest.GetTotalPoints(), int64_t{c.points} * c.entries);
-        EXPECT_EQ(contest.GetTotalMultiplierCount(), c.entries);
-        EXPECT_EQ(contest.GetScore(), c.score);
+        EXPECT_EQ(contest.GetTotalPoints(), int64_t{points} * entries);
+        EXPECT_EQ(contest.GetTotalMultiplierCount(), entries);
+        EXPECT_EQ(contest.GetScore(), score);
     }
 }
 

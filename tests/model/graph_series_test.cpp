@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,16 +19,6 @@ using model_test::Band;
 using model_test::Entry;
 
 constexpr int64_t kBucket = 180;
-
-// All event times of a series, walked with the cursor.
-std::vector<int64_t> Events(const CQuillmarkData_GraphDataItem& series) {
-    std::vector<int64_t> times;
-    int64_t cursor = series.GetFirstEventPosition();
-    while (cursor != -1) {
-        times.push_back(series.GetNextEvent(cursor));
-    }
-    return times;
-}
 
 class GraphSeriesTest : public testing::Test {
 protected:
@@ -118,7 +109,7 @@ TEST_F(GraphSeriesTest, EventsOfEachKindAndSourceAndTheirBuckets) {
     auto entry = *contest_.GetBandAt(1)->GetEntryAt(0);
     entry.SetPoints(-5);
     contest_.GetBandAt(1)->SetEntryAt(0, entry);
-    std::string text;
+    std::ostringstream text;
     for (const auto& [kind, name] : {std::pair{GraphKind::stations, "stations"},
                                      std::pair{GraphKind::multipliers, "multipliers"},
                                      std::pair{GraphKind::points, "points"}}) {
@@ -127,23 +118,23 @@ TEST_F(GraphSeriesTest, EventsOfEachKindAndSourceAndTheirBuckets) {
             ASSERT_TRUE(source < 0
                             ? series.SetSource(&contest_, &contest_, kBucket)
                             : series.SetSource(&contest_, contest_.GetBandAt(source), kBucket));
-            text += std::string(name) +
-                    (source < 0 ? ", all bands:" : ", band " + std::to_string(source) + ":");
-            for (const int64_t time : Events(series)) {
-                text += " +" + std::to_string(time - kStart);
+            text << name
+                 << (source < 0 ? ", all bands:" : ", band " + std::to_string(source) + ":");
+            for (int64_t cursor = series.GetFirstEventPosition(); cursor != -1;) {
+                text << " +" << series.GetNextEvent(cursor) - kStart;
             }
-            text += "; " + std::to_string(series.GetEventCount()) + " events; of " +
-                    std::to_string(series.GetBucketCount()) + " buckets";
+            text << "; " << series.GetEventCount() << " events; of " << series.GetBucketCount()
+                 << " buckets";
             const auto counts = series.CountEventsPerBucket(series.GetBucketCount());
             for (size_t b = 0; b < counts.size(); ++b) {
                 if (counts[b] != 0) {
-                    text += " " + std::to_string(b) + ":" + std::to_string(counts[b]);
+                    text << " " << b << ":" << counts[b];
                 }
             }
-            text += "\n";
+            text << "\n";
         }
     }
-    platform_test::ExpectGolden("model/graph_events", text);
+    platform_test::ExpectGolden("model/graph_events", text.str());
 }
 
 TEST_F(GraphSeriesTest, CountEventsPerBucketStopsAtTheLimitAndTheWalkAtItsEnd) {
