@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,10 +34,7 @@ TEST(SubMainData, EntryOperationsCheckTheirIndexAndEntry) {
     for (const auto& c : platform_test::CaseTable("model/entry_operations.txt", 5)) {
         const auto entry = c[2] == "-" ? CQuillmarkData_LogDataItem() : Entry(1, c[2], "59/11");
         std::istringstream numbers(c[1]);
-        std::vector<int> order;
-        for (int at = 0; numbers >> at;) {
-            order.push_back(at);
-        }
+        const std::vector<int> order{std::istream_iterator<int>(numbers), {}};
         const int i = c[1] == "-" ? 0 : std::stoi(c[1]);
         const auto said = [](bool done) { return std::string(done ? "true" : "false"); };
         const std::string answer = c[0] == "add"       ? std::to_string(band.AddEntry(entry))
