@@ -13,13 +13,6 @@ namespace {
 const CQuillmarkData_CallSignType kCallFormat = model_test::CallSignFormat();
 const CQuillmarkData_ContestNumberType kNumberFormat = model_test::ContestNumberFormat();
 
-class LogDataItemTest : public testing::Test {
-protected:
-    CQuillmarkData_CallSignItem call_ = model_test::CallSign("JA1ABC", kCallFormat);
-    CQuillmarkData_ContestNumberItem sent_ = model_test::Number("59/001", kNumberFormat);
-    CQuillmarkData_ContestNumberItem received_ = model_test::Number("59/12", kNumberFormat);
-};
-
 // Every setter, each changing one field of an entry that is set.
 const std::function<bool(CQuillmarkData_LogDataItem&)> kChanges[] = {
     [](auto& e) { return e.SetTime(2); },
@@ -36,23 +29,26 @@ const std::function<bool(CQuillmarkData_LogDataItem&)> kChanges[] = {
 
 // Nothing is set on an entry before SetEntry, which takes only valid items and only once;
 // afterwards each setter changes what equality compares.
-TEST_F(LogDataItemTest, SetEntryOnceWithValidItemsThenEachSetterChangesTheEntry) {
+TEST(LogDataItem, SetEntryOnceWithValidItemsThenEachSetterChangesTheEntry) {
+    const auto call = model_test::CallSign("JA1ABC", kCallFormat);
+    const auto sent = model_test::Number("59/001", kNumberFormat);
+    const auto received = model_test::Number("59/12", kNumberFormat);
     CQuillmarkData_LogDataItem entry;
     for (size_t i = 0; i < std::size(kChanges); ++i) {
         EXPECT_FALSE(kChanges[i](entry)) << "change " << i;
     }
     EXPECT_EQ(entry, CQuillmarkData_LogDataItem());
-    EXPECT_FALSE(entry.SetEntry(1, CQuillmarkData_CallSignItem(), sent_, received_, 1));
-    EXPECT_FALSE(entry.SetEntry(1, call_, CQuillmarkData_ContestNumberItem(), received_, 1));
-    EXPECT_FALSE(entry.SetEntry(1, call_, sent_, CQuillmarkData_ContestNumberItem(), 1));
+    EXPECT_FALSE(entry.SetEntry(1, CQuillmarkData_CallSignItem(), sent, received, 1));
+    EXPECT_FALSE(entry.SetEntry(1, call, CQuillmarkData_ContestNumberItem(), received, 1));
+    EXPECT_FALSE(entry.SetEntry(1, call, sent, CQuillmarkData_ContestNumberItem(), 1));
     EXPECT_FALSE(entry.IsValid());
-    ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
-    EXPECT_FALSE(entry.SetEntry(2, call_, sent_, received_, 2));
+    ASSERT_TRUE(entry.SetEntry(1, call, sent, received, 1));
+    EXPECT_FALSE(entry.SetEntry(2, call, sent, received, 2));
     EXPECT_EQ(entry.GetTime(), 1);
     EXPECT_FALSE(entry.SetCallSign(CQuillmarkData_CallSignItem()));
     EXPECT_FALSE(entry.SetSentContestNumber(CQuillmarkData_ContestNumberItem()));
     EXPECT_FALSE(entry.SetReceivedContestNumber(CQuillmarkData_ContestNumberItem()));
-    EXPECT_EQ(entry.GetCallSign(), call_);
+    EXPECT_EQ(entry.GetCallSign(), call);
     for (size_t i = 0; i < std::size(kChanges); ++i) {
         CQuillmarkData_LogDataItem changed;
         changed.CopyFrom(entry);
@@ -65,11 +61,10 @@ TEST_F(LogDataItemTest, SetEntryOnceWithValidItemsThenEachSetterChangesTheEntry)
     EXPECT_NE(cleared, entry);
 }
 
-TEST_F(LogDataItemTest, CardFlagSetsOrClearsExactlyOneBit) {
+TEST(LogDataItem, CardFlagSetsOrClearsExactlyOneBit) {
     for (const auto& c : platform_test::CaseTable("model/card_flags.txt", 5)) {
         SCOPED_TRACE(c[0] + " " + c[1]);
-        CQuillmarkData_LogDataItem entry;
-        ASSERT_TRUE(entry.SetEntry(1, call_, sent_, received_, 1));
+        auto entry = model_test::Entry(1, "JA1ABC", "59/12");
         for (const int32_t bit : {1, 2, 4}) {
             if ((std::stoi(c[0]) & bit) != 0) {
                 ASSERT_TRUE(entry.SetCardFlag(bit, true));
@@ -80,17 +75,15 @@ TEST_F(LogDataItemTest, CardFlagSetsOrClearsExactlyOneBit) {
     }
 }
 
-TEST_F(LogDataItemTest, MinimalRecordSizeMatchesAnEmptyInvalidEntry) {
+TEST(LogDataItem, MinimalRecordSizeMatchesAnEmptyInvalidEntry) {
     CQuillmarkData_LogDataItem entry;
     EXPECT_EQ(model_test::Store(entry).size(), CQuillmarkData_LogDataItem::kMinRecordBytes);
 }
 
-TEST_F(LogDataItemTest, ATimeTheFileCannotHoldFailsTheWriteInsteadOfWrappingNegativeOnesRoundTrip) {
-    CQuillmarkData_LogDataItem entry;
-    ASSERT_TRUE(entry.SetEntry(int64_t{1} << 33, call_, sent_, received_, 1));
-    EXPECT_THROW(model_test::Store(entry), CArchiveException);
-    CQuillmarkData_LogDataItem before_1970;
-    ASSERT_TRUE(before_1970.SetEntry(-86400, call_, sent_, received_, 1));
+TEST(LogDataItem, ATimeTheFileCannotHoldFailsTheWriteInsteadOfWrappingNegativeOnesRoundTrip) {
+    auto far = model_test::Entry(int64_t{1} << 33, "JA1ABC", "59/12");
+    EXPECT_THROW(model_test::Store(far), CArchiveException);
+    auto before_1970 = model_test::Entry(-86400, "JA1ABC", "59/12");
     EXPECT_EQ(
         model_test::Load<CQuillmarkData_LogDataItem>(model_test::Store(before_1970)).GetTime(),
         -86400);

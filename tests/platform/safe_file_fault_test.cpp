@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "case_table.h"
@@ -42,28 +43,22 @@ protected:
 TEST_F(SafeFileFault, EveryFailingCallLeavesTheOldFileByteForByteAndTheNextSaveWorks) {
     const std::string old_bytes = std::string(5000, 'o') + '\0' + "end";
     const std::string new_bytes(20000, 'n');
-    struct Case {
-        Step step;
-        int nth;
-        const char* reason;
-    } const cases[] = {
-        {Step::write, 1, "cannot write: "},
-        {Step::write, 4, "cannot write: "},  // after three blocks are on disk
-        {Step::flush, 1, "cannot flush to disk: "},
-        {Step::replace, 1, "cannot replace the old file: "},
-        {Step::flush_folder, 1, "cannot flush the folder to disk: "},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [step, nth, reason] : {
+             std::tuple{Step::write, 1, "cannot write: "},
+             std::tuple{Step::write, 4, "cannot write: "},  // after three blocks are on disk
+             std::tuple{Step::flush, 1, "cannot flush to disk: "},
+             std::tuple{Step::replace, 1, "cannot replace the old file: "},
+             std::tuple{Step::flush_folder, 1, "cannot flush the folder to disk: "},
+         }) {
         for (const int error : {ENOSPC, EIO, EACCES}) {
-            SCOPED_TRACE(c.reason + std::string(std::strerror(error)) + " #" +
-                         std::to_string(c.nth));
+            SCOPED_TRACE(reason + std::string(std::strerror(error)) + " #" + std::to_string(nth));
             Put(Path("a.qmk"), old_bytes);
-            Set(c.step, error, c.nth);
+            Set(step, error, nth);
             safe_file::Failure failure;
             EXPECT_FALSE(safe_file::WriteFileSafely(Path("a.qmk"), new_bytes, {}, &failure));
-            EXPECT_EQ(failure.step, c.step);
+            EXPECT_EQ(failure.step, step);
             EXPECT_EQ(failure.error, error);
-            EXPECT_EQ(failure.reason, c.reason + std::string(std::strerror(error)));
+            EXPECT_EQ(failure.reason, reason + std::string(std::strerror(error)));
             EXPECT_EQ(Get(Path("a.qmk")), old_bytes);
             EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
 
