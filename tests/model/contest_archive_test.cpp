@@ -52,10 +52,9 @@ model_test::RawContest Raw(int bands, int active) {
 }
 
 CQuillmarkData_MainData LoadContest(const std::string& bytes) {
-    CArchive ar(bytes);
-    CQuillmarkData_MainData contest;
-    contest.Serialize(ar);
-    EXPECT_EQ(ar.Remaining(), 0u);
+    size_t left = 0;
+    auto contest = model_test::Load<CQuillmarkData_MainData>(bytes, &left);
+    EXPECT_EQ(left, 0u);
     return contest;
 }
 

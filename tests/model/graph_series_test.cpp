@@ -157,8 +157,8 @@ TEST(GraphDataItem, NegativePenWidthIsRefusedAndResetRestoresTheDefaults) {
     EXPECT_FALSE(series.SetPenWidth(-1));
     EXPECT_EQ(series.GetPenWidth(), 0);
     series.DeleteContents();
-    EXPECT_EQ(series.IsShown(), 0);
-    EXPECT_EQ(series.GetColour(), 0x8000);
+    EXPECT_EQ(std::tuple(series.IsShown(), series.GetColour(), series.GetPenWidth()),
+              std::tuple(0, 0x8000, 1));
 }
 
 }  // namespace

@@ -56,8 +56,7 @@ TEST(Item, SetTextValidatesAndSplitsAndGetTextJoinsAndPads) {
 
 TEST(CallSignItem, ASecondSetTextNeedsAReset) {
     const auto format = model_test::CallSignFormat();
-    CQuillmarkData_CallSignItem item;
-    ASSERT_TRUE(item.SetText("JA1ABC", "/", format));
+    auto item = model_test::CallSign("JA1ABC", format);
     EXPECT_FALSE(item.SetText("JA2XYZ", "/", format));
     EXPECT_EQ(item.GetMainParameter(format), "JA1ABC");
     item.DeleteContents();
@@ -87,8 +86,7 @@ TEST(ContestNumberItem, CharactersOfClassesNotAllowedAreRefused) {
 TEST(ContestNumberItem, MultiplierParameterFollowsTheFormat) {
     const auto with = model_test::ContestNumberFormat(2, 1);
     const auto without = model_test::ContestNumberFormat(2, -1);
-    CQuillmarkData_ContestNumberItem item;
-    ASSERT_TRUE(item.SetText("59/12", "/", with));
+    const auto item = model_test::Number("59/12", with);
     EXPECT_EQ(item.GetMultiplierParameter(with), "12");
     EXPECT_EQ(item.GetMultiplierParameter(without), "");
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,8 @@ using SafeFile = safe_file_test::SafeFileFolder;
 // A new file gets the usual permissions, not the 0600 of a typical temporary file; a file
 // replaced keeps its own.
 TEST_F(SafeFile, WritesANewFileWithAllByteValuesThenReplacesItKeepingItsPermissions) {
-    std::string bytes;
-    for (int i = 0; i < 256 * 3; ++i) {
-        bytes.push_back(static_cast<char>(i));
-    }
+    std::string bytes(256 * 3, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');  // every byte value, three times
     std::string reason;
     const mode_t mask = ::umask(022);
     ASSERT_TRUE(safe_file::WriteFileSafely(Path("a.qmk"), bytes, &reason)) << reason;
@@ -44,17 +43,13 @@ TEST_F(SafeFile, WritesANewFileWithAllByteValuesThenReplacesItKeepingItsPermissi
     EXPECT_EQ(Listing(), std::vector<std::string>{"a.qmk"});
 }
 
-TEST_F(SafeFile, MissingFolderFailsWithAReason) {
-    std::string reason;
-    EXPECT_FALSE(safe_file::WriteFileSafely(Path("no/such/a.qmk"), "x", &reason));
-    EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
-    EXPECT_TRUE(Listing().empty());
-}
-
-TEST_F(SafeFile, FolderAsTargetFailsAndIsLeftAlone) {
+TEST_F(SafeFile, AMissingFolderOrAFolderAsTheTargetFailsWithAReasonAndIsLeftAlone) {
     fs::create_directory(Path("d.qmk"));
     Put(Path("d.qmk/inner"), "keep");
     std::string reason;
+    EXPECT_FALSE(safe_file::WriteFileSafely(Path("no/such/a.qmk"), "x", &reason));
+    EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
+    reason.clear();
     EXPECT_FALSE(safe_file::WriteFileSafely(Path("d.qmk"), "x", &reason));
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(Get(Path("d.qmk/inner")), "keep");
