@@ -122,12 +122,10 @@ TEST(SubMainData, CopyAndEquality) {
     EXPECT_FALSE(a == b);
 }
 
-TEST(SubMainDataArchive, MinimalBodySizeIsTheBound) {
+// The smallest body is the bound a count of entries is checked against before allocating.
+TEST(SubMainDataArchive, MinimalBodySizeIsTheBoundAHostileEntryCountFailsAgainst) {
     CQuillmarkData_SubMainData band;
     EXPECT_EQ(model_test::Store(band).size(), CQuillmarkData_SubMainData::kMinRecordBytes);
-}
-
-TEST(SubMainDataArchive, HostileEntryCountFailsBeforeAllocating) {
     const std::string bytes =
         Bytes().I32(1).F64(7).I32(6).Str("").I32(0).U16(0).I32(0).U16(0xFFFF).I32(-1).str();
     EXPECT_THROW(model_test::Load<CQuillmarkData_SubMainData>(bytes), CArchiveException);

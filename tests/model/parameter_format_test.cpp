@@ -38,15 +38,7 @@ TEST(DefaultFormats, DeriveMinAndMaxTotalLength) {
     }
 }
 
-TEST(CallSignType, MinTotalCountsDelimitersUpToTheLastRequiredParameter) {
-    // An optional parameter in the middle still needs both delimiters around it.
-    CQuillmarkData_CallSignType format;
-    ASSERT_TRUE(format.SetFormat(3, 0, {Attributes(2, 4), Attributes(0, 1), Attributes(3, 3)}));
-    EXPECT_EQ(format.GetMinTotalLength(), 2 + 0 + 3 + 2);
-    EXPECT_EQ(format.GetMaxTotalLength(), 4 + 1 + 3 + 2);
-}
-
-TEST(CallSignType, RefusesBadCountIndexOrAttributes) {
+TEST(CallSignType, RefusesBadCountIndexOrAttributesAndDerivesTheTotals) {
     const ParameterAttributesArray two = {Attributes(1, 2), Attributes(1, 2)};
     CQuillmarkData_CallSignType format;
     EXPECT_FALSE(format.SetFormat(0, 0, {}));
@@ -59,8 +51,11 @@ TEST(CallSignType, RefusesBadCountIndexOrAttributes) {
     // Totals that do not fit 32 bits.
     constexpr int32_t kHuge = std::numeric_limits<int32_t>::max();
     EXPECT_FALSE(format.SetFormat(2, 0, {Attributes(1, kHuge), Attributes(1, kHuge)}));
-    EXPECT_TRUE(format.SetFormat(2, 1, two));
+    // An optional parameter in the middle still needs both delimiters around it.
+    ASSERT_TRUE(format.SetFormat(3, 1, {Attributes(2, 4), Attributes(0, 1), Attributes(3, 3)}));
     EXPECT_EQ(format.GetMainParameterIndex(), 1);
+    EXPECT_EQ(format.GetMinTotalLength(), 2 + 0 + 3 + 2);
+    EXPECT_EQ(format.GetMaxTotalLength(), 4 + 1 + 3 + 2);
 }
 
 TEST(CallSignType, CopyAndEquality) {
