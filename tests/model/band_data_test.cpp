@@ -74,10 +74,9 @@ TEST(Rebuild, FlagsSortAndMarkTheFirstEntries) {
     for (const auto& c : platform_test::CaseTable("model/rebuilds.txt", 5)) {
         CQuillmarkData_SubMainData band;
         for (const std::string& text : platform_test::Items(c[3])) {
-            std::istringstream fields(text);
             int64_t time = 0;
             std::string call, received, first;
-            fields >> time >> call >> received >> first;
+            std::istringstream(text) >> time >> call >> received >> first;
             auto entry = Entry(kTen + time, call, received);
             entry.SetFirst(first == "F");
             band.AddEntry(entry);

@@ -21,13 +21,9 @@ namespace {
 
 class FileLock : public safe_file_test::SafeFileFolder {
 protected:
-    void SetUp() override {
-        SafeFileFolder::SetUp();
-        path_ = Path("log.qmk");
-        Put(path_, "old");
-    }
+    FileLock() { Put(path_, "old"); }
 
-    std::string path_;
+    const std::string path_ = Path("log.qmk");
 };
 
 TEST_F(FileLock, AWriterMakesOthersWaitAndItsReplacementIsWhatTheyLock) {

@@ -30,14 +30,8 @@ using safe_file_faults::Set;
 
 class SafeFileFault : public safe_file_test::SafeFileFolder {
 protected:
-    void SetUp() override {
-        SafeFileFolder::SetUp();
-        safe_file_faults::Install();
-    }
-    void TearDown() override {
-        safe_file_faults::Uninstall();
-        SafeFileFolder::TearDown();
-    }
+    SafeFileFault() { safe_file_faults::Install(); }
+    ~SafeFileFault() override { safe_file_faults::Uninstall(); }
 };
 
 TEST_F(SafeFileFault, EveryFailingCallLeavesTheOldFileByteForByteAndTheNextSaveWorks) {
