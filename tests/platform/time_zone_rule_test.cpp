@@ -83,12 +83,8 @@ protected:
         tzset();
     }
     ~LocalRule() override {
-        if (old_tz_) {
-            UseZone(old_tz_->c_str());
-        } else {
-            unsetenv("TZ");
-            tzset();
-        }
+        old_tz_ ? setenv("TZ", old_tz_->c_str(), 1) : unsetenv("TZ");
+        tzset();
     }
 
 private:
