@@ -64,6 +64,24 @@ TEST_F(QtSettingsStore, HandWrittenFileIsReadAsTheUserMeantIt) {
     EXPECT_EQ(store.GetString("SummarySheetInformation", "Absent", "missing"), "missing");
 }
 
+// A file that is not what the program wrote still gives usable settings: binary junk, a half
+// line, an unterminated group, values of the wrong kind and a text CP932 cannot hold.
+TEST_F(QtSettingsStore, DamagedFileLoadsAsTheDefaultsWhereverItIsUnreadable) {
+    WriteAll(Path(), std::string("\x00\xff\xfe[AddingLogData\nDefaultPoints=abc\n"
+                                 "[TitleLogoDisplay]\nnElapse=99999999999999999999\n"
+                                 "[PunctuationMarks]\nPunctuationMarks=\xc3\xa9\n[Displaying",
+                                 130));
+    CQtSettingsStore store(Path());
+    CQuillmarkSystem settings;
+    settings.Load(store);
+    settings.Validate(false);
+    EXPECT_EQ(settings.GetDefaultPoints(), 1);
+    EXPECT_EQ(settings.GetnElapse(), 3);
+    EXPECT_EQ(settings.GetPunctuationMarks(), "/,.");
+    EXPECT_EQ(settings.GetReplacementPairCount(), 2);
+    EXPECT_TRUE(settings.Save(store));
+}
+
 TEST_F(QtSettingsStore, RemovedKeyReadsAsMissing) {
     CQtSettingsStore store(Path());
     store.SetInt("Printing", "DefaultPrintType", 3);
