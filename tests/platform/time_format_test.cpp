@@ -44,8 +44,7 @@ TEST(TimeFormat, DoubleByteCharactersAreCopiedWhole) {
     EXPECT_EQ(Cp932ToUtf8(FormatTime(format, kMorning, TimeNames::Japanese())), "ソ5表①07");
     // A broken lead byte before '%' is one byte, and the code after it still expands.
     EXPECT_EQ(FormatTime("\x83%Y"sv, kMorning, TimeNames::Japanese()),
-              "\x83"
-              "2024");
+              std::string("\x83") + "2024");
 }
 
 TEST(TimeFormat, YearsFarFromToday) {
