@@ -22,25 +22,22 @@ std::string SamplePath(OldFileVersion version) {
            old_file_writer::SampleFileName(version);
 }
 
-class OldFileSample : public ::testing::TestWithParam<OldFileVersion> {};
+class OldFileSample : public ::testing::TestWithParam<OldFileVersion> {
+protected:
+    const std::string path_ = SamplePath(GetParam());
+    const std::string image_ = old_file_writer::SampleFile(GetParam());
+};
 
 // QUILLMARK_REGENERATE_LEGACY_SAMPLES=1 rewrites the committed samples after the writer's
 // sample descriptions have changed on purpose.
 TEST_P(OldFileSample, CommittedFileEqualsTheWritersOutput) {
     const char* const regenerate = std::getenv("QUILLMARK_REGENERATE_LEGACY_SAMPLES");
     if (regenerate != nullptr && std::string(regenerate) == "1") {
-        std::ofstream(SamplePath(GetParam()), std::ios::binary | std::ios::trunc)
-            << old_file_writer::SampleFile(GetParam());
+        std::ofstream(path_, std::ios::binary | std::ios::trunc) << image_;
     }
-    const std::string committed = platform_test::ReadAll(SamplePath(GetParam()));
-    ASSERT_FALSE(committed.empty()) << SamplePath(GetParam());
-    EXPECT_EQ(committed, old_file_writer::SampleFile(GetParam()));
-}
-
-TEST_P(OldFileSample, DataAfterTheRecordsIsIgnored) {
-    const legacy_test::Converted converted =
-        Convert(old_file_writer::SampleFile(GetParam()) + std::string("\x01\x02\xFF", 3));
-    EXPECT_TRUE(legacy_test::IsSoundConversion(converted.contest));
+    const std::string committed = platform_test::ReadAll(path_);
+    ASSERT_FALSE(committed.empty()) << path_;
+    EXPECT_EQ(committed, image_);
 }
 
 // Converts a damaged image: a sound contest or an archive exception; anything else (another
@@ -70,23 +67,23 @@ TEST_P(OldFileSample, DataAfterTheRecordsIsIgnored) {
     return legacy_test::IsSoundConversion(attempt.contest);
 }
 
+// Only the complete file converts; bytes after its records are ignored.
 TEST_P(OldFileSample, CutAtEveryOffsetFailsCleanly) {
-    const std::string image = old_file_writer::SampleFile(GetParam());
-    for (size_t length = 0; length < image.size(); ++length) {
+    const std::string followed = image_ + std::string("\x01\x02\xFF", 3);
+    for (size_t length = 0; length <= followed.size(); ++length) {
         bool converted = false;
-        EXPECT_TRUE(ConvertsCleanly(image.substr(0, length), &converted)) << "length " << length;
-        EXPECT_FALSE(converted) << "only the complete file converts; length " << length;
+        EXPECT_TRUE(ConvertsCleanly(followed.substr(0, length), &converted)) << "length " << length;
+        EXPECT_EQ(converted, length >= image_.size()) << "length " << length;
     }
 }
 
 TEST_P(OldFileSample, FlippedBytesFailCleanly) {
-    const std::string image = old_file_writer::SampleFile(GetParam());
     std::mt19937 random(20240601u + static_cast<unsigned>(GetParam()));
-    std::uniform_int_distribution<size_t> offset(0, image.size() - 1);
+    std::uniform_int_distribution<size_t> offset(0, image_.size() - 1);
     std::uniform_int_distribution<int> bit(0, 7);
     std::uniform_int_distribution<int> flips(1, 4);
     for (int round = 0; round < 3000; ++round) {
-        std::string damaged = image;
+        std::string damaged = image_;
         const int count = flips(random);
         for (int i = 0; i < count; ++i) {
             damaged[offset(random)] ^= static_cast<char>(1 << bit(random));
@@ -98,10 +95,9 @@ TEST_P(OldFileSample, FlippedBytesFailCleanly) {
 TEST_P(OldFileSample, HostileCountsFailCleanly) {
     // Every 16-bit value at every offset after the header: counts, lengths and tags of
     // any size.
-    const std::string image = old_file_writer::SampleFile(GetParam());
-    for (size_t at = 0; at + 1 < image.size(); at += 3) {
+    for (size_t at = 0; at + 1 < image_.size(); at += 3) {
         for (const uint16_t value : {0xFFFFu, 0xFFFEu, 0x8000u, 0x7FFFu, 0x0100u}) {
-            std::string damaged = image;
+            std::string damaged = image_;
             damaged[at] = static_cast<char>(value & 0xFF);
             damaged[at + 1] = static_cast<char>(value >> 8);
             ASSERT_TRUE(ConvertsCleanly(damaged)) << "offset " << at << " value " << value;
