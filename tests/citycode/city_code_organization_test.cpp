@@ -32,18 +32,14 @@ protected:
     CCityCodeData_MainDataOrganization organization_;
 };
 
+// The same code in two databases is two items.
 TEST_F(Organization, TotalItemsRunThroughDatabasesInRegistrationOrder) {
-    ASSERT_EQ(organization_.GetTotalItemCount(), 5);
-    const char* const codes[] = {"10", "1001", "11", "1001", "12"};
-    for (int i = 0; i < 5; ++i) {
+    std::string items;
+    for (int i = -1; i <= organization_.GetTotalItemCount(); ++i) {
         const Item* item = organization_.GetTotalItemAt(i);
-        ASSERT_NE(item, nullptr) << i;
-        EXPECT_EQ(item->GetField(0), codes[i]) << i;
+        items += item == nullptr ? " -" : " " + item->GetField(0) + ":" + item->GetField(1);
     }
-    EXPECT_EQ(organization_.GetTotalItemAt(5), nullptr);
-    EXPECT_EQ(organization_.GetTotalItemAt(-1), nullptr);
-    EXPECT_EQ(organization_.GetTotalItemAt(1)->GetField(1), "Hachioji");
-    EXPECT_EQ(organization_.GetTotalItemAt(3)->GetField(1), "Kawagoe");
+    EXPECT_EQ(items, " - 10:Tokyo 1001:Hachioji 11:Saitama 1001:Kawagoe 12:Chiba -");
 }
 
 TEST_F(Organization, RemovingDatabasesShrinksTheTotal) {
