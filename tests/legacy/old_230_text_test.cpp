@@ -10,6 +10,7 @@
 namespace {
 
 using platform_test::CaseTable;
+using platform_test::Items;
 using platform_test::Unescaped;
 
 TEST(Old230CallSignText, BlanksGoAndTheFirstSlashBecomesTheFirstDelimiter) {
@@ -19,14 +20,10 @@ TEST(Old230CallSignText, BlanksGoAndTheFirstSlashBecomesTheFirstDelimiter) {
 }
 
 TEST(Old230ContestNumberText, JoinsTheFormatsPartsWithoutBlanks) {
-    const std::vector<Cp932> parts = {"599", "13", "H", "x"};
-    EXPECT_EQ(old230::ContestNumberText(parts, 2, "/,."), "599/13");
-    EXPECT_EQ(old230::ContestNumberText(parts, 4, ",/"), "599,13,H,x");
-    EXPECT_EQ(old230::ContestNumberText({"599"}, 3, "/"), "599");
-    EXPECT_EQ(old230::ContestNumberText({}, 3, "/"), "");
-    EXPECT_EQ(old230::ContestNumberText({" 599", "1 3 "}, 2, "/"), "599/13");
-    // A blank first delimiter goes with the blanks; the converter drops such entries.
-    EXPECT_EQ(old230::ContestNumberText({"599", "13"}, 2, " /"), "59913");
+    for (const auto& c : CaseTable("legacy/old_230_numbers.txt", 4)) {
+        const std::vector<Cp932> parts = c[0] == "(none)" ? std::vector<Cp932>() : Items(c[0]);
+        EXPECT_EQ(old230::ContestNumberText(parts, std::stoul(c[1]), c[2]), c[3]) << c[0];
+    }
 }
 
 TEST(Old230ParseDecimal, ReadsLikeTheCRuntime) {

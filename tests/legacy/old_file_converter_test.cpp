@@ -5,16 +5,12 @@
 #include <functional>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "../model/model_test_util.h"
 #include "../platform/case_table.h"
 #include "../platform/golden.h"
 #include "legacy_test_util.h"
-#include "model/band.h"
-#include "model/band_data.h"
 #include "model/contest.h"
-#include "model/log_entry.h"
 #include "old_file_writer.h"
 #include "platform/archive.h"
 #include "platform/cp932_convert.h"

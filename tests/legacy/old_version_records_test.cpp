@@ -114,8 +114,6 @@ TEST(OldLogDataRecord, CardFlagsComeFromTheStoredStatesOrFlags) {
 }
 
 TEST(OldLogDataRecord, MinimumSizesMatchTheSmallestRecords) {
-    old_file_writer::Entry empty;
-    empty.call_sign = {};
     const std::pair<OldFileVersion, size_t> cases[] = {
         {OldFileVersion::v300, CQuillmarkData_Old_300_LogDataItem::MinRecordBytes()},
         {OldFileVersion::v310, CQuillmarkData_Old_310_LogDataItem::MinRecordBytes()},
@@ -123,11 +121,10 @@ TEST(OldLogDataRecord, MinimumSizesMatchTheSmallestRecords) {
         {OldFileVersion::v350, CQuillmarkData_Old_350_LogDataItem::MinRecordBytes()},
     };
     for (const auto& [version, expected] : cases) {
-        old_file_writer::Contest one;
-        one.version = version;
-        one.entries = {empty};
-        old_file_writer::Contest none = one;
-        none.entries.clear();
+        old_file_writer::Contest none;
+        none.version = version;
+        old_file_writer::Contest one = none;
+        one.entries = {old_file_writer::Entry()};
         EXPECT_EQ(old_file_writer::Write(one).size() - old_file_writer::Write(none).size(),
                   expected)
             << static_cast<int>(version);
