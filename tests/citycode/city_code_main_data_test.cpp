@@ -5,7 +5,6 @@
 #include <fstream>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "../platform/golden.h"
 #include "../platform/recording_sink.h"
@@ -35,12 +34,13 @@ Item MakeItem(const Cp932& code, const Cp932& name, const Cp932& reading) {
     return item;
 }
 
-std::vector<std::vector<Cp932>> Fields(const CCityCodeData_MainData& database) {
-    std::vector<std::vector<Cp932>> result;
+// The items as the lines of a file.
+std::string Lines(const CCityCodeData_MainData& database) {
+    std::string lines;
     for (const Item& item : database.GetItems()) {
-        result.push_back({item.GetField(0), item.GetField(1), item.GetField(2)});
+        lines += item.GetField(0) + ":" + item.GetField(1) + ":" + item.GetField(2) + "\r\n";
     }
-    return result;
+    return lines;
 }
 
 // A field for the golden: a carriage return shown as \r, a long field by its size and start.
@@ -117,20 +117,16 @@ TEST_F(CityCodeFile, OpenFailedMessageIsTheWarningText) {
 // LF split between blocks, a double-byte character split between blocks, a line feed as
 // the first or last byte of a block.
 TEST_F(CityCodeFile, BlockBoundaryAnywhereInALineGivesTheSameItems) {
-    const Cp932 name = Utf8ToCp932("千代田区");
-    const Cp932 reading = Utf8ToCp932("ﾁﾖﾀﾞｸ");
+    const Cp932 line = Utf8ToCp932(":千代田区:ﾁﾖﾀﾞｸ\r\n");
     for (size_t padding = 0; padding < 40; ++padding) {
-        std::string text = "//" + std::string(padding, 'x') + "\r\n";
-        std::vector<std::vector<Cp932>> expected;
-        int number = 0;
-        while (text.size() < 3 * CCityCodeData_MainData::kBlockSize) {
-            const Cp932 code = std::to_string(100000 + number++);
-            text += code + ":" + name + ":" + reading + "\r\n";
-            expected.push_back({code, name, reading});
+        std::string lines;
+        for (int code = 100000; lines.size() < 3 * CCityCodeData_MainData::kBlockSize; ++code) {
+            lines += std::to_string(code) + line;
         }
         CCityCodeData_MainData database;
-        ASSERT_TRUE(database.LoadFromFile(Write(text)));
-        ASSERT_EQ(Fields(database), expected) << "padding " << padding;
+        ASSERT_TRUE(
+            database.LoadFromFile(Write("//" + std::string(padding, 'x') + "\r\n" + lines)));
+        ASSERT_EQ(Lines(database), lines) << "padding " << padding;
     }
 }
 
@@ -193,10 +189,9 @@ TEST(CityCodeMainData, ItemOperationsRefuseInvalidItemsAndIndicesAndSumsKeepOrde
     EXPECT_EQ(database.GetItemAt(-1), nullptr);
     CCityCodeData_MainData first;
     first.AddItem(MakeItem("1", "a", "A"));
-    EXPECT_EQ(Fields(first + database),
-              (std::vector<std::vector<Cp932>>{{"1", "a", "A"}, {"3", "c", "C"}}));
+    EXPECT_EQ(Lines(first + database), "1:a:A\r\n3:c:C\r\n");
     first.AppendFrom(first);
-    EXPECT_EQ(Fields(first), (std::vector<std::vector<Cp932>>{{"1", "a", "A"}, {"1", "a", "A"}}));
+    EXPECT_EQ(Lines(first), "1:a:A\r\n1:a:A\r\n");
     EXPECT_EQ(database.GetItemCount(), 1);
 }
 
