@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "dialogs/log_data_confirm_dialog.h"
 #include "dialogs/progress_dialog.h"
+#include "modal_script.h"
 #include "platform/cp932_convert.h"
 #include "settings/quillmark_system.h"
 #include "ui/frames/main_frame.h"
@@ -20,9 +22,7 @@
 namespace {
 
 using ui_test::AppGuard;
-using ui_test::FindWindowTitled;
 using ui_test::J;
-using ui_test::WhenModal;
 
 class QtOperator : public testing::Test {
 protected:
@@ -30,6 +30,7 @@ protected:
     CQuillmarkSystem settings_;
     CMainFrame frame_{settings_};
     CQtOperator operator_{&frame_};
+    ui_test::ModalScript script_;
 };
 
 // Each box's title, text, icon and Japanese buttons (the default marked) and its result, in
@@ -43,19 +44,22 @@ TEST_F(QtOperator, MessageBoxesShowJapaneseButtonsAndGiveTheClickedOrTheClosedRe
           {kYesNo | kDefaultButton2, QMessageBox::NoButton},
           {kOkCancel, QMessageBox::NoButton},
           {kOk | kIconExclamation, QMessageBox::NoButton}}) {
-        WhenModal([&seen, click = click](QWidget* modal) {
+        script_.On(QStringLiteral("開始しますか"), [&seen, click = click](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
-            QString shown = box->windowTitle() + " | " + box->text() + " | icon " +
-                            QString::number(box->icon());
+            QString shown =
+                ui_test::ModalScript::Describe(box) + " | icon " + QString::number(box->icon());
             for (QAbstractButton* button : box->buttons()) {
                 shown += " | " + button->text() + (button == box->defaultButton() ? "*" : "");
             }
             seen += shown.toStdString();
             click != QMessageBox::NoButton ? box->button(click)->click() : (void)modal->close();
         });
-        const int result =
-            operator_.ShowMessage(J("開始しますか？"), J("クイルマーク - 手動入力モード"), style);
+        int result = 0;
+        script_.Run([&, style = style] {
+            result = operator_.ShowMessage(J("開始しますか？"), J("クイルマーク - 手動入力モード"),
+                                           style);
+        });
         seen += " -> " + std::to_string(result) + "\n";
     }
     ui_test::ExpectGolden("ui/message_boxes", seen);
@@ -74,8 +78,9 @@ TEST_F(QtOperator, ProgressWindowShowsTheStateAndItsCancelButtonCancels) {
     progress.SetProgressPos(50);
     progress.EnableCancel(true);
     progress.Show();
-    const QPointer<QDialog> window = FindWindowTitled(QStringLiteral("クイルマーク - 並べ替え"));
-    ASSERT_NE(window, nullptr);
+    const QPointer<QDialog> window = frame_.findChild<QDialog*>();
+    ASSERT_TRUE(window != nullptr && window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("クイルマーク - 並べ替え"));
     auto* bar = window->findChild<QProgressBar*>();
     auto* cancel = window->findChild<QPushButton*>();
     ASSERT_TRUE(bar != nullptr && cancel != nullptr);
@@ -105,7 +110,7 @@ TEST_F(QtOperator, ProgressWindowShowsTheStateAndItsCancelButtonCancels) {
 
 TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath) {
     const QString chosen = QDir::tempPath() + QStringLiteral("/quillmark_qt_operator_test.log");
-    WhenModal([&chosen](QWidget* modal) {
+    script_.On(QStringLiteral("ログデータのテキスト出力"), [&chosen](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("クイルマーク - ログデータのテキスト出力"));
@@ -113,7 +118,11 @@ TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath)
         EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("log"));
         EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)"),
                                                       QStringLiteral("すべてのﾌｧｲﾙ (*.*)")}));
-        dialog->selectFile(chosen);
+        // The operator types over the default name in the focused name field.
+        auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), QStringLiteral("JA1ZZZ"));
+        name->setText(chosen);
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
     });
     FileNameRequest request;
@@ -122,12 +131,12 @@ TEST_F(QtOperator, FileDialogAsksWithTitleSuffixAndDefaultNameAndReturnsThePath)
     request.filter = J("ﾃｷｽﾄ化されたﾛｸﾞ (*.log)|*.log|すべてのﾌｧｲﾙ (*.*)|*.*||");
     request.default_name = "JA1ZZZ";
     request.default_extension = "log";
-    const auto path = operator_.AskFileName(request);
-    ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(*path, chosen.toStdString());
-
-    WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(operator_.AskFileName(request), std::nullopt);
+    std::optional<std::string> path;
+    script_.Run([&] { path = operator_.AskFileName(request); });
+    EXPECT_EQ(path, chosen.toStdString());
+    script_.On(QString(), [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    script_.Run([&] { path = operator_.AskFileName(request); });
+    EXPECT_EQ(path, std::nullopt);
     // Only the patterns Qt can read are kept.
     EXPECT_EQ(CQtOperator::NameFilters("Logs|*.a;*.b||"),
               QStringList{QStringLiteral("Logs (*.a *.b)")});
@@ -142,16 +151,12 @@ TEST_F(QtOperator, ADialogWithoutAWindowIsCancelled) {
 
 // One too many off does not underflow: the next on shows the cursor again.
 TEST_F(QtOperator, WaitCursorNests) {
-    for (const auto& [on, shown] : {std::pair{true, true},
-                                    {true, true},
-                                    {false, true},
-                                    {false, false},
-                                    {false, false},
-                                    {true, true},
-                                    {false, false}}) {
+    std::string shown;
+    for (const bool on : {true, true, false, false, false, true, false}) {
         operator_.SetWaitCursor(on);
-        EXPECT_EQ(QApplication::overrideCursor() != nullptr, shown);
+        shown += QApplication::overrideCursor() != nullptr ? '1' : '0';
     }
+    EXPECT_EQ(shown, "1110010");
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 #pragma once
 
-// What the widget tests share: the application object, modal windows answered from the
-// event loop, and the program's texts written in UTF-8.
+// What the widget tests share: the application object and the program's texts written in
+// UTF-8.
 #include <QApplication>
-#include <QDialog>
-#include <QTimer>
-#include <functional>
-#include <string>
 
 #include "../platform/golden.h"
 #include "platform/cp932_convert.h"
@@ -31,29 +27,6 @@ struct AppGuard {
 
 inline Cp932 J(const char* utf8) {
     return Utf8ToCp932(utf8);
-}
-
-// Runs act on the modal window as soon as the event loop shows it (polling, so a window that
-// opens after a few events is still found).
-inline void WhenModal(std::function<void(QWidget*)> act, int tries = 200) {
-    QTimer::singleShot(5, [act = std::move(act), tries]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && tries > 0) {
-            WhenModal(std::move(act), tries - 1);
-            return;
-        }
-        act(modal);
-    });
-}
-
-inline QDialog* FindWindowTitled(const QString& title) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<QDialog*>(widget);
-        if (dialog != nullptr && dialog->windowTitle() == title && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
 }
 
 using platform_test::ExpectGolden;
