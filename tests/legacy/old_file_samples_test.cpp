@@ -17,14 +17,10 @@ namespace {
 
 using legacy_test::Convert;
 
-std::string SamplePath(OldFileVersion version) {
-    return std::string(QUILLMARK_TEST_DATA_DIR) + "/legacy/" +
-           old_file_writer::SampleFileName(version);
-}
-
 class OldFileSample : public ::testing::TestWithParam<OldFileVersion> {
 protected:
-    const std::string path_ = SamplePath(GetParam());
+    const std::string path_ = std::string(QUILLMARK_TEST_DATA_DIR) + "/legacy/" +
+                              old_file_writer::SampleFileName(GetParam());
     const std::string image_ = old_file_writer::SampleFile(GetParam());
 };
 

@@ -220,14 +220,13 @@ Contest SampleContest(OldFileVersion version) {
     second_value.trailing_text = "メモ";
     contest.entries = {first, failing, repeat, second_value};
 
+    // 3.00 and 3.10 keep the 7 MHz of the description, which they store in megahertz.
     switch (version) {
         case OldFileVersion::v300:
-            contest.frequency = 7.0;
             contest.trailing_values = {1, 2, 3};
             contest.graph_times = {first.time, repeat.time};
             break;
         case OldFileVersion::v310:
-            contest.frequency = 7.0;
             contest.trailing_value = 5;
             contest.graph_times = {first.time};
             break;
