@@ -13,8 +13,8 @@
 extern char** environ;
 
 // Runs the built quillmark-cli for the command-line tests: without a shell, its output
-// streams into files of the test's folder, and the operator's settings kept apart from the
-// user's in that folder.
+// streams into files of the test's folder, and the operator's settings and Qt's runtime folder
+// kept apart from the user's in that folder.
 namespace cli_test {
 
 struct RunResult {
@@ -27,6 +27,9 @@ struct RunResult {
 inline pid_t Start(const platform_test::TempFolder& folder, const std::vector<std::string>& args,
                    const std::string& out, const std::string& err) {
     ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
+    // Times the tool shows in local time read the same on every machine.
+    ::setenv("TZ", "UTC0", 1);
     std::vector<std::string> all{QUILLMARK_CLI};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -79,24 +78,6 @@ std::string Entries(const CQuillmarkData_MainData& contest, bool counted_only) {
     return text.str();
 }
 
-// An environment variable set for the tools a session starts, and put back afterwards.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 // The words of a script line; "..." keeps blanks and may be empty.
 std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
@@ -160,12 +141,10 @@ std::string Session(const std::string& script_name) {
         EXPECT_TRUE(safe_file::WriteFileSafely(folder / name, bytes));
     }
 
-    // Times the tool shows in local time read the same on every machine.
-    const ScopedVariable zone("TZ", "UTC0");
-    // Qt's own folder for the printing build, so that it has nothing to say about it.
+    // Qt's own folder for the printing build (cli_run.h names it), so that it has nothing to
+    // say about it.
     fs::create_directory(folder / "runtime");
     fs::permissions(folder / "runtime", fs::perms::owner_all);
-    const ScopedVariable runtime("XDG_RUNTIME_DIR", folder / "runtime");
     const fs::path previous = fs::current_path();
     fs::current_path(folder.Path());
     std::string seen, usage = "(no --help yet)";
