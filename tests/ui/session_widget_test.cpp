@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <map>
-#include <sstream>
 
+#include "../platform/case_table.h"
 #include "citycode/city_code_organization.h"
 #include "dialogs/scripted_operator.h"
 #include "document/quillmark_doc.h"
@@ -53,28 +53,22 @@ protected:
     // Runs the command with the script answering its windows: the step's lines of
     // tests/data/ui/session_keys.txt, then any windows scripted in code.
     void Command(int id, const std::string& step = "") {
-        std::istringstream file(
-            platform_test::ReadAll(QUILLMARK_TEST_DATA_DIR "/ui/session_keys.txt"));
-        bool in_step = false;
-        for (std::string line; !step.empty() && std::getline(file, line);) {
-            if (line.empty() || line[0] == '#' || line[0] == '[') {
-                in_step = line == "[" + step + "]" || (in_step && line[0] != '[');
+        static const std::map<std::string, Qt::Key> named = {{"<Return>", Qt::Key_Return},
+                                                             {"<Tab>", Qt::Key_Tab},
+                                                             {"<Backspace>", Qt::Key_Backspace},
+                                                             {"<Escape>", Qt::Key_Escape}};
+        for (const platform_test::CaseRow& row :
+             platform_test::CaseTable("ui/session_keys.txt", 3)) {
+            if (row[0] != step) {
                 continue;
             }
-            const QStringList fields = QString::fromStdString(line).split(QLatin1Char('|'));
             Keys keys;
-            for (const QString& field : fields.mid(1)) {
-                static const std::map<QString, Qt::Key> named = {
-                    {QStringLiteral("<Return>"), Qt::Key_Return},
-                    {QStringLiteral("<Tab>"), Qt::Key_Tab},
-                    {QStringLiteral("<Backspace>"), Qt::Key_Backspace},
-                    {QStringLiteral("<Escape>"), Qt::Key_Escape}};
-                const auto key = named.find(field);
-                keys.push_back(key != named.end() ? Keys::value_type(key->second) : field);
+            for (const std::string& key : platform_test::Items(row[2])) {
+                const auto found = named.find(key);
+                keys.push_back(found != named.end() ? Keys::value_type(found->second)
+                                                    : QString::fromStdString(key));
             }
-            if (in_step) {
-                script_.Keys(fields[0], keys);
-            }
+            script_.Keys(QString::fromStdString(row[1]), keys);
         }
         app_->MainFrame()->Commands().UpdateAll();
         script_.Run([this, id] { EXPECT_TRUE(app_->MainFrame()->Commands().Run(id)) << id; });
