@@ -22,7 +22,6 @@
 #include "dialogs/band_information_dialog.h"
 #include "dialogs/city_code_search_dialog.h"
 #include "dialogs/contest_type_sheet.h"
-#include "dialogs/log_data_input_sheet.h"
 #include "dialogs/log_data_search_dialog.h"
 #include "dialogs/parameter_attribute_dialog.h"
 #include "dialogs/scripted_operator.h"
@@ -57,15 +56,15 @@ bool InsideComboBox(const QWidget* control) {
 
 // The controls of a window that a screen reader could not name: no accessible name, no
 // label pointing at it, no text of its own.
-QStringList Unnamed(QWidget* window) {
+QStringList Unnamed(const QWidget& window) {
     QSet<QWidget*> labelled;
-    for (QLabel* label : window->findChildren<QLabel*>()) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
         if (label->buddy() != nullptr) {
             labelled.insert(label->buddy());
         }
     }
     QStringList unnamed;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
+    for (QWidget* control : window.findChildren<QWidget*>()) {
         const bool input = qobject_cast<QLineEdit*>(control) != nullptr ||
                            qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
                            qobject_cast<QComboBox*>(control) != nullptr ||
@@ -82,7 +81,7 @@ QStringList Unnamed(QWidget* window) {
             (button == nullptr || button->text().isEmpty())) {
             unnamed << QStringLiteral("%1 in %2")
                            .arg(QString::fromLatin1(control->metaObject()->className()),
-                                window->windowTitle());
+                                window.windowTitle());
         }
     }
     return unnamed;
@@ -110,24 +109,18 @@ TEST_F(DialogWidgets, EveryControlHasANameAScreenReaderReads) {
     CSummarySheetDialog summary;
     CContestTypeSheet contest("x", op_, settings_);
     contest.RunWizard(0);
-    CLogDataInputSheet input(op_, settings_, "x");
     CBandInformationDialog band;
     CLogDataSearchDialog search;
     CCityCodeSearchDialog city;
     CParameterAttributeDialog attribute;
-    std::vector<std::unique_ptr<QWidget>> windows;
-    windows.emplace_back(new CSystemSettingSheetWidget(system, op_));
-    windows.emplace_back(new CSummarySheetDialogWidget(summary, op_));
-    windows.emplace_back(new CContestTypeSheetWidget(contest, settings_));
-    windows.emplace_back(new CLogDataInputSheetWidget(settings_));
-    windows.emplace_back(new CBandInformationDialogWidget(band, op_, settings_));
-    windows.emplace_back(new CLogDataSearchDialogWidget(search, op_, settings_));
-    windows.emplace_back(new CCityCodeSearchDialogWidget(city, op_));
-    windows.emplace_back(new CParameterAttributeDialogWidget(attribute, op_));
-    QStringList unnamed;
-    for (const auto& window : windows) {
-        unnamed << Unnamed(window.get());
-    }
+    const QStringList unnamed = Unnamed(CSystemSettingSheetWidget(system, op_)) +
+                                Unnamed(CSummarySheetDialogWidget(summary, op_)) +
+                                Unnamed(CContestTypeSheetWidget(contest, settings_)) +
+                                Unnamed(CLogDataInputSheetWidget(settings_)) +
+                                Unnamed(CBandInformationDialogWidget(band, op_, settings_)) +
+                                Unnamed(CLogDataSearchDialogWidget(search, op_, settings_)) +
+                                Unnamed(CCityCodeSearchDialogWidget(city, op_)) +
+                                Unnamed(CParameterAttributeDialogWidget(attribute, op_));
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
 }
 
