@@ -78,30 +78,23 @@ TEST(CommandRules, WhatEachWindowEnablesAndChecks) {
     std::string names;
     for (const platform_test::CaseRow& row :
          platform_test::CaseTable("ui/command_windows.txt", 9)) {
-        ContestWindow w;
-        w.active_view = row[1] == "log"     ? ContestWindow::kLog
-                        : row[1] == "graph" ? ContestWindow::kGraph
-                                            : ContestWindow::kContestInformation;
-        w.has_active_band = row[2] == "1";
-        w.active_band_entries = std::stoi(row[3]);
-        w.selected = std::stoi(row[4]);
-        w.band_node_selected = row[5] == "1";
-        w.modified = row[6] == "1";
-        w.print_type = std::stoi(row[7]);
-        w.list_style = row[8] == "list" ? command_rules::kList : command_rules::kDetails;
-        contest.push_back(w);
+        contest.push_back(
+            {.active_view = row[1] == "log"     ? ContestWindow::kLog
+                            : row[1] == "graph" ? ContestWindow::kGraph
+                                                : ContestWindow::kContestInformation,
+             .has_active_band = row[2] == "1",
+             .active_band_entries = std::stoi(row[3]),
+             .selected = std::stoi(row[4]),
+             .band_node_selected = row[5] == "1",
+             .modified = row[6] == "1",
+             .print_type = std::stoi(row[7]),
+             .list_style = row[8] == "list" ? command_rules::kList : command_rules::kDetails});
         names += (names.empty() ? "" : " | ") + row[0];
     }
-    command_rules::CityCodeWindow city_row;
-    city_row.has_current_row = true;
-    city_row.selected = 1;
-    city_row.included_in_search = false;
-    const std::vector<command_rules::CityCodeWindow> city = {{}, city_row};
-    command_rules::MainFrame one_child;
-    one_child.child_count = 1;
-    one_child.recent_files = 2;
-    one_child.log_toolbar_visible = false;
-    const std::vector<command_rules::MainFrame> frame = {{}, one_child};
+    const std::vector<command_rules::CityCodeWindow> city = {
+        {}, {.has_current_row = true, .selected = 1, .included_in_search = false}};
+    const std::vector<command_rules::MainFrame> frame = {
+        {}, {.log_toolbar_visible = false, .child_count = 1, .recent_files = 2}};
     const auto mark = [](const std::optional<CommandState>& state) {
         return !state           ? '-'
                : state->checked ? (state->enabled ? 'C' : 'c')
@@ -126,7 +119,7 @@ TEST(CommandRules, WhatEachWindowEnablesAndChecks) {
     }
     for (int mru = 0; mru < 3; ++mru) {
         seen << "recent file " << mru + 1 << ": "
-             << mark(command_rules::ForMainFrame(cmd::kFileMru1 + mru, one_child)) << "\n";
+             << mark(command_rules::ForMainFrame(cmd::kFileMru1 + mru, frame[1])) << "\n";
     }
     ui_test::ExpectGolden("ui/command_rules", seen.str());
 }
