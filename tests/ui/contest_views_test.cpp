@@ -111,11 +111,8 @@ TEST(GraphLayout, SizesLinesSeriesAndLabelsFollowTheCountsAndTheTime) {
     const CTimeZoneRule utc = CTimeZoneRule::Utc();
     const int64_t start = Utc(2021, 6, 5, 0, 0);
     const int64_t end = Utc(2021, 6, 6, 0, 0);
-    graph_layout::Series series;
-    series.valid = series.shown = true;
-    series.title = "S";
-    series.bucket_count = 480;
-    series.counts = {60, 40};
+    graph_layout::Series series{
+        .valid = true, .shown = true, .title = "S", .bucket_count = 480, .counts = {60, 40}};
     std::ostringstream seen;
     for (const int64_t now : {start + 600, start - 1, end}) {
         const graph_layout::Drawing d =
