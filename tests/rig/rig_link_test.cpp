@@ -20,9 +20,7 @@ protected:
 };
 
 TEST_F(RigLink, TheDummyRadioInProcessIsTunedAndRead) {
-    CRigSettings settings;
-    settings.connection = CRigSettings::kHamlib;
-    CRigLink link(settings);
+    CRigLink link({.connection = CRigSettings::kHamlib});
     ASSERT_TRUE(link.Open(&reason_)) << reason_;
     ASSERT_TRUE(link.SetFrequency(14.025e6, &reason_));
     ASSERT_TRUE(link.SetMode("CW", &reason_));

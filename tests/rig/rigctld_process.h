@@ -50,11 +50,7 @@ inline bool Accepts(int port) {
 
 // The settings that reach a daemon on this machine's loopback port.
 inline CRigSettings DaemonSettings(int port) {
-    CRigSettings settings;
-    settings.connection = CRigSettings::kRigctld;
-    settings.host = "127.0.0.1";
-    settings.network_port = port;
-    return settings;
+    return {.connection = CRigSettings::kRigctld, .host = "127.0.0.1", .network_port = port};
 }
 
 class RigctldProcess {
