@@ -200,13 +200,11 @@ std::string Session(const std::string& script_name) {
         }
         if (words[0] == "@pages") {
             const std::string command = "pdfinfo '" + words[1] + "' >.info 2>&1";
-            std::string pages = "(not read)";
-            std::istringstream info(
-                std::system(command.c_str()) == 0 ? platform_test::ReadAll(folder / ".info") : "");
-            for (std::string text; std::getline(info, text);) {
-                pages = text.starts_with("Pages:") ? text : pages;
-            }
-            seen += pages + "\n";
+            const std::string info =
+                std::system(command.c_str()) == 0 ? platform_test::ReadAll(folder / ".info") : "";
+            std::smatch pages;
+            seen += std::regex_search(info, pages, std::regex("Pages:.*")) ? pages.str() + "\n"
+                                                                           : "(not read)\n";
             continue;
         }
         if (words[0] == "@exists") {
