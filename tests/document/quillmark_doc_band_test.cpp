@@ -29,15 +29,6 @@ protected:
     }
 };
 
-TEST_F(BandCommands, WithoutContestEveryCommandDoesNothingSilently) {
-    EXPECT_EQ(doc_.AddNewBand(), 0);
-    EXPECT_EQ(doc_.ChangeBandSettings(), 0);
-    EXPECT_EQ(doc_.DeleteExistingBand(Band(7, 6)), 0);
-    EXPECT_EQ(doc_.ActivateBand(Band(7, 6)), 0);
-    EXPECT_TRUE(operator_.Events().empty());
-    EXPECT_FALSE(doc_.IsModified());
-}
-
 TEST_F(BandCommands, RefusalsNameTheCommand) {
     SetUpBands({7}, -1);
     EXPECT_EQ(doc_.ChangeBandSettings(), 0);

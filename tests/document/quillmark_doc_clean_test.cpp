@@ -12,9 +12,7 @@ using namespace doc_test;
 
 using DataCleaning = DocSession;
 
-TEST_F(DataCleaning, WithoutContestDoesNothingSilentlyAndNoIsTheDefault) {
-    EXPECT_EQ(doc_.CleanLogData(), 0);
-    EXPECT_TRUE(operator_.Events().empty());
+TEST_F(DataCleaning, NoIsTheDefault) {
     SetUpContest({7});
     EXPECT_EQ(doc_.CleanLogData(), 0) << "the unanswered question takes its default";
     operator_.AnswerMessage(message_box::kIdNo);
@@ -77,12 +75,6 @@ protected:
     OtherLog other_{settings_};
     COpenDocumentList open_;
 };
-
-TEST_F(Import, WithoutContestDoesNothingSilently) {
-    doc_.GetContest().DeleteContents();
-    EXPECT_EQ(doc_.ImportLogData(open_), 0);
-    EXPECT_TRUE(operator_.Events().empty());
-}
 
 TEST_F(Import, LogsOnDifferentBandsOfferEachOther) {
     Log().AddBand(Band(14, 6));

@@ -9,6 +9,7 @@
 
 #include "doc_session.h"
 #include "document/contest_file.h"
+#include "document/open_documents.h"
 #include "platform/progress_sink.h"
 
 namespace {
@@ -80,6 +81,20 @@ TEST_F(Document, RebuildLogDataSortsEveryBandAndAssignsFirstAgainButLeavesTheGra
     Add(1, kStart + 50, "JA1DDD", "599/13");
     ASSERT_EQ(doc_.RebuildLogData(CQuillmarkDoc::kRebuildSortAndFirst), 1);
     ExpectSeen("rebuild_log_data");
+}
+
+// Without a contest every command returns at once and tells the operator nothing.
+TEST_F(Document, EveryCommandWithoutAContestDoesNothingSilently) {
+    COpenDocumentList open;
+    open.Add(&doc_);
+    for (const int done : std::initializer_list<int>{
+             doc_.AddNewBand(), doc_.ChangeBandSettings(), doc_.DeleteExistingBand(Band(7, 6)),
+             doc_.ActivateBand(Band(7, 6)), doc_.ChangeContest(), doc_.InputLogData(false),
+             doc_.CleanLogData(), doc_.ImportLogData(open)}) {
+        EXPECT_EQ(done, 0);
+    }
+    EXPECT_TRUE(operator_.Events().empty());
+    EXPECT_FALSE(doc_.IsModified());
 }
 
 // --- Lookups. ---
