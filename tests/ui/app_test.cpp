@@ -1,11 +1,10 @@
 #include "ui/app/quillmark_app.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QLockFile>
 #include <QMdiSubWindow>
@@ -47,8 +46,10 @@ protected:
         NewStore();
     }
 
-    // A fresh store without the title logo, for the next start (the application owns it).
+    // A fresh store without the title logo, for the next start (the application that owned
+    // the last one goes first).
     void NewStore() {
+        app_.reset();
         store_ = new CMemorySettingsStore;
         store_->SetInt("TitleLogoDisplay", "IsDisplayingTitleLogoEnabled", 0);
     }
@@ -65,10 +66,14 @@ protected:
         app_->ExitInstance();
     }
 
+    // Written at a fixed time: an automatic save is offered with its saving time.
     QString Write(const QString& name, const QByteArray& bytes) {
         QFile file(folder_.filePath(name));
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
+        file.flush();
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(1700003600),
+                         QFileDevice::FileModificationTime);
         return file.fileName();
     }
 
@@ -146,13 +151,11 @@ TEST_F(AppStart, WhatStartUpOpensAndWhatEndsIt) {
     for (const QStringList& arguments :
          {QStringList{damaged}, QStringList{QStringLiteral("--bogus")},
           QStringList{QStringLiteral("-p"), QStringLiteral("a.qmk"), QStringLiteral("b.qmk")}}) {
-        app_.reset();
         NewStore();
         seen_ << platform_test::ReplacedAll(arguments.join(' ').toStdString(),
                                             folder_.path().toStdString(), "FOLDER")
               << ": " << Shown(Start(arguments)) << Messages();
     }
-    app_.reset();
     NewStore();
     QFile::remove(folder_.filePath(QStringLiteral("Qmk_Code.ini")));
     seen_ << "no city code file: " << Shown(Start()) << Messages();
@@ -165,7 +168,6 @@ TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
     // The save flag, the stored right edge, whether it is restored and whether it is recorded.
     for (const auto& [flag, right, restored, recorded] :
          {std::array{0, 840, 0, 0}, {1, 840, 1, 0}, {2, 840, 1, 1}, {2, -1, 0, 1}}) {
-        app_.reset();
         NewStore();
         store_->SetInt("MainWindowPlacement", "MainWindowPlacementSaveFlag", flag);
         store_->SetInt("MainWindowPlacement", "MainWindowRect.left", 40);
@@ -192,13 +194,10 @@ TEST_F(AppStart, WindowPlacementFollowsTheSaveFlag) {
 // document saves nothing is the document's save test).
 TEST_F(AppStart, LeftoverAutomaticSavesAndAFileAnotherProgramHasOpen) {
     const QString leftover = folder_.filePath(QStringLiteral("Tmp_1.qmk"));
-    for (const char* name : {"Tmp_1.qmk", "Tmp_3.qmk", "Tmp_4.qmk"}) {
-        ASSERT_TRUE(QFile::copy(kSample, folder_.filePath(QString::fromLatin1(name))));
-    }
-    Write(QStringLiteral("Tmp_2.qmk"), "damaged");
+    const QByteArray contest =
+        QByteArray::fromStdString(platform_test::ReadAll(kSample.toStdString()));
     for (const char* name : {"Tmp_1.qmk", "Tmp_2.qmk", "Tmp_3.qmk", "Tmp_4.qmk"}) {
-        const timespec saved[2] = {{1700003600, 0}, {1700003600, 0}};
-        ::utimensat(AT_FDCWD, folder_.filePath(QString::fromLatin1(name)).toUtf8(), saved, 0);
+        Write(QString::fromLatin1(name), name[4] == '2' ? QByteArray("damaged") : contest);
     }
     const QString lock = QString::fromStdString(file_lock::LockFilePathOf(leftover.toStdString()));
     for (const int answer : {message_box::kIdYes, message_box::kIdNo, message_box::kIdOk,
