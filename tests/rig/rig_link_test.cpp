@@ -22,8 +22,7 @@ protected:
 TEST_F(RigLink, TheDummyRadioInProcessIsTunedAndRead) {
     CRigLink link({.connection = CRigSettings::kHamlib});
     ASSERT_TRUE(link.Open(&reason_)) << reason_;
-    ASSERT_TRUE(link.SetFrequency(14.025e6, &reason_));
-    ASSERT_TRUE(link.SetMode("CW", &reason_));
+    ASSERT_TRUE(link.SetFrequency(14.025e6, &reason_) && link.SetMode("CW", &reason_)) << reason_;
     const auto reading = link.Read(&reason_);
     ASSERT_TRUE(reading);
     EXPECT_EQ(reading->hz, 14.025e6);
@@ -53,8 +52,7 @@ TEST_F(RigLink, ARigDaemonThatIsNotRunningOrStopsAnsweringGivesAReasonSoon) {
     }
     CRigLink link(rig_test::DaemonSettings(daemon.Port()));
     ASSERT_TRUE(link.Open(&reason_)) << reason_;
-    ASSERT_TRUE(link.SetFrequency(7.025e6, &reason_)) << reason_;
-    ASSERT_TRUE(link.SetMode("USB", &reason_));
+    ASSERT_TRUE(link.SetFrequency(7.025e6, &reason_) && link.SetMode("USB", &reason_)) << reason_;
     auto reading = link.Read(&reason_);
     ASSERT_TRUE(reading) << reason_;
     EXPECT_EQ(reading->hz, 7.025e6);

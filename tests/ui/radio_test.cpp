@@ -32,8 +32,7 @@ protected:
     }
     double Active() const { return doc_->GetContest().GetActiveBand()->GetBand().GetFrequency(); }
     void Tune(double hz, const char* mode) {
-        ASSERT_TRUE(tuner_.SetFrequency(hz, &reason_)) << reason_;
-        ASSERT_TRUE(tuner_.SetMode(mode, &reason_)) << reason_;
+        ASSERT_TRUE(tuner_.SetFrequency(hz, &reason_) && tuner_.SetMode(mode, &reason_)) << reason_;
     }
 
     ui_test::AppGuard app_;
