@@ -31,9 +31,8 @@ using doc_test::Utc;
 // the same multiplier) and 14 MHz (empty), 7 MHz active.
 CQuillmarkData_MainData TwoBands(int multiplier = 1) {
     CQuillmarkData_MainData contest = Contest(multiplier);
-    for (const double mhz : {7.0, 14.0}) {
-        contest.AddBand(model_test::Band(mhz, 6));
-    }
+    contest.AddBand(model_test::Band(7, 6));
+    contest.AddBand(model_test::Band(14, 6));
     CQuillmarkData_SubMainData* band = contest.GetBandAt(0);
     band->SetMode("CW");
     band->SetSentContestNumber(model_test::Number("599/10", contest.GetContestNumberType()));
