@@ -5,7 +5,9 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../platform/temp_folder.h"
@@ -26,10 +28,21 @@ struct RunResult {
 // Starts the tool with args; its standard output and error go to the files out and err.
 inline pid_t Start(const platform_test::TempFolder& folder, const std::vector<std::string>& args,
                    const std::string& out, const std::string& err) {
-    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-    ::setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
-    // Times the tool shows in local time read the same on every machine.
-    ::setenv("TZ", "UTC0", 1);
+    // The tool's environment is this process's (left as it is) with the settings and Qt's
+    // runtime folder in the test's folder, and a time zone that reads the same everywhere.
+    std::vector<std::string> variables = {"XDG_CONFIG_HOME=" + folder / "config",
+                                          "XDG_RUNTIME_DIR=" + folder / "runtime", "TZ=UTC0"};
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string_view name(*variable, std::strcspn(*variable, "="));
+        if (name != "XDG_CONFIG_HOME" && name != "XDG_RUNTIME_DIR" && name != "TZ") {
+            variables.emplace_back(*variable);
+        }
+    }
+    std::vector<char*> envp;
+    for (std::string& variable : variables) {
+        envp.push_back(variable.data());
+    }
+    envp.push_back(nullptr);
     std::vector<std::string> all{QUILLMARK_CLI};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -42,7 +55,7 @@ inline pid_t Start(const platform_test::TempFolder& folder, const std::vector<st
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t child = -1;
-    ::posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    ::posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     return child;
 }
