@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <random>

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include "contest_setup_script.h"
 #include "dialogs/contest_type_sheet.h"

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "../platform/case_table.h"
 #include "../platform/golden.h"
