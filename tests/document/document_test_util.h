@@ -20,6 +20,7 @@
 #include "model/parameter_format.h"
 #include "model/parameter_item.h"
 #include "platform/cp932_convert.h"
+#include "platform/time_zone_rule.h"
 
 // Builders shared by the document tests.
 namespace doc_test {
@@ -73,16 +74,10 @@ inline Texts StatusesOf(const CScriptedOperator& op) {
     return texts;
 }
 
-// Seconds since 1970 of a UTC calendar moment.
+// Seconds since 1970 of a UTC calendar moment (the conversion the platform tests check
+// against the C library).
 inline int64_t Utc(int year, int month, int day, int hour, int minute, int second = 0) {
-    // Days from civil (proleptic Gregorian).
-    const int y = year - (month <= 2 ? 1 : 0);
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const int64_t days = int64_t{era} * 146097 + static_cast<int64_t>(doe) - 719468;
-    return days * 86400 + hour * 3600 + minute * 60 + second;
+    return *CTimeZoneRule::Utc().ToSeconds({year, month, day, hour, minute, second});
 }
 
 // Call sign "CALL/N": parameter 0 of 3-6 characters (the main one), parameter 1 of 0-1.
