@@ -47,8 +47,9 @@ protected:
     std::shared_ptr<CQuillmarkDoc> doc_ =
         std::make_shared<CQuillmarkDoc>(op_, system_, &city_codes_);
     QString pane_;
+    // A lost radio is tried again sooner than in the program, to keep the test short.
     CRadioFollower follower_{[this] { return doc_.get(); },
-                             [this](const QString& text) { pane_ = text; }};
+                             [this](const QString& text) { pane_ = text; }, nullptr, 300};
 };
 
 TEST_F(RadioFollowing, TheBandFollowsTheRadioButWaitsForAnOpenDialog) {

@@ -11,8 +11,12 @@ constexpr int kRetryMilliseconds = 150;
 
 }  // namespace
 
-CRadioFollower::CRadioFollower(ContestInFront contest, ShowPane show, QObject* parent)
-    : QObject(parent), contest_(std::move(contest)), show_(std::move(show)), poller_(this) {
+CRadioFollower::CRadioFollower(ContestInFront contest, ShowPane show, QObject* parent,
+                               int reconnect_ms)
+    : QObject(parent),
+      contest_(std::move(contest)),
+      show_(std::move(show)),
+      poller_(this, CRigPoller::kPollMilliseconds, reconnect_ms) {
     retry_.setSingleShot(true);
     retry_.setInterval(kRetryMilliseconds);
     connect(&retry_, &QTimer::timeout, this, &CRadioFollower::ApplyReading);

@@ -19,7 +19,9 @@ public:
     using ContestInFront = std::function<CQuillmarkDoc*()>;
     using ShowPane = std::function<void(const QString&)>;
 
-    CRadioFollower(ContestInFront contest, ShowPane show, QObject* parent = nullptr);
+    // reconnect_ms: how long the poller waits before it tries a lost radio again.
+    CRadioFollower(ContestInFront contest, ShowPane show, QObject* parent = nullptr,
+                   int reconnect_ms = CRigPoller::kReconnectMilliseconds);
 
     void Apply(const CRigSettings& settings);
     // The contest in front changed: it follows the radio too.
