@@ -59,9 +59,17 @@ TEST_F(GraphSeriesTest, SetSourceRefusesNullsBadBucketsAndASecondCall) {
     EXPECT_TRUE(series.SetSource(&contest_, contest_.GetBandAt(0), kBucket));
 }
 
+// Counting per bucket stops at the limit, and the walk of events at its end.
 TEST_F(GraphSeriesTest, BucketsRoundAPartialBucketUpAndTimesClampToThePeriod) {
     CQuillmarkData_GraphDataItem series(GraphKind::stations);
     ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
+    // Times +10 and +100 in bucket 0, +200 in 1, +400 in 2 (the golden shows them all).
+    EXPECT_EQ(series.CountEventsPerBucket(2), (std::vector<int64_t>{2, 1}));
+    EXPECT_TRUE(series.CountEventsPerBucket(0).empty());
+    EXPECT_EQ(series.CountEventsPerBucket(1000000).size(), 480u);
+    int64_t cursor = 99;
+    EXPECT_EQ(series.GetNextEvent(cursor), -1);
+    EXPECT_EQ(cursor, -1);
     for (const auto& c : platform_test::CaseTable("model/graph_buckets.txt", 3)) {
         const int64_t seconds = std::stoll(c[1]);
         contest_.SetEndTime(kStart + (c[0] == "end" ? seconds : 24 * 3600));
@@ -135,18 +143,6 @@ TEST_F(GraphSeriesTest, EventsOfEachKindAndSourceAndTheirBuckets) {
         }
     }
     platform_test::ExpectGolden("model/graph_events", text.str());
-}
-
-TEST_F(GraphSeriesTest, CountEventsPerBucketStopsAtTheLimitAndTheWalkAtItsEnd) {
-    CQuillmarkData_GraphDataItem series(GraphKind::stations);
-    ASSERT_TRUE(series.SetSource(&contest_, &contest_, kBucket));
-    // Times +10 and +100 in bucket 0, +200 in 1, +400 in 2 (the golden shows them all).
-    EXPECT_EQ(series.CountEventsPerBucket(2), (std::vector<int64_t>{2, 1}));
-    EXPECT_TRUE(series.CountEventsPerBucket(0).empty());
-    EXPECT_EQ(series.CountEventsPerBucket(1000000).size(), 480u);
-    int64_t cursor = 99;
-    EXPECT_EQ(series.GetNextEvent(cursor), -1);
-    EXPECT_EQ(cursor, -1);
 }
 
 TEST(GraphDataItem, NegativePenWidthIsRefusedAndResetRestoresTheDefaults) {

@@ -38,6 +38,8 @@ TEST(LogDataItem, SetEntryOnceWithValidItemsThenEachSetterChangesTheEntry) {
         EXPECT_FALSE(kChanges[i](entry)) << "change " << i;
     }
     EXPECT_EQ(entry, CQuillmarkData_LogDataItem());
+    // The smallest record is an empty entry's.
+    EXPECT_EQ(model_test::Store(entry).size(), CQuillmarkData_LogDataItem::kMinRecordBytes);
     EXPECT_FALSE(entry.SetEntry(1, CQuillmarkData_CallSignItem(), sent, received, 1));
     EXPECT_FALSE(entry.SetEntry(1, call, CQuillmarkData_ContestNumberItem(), received, 1));
     EXPECT_FALSE(entry.SetEntry(1, call, sent, CQuillmarkData_ContestNumberItem(), 1));
@@ -73,11 +75,6 @@ TEST(LogDataItem, CardFlagSetsOrClearsExactlyOneBit) {
         EXPECT_EQ(entry.SetCardFlag(std::stoi(c[1]), c[2] == "on"), c[3] == "accepted");
         EXPECT_EQ(entry.GetCardFlags(), std::stoi(c[4]));
     }
-}
-
-TEST(LogDataItem, MinimalRecordSizeMatchesAnEmptyInvalidEntry) {
-    CQuillmarkData_LogDataItem entry;
-    EXPECT_EQ(model_test::Store(entry).size(), CQuillmarkData_LogDataItem::kMinRecordBytes);
 }
 
 TEST(LogDataItem, ATimeTheFileCannotHoldFailsTheWriteInsteadOfWrappingNegativeOnesRoundTrip) {

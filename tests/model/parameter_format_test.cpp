@@ -89,21 +89,19 @@ TEST(ParameterTypeArchive, ContestNumberRecordPutsHasMultiplierBeforeTheIndex) {
     EXPECT_EQ(model_test::Store(format), expected.str());
 }
 
-TEST(ParameterTypeArchive, HostileAttributeCountFailsBeforeAllocating) {
+// A hostile attribute count fails before allocating; stored totals that disagree with the
+// attributes are noticed.
+TEST(ParameterTypeArchive, HostileCountsFailAndTotalsThatDisagreeAreNoticed) {
     // Count 0xFFFF escape with a 32-bit count of a billion, and nothing after it.
-    const std::string bytes =
+    const std::string hostile =
         Bytes().I32(1).I32(1).I32(0).I32(5).I32(6).U16(0xFFFF).I32(1000000000).str();
-    EXPECT_THROW(model_test::Load<CQuillmarkData_CallSignType>(bytes), CArchiveException);
-}
-
-TEST(ParameterTypeArchive, StoredTotalsThatDisagreeWithTheAttributesAreNoticed) {
+    EXPECT_THROW(model_test::Load<CQuillmarkData_CallSignType>(hostile), CArchiveException);
     CQuillmarkData_CallSignType format;
     ASSERT_TRUE(format.SetDefaultFormat(2, 0));
     EXPECT_TRUE(format.HasConsistentTotals());
     // The same record with a max total of 2^31 - 1 instead of 8.
     std::string bytes = model_test::Store(format);
-    const std::string huge = Bytes().I32(0x7FFFFFFF).str();
-    bytes.replace(16, 4, huge);
+    bytes.replace(16, 4, Bytes().I32(0x7FFFFFFF).str());
     const auto loaded = model_test::Load<CQuillmarkData_CallSignType>(bytes);
     EXPECT_EQ(loaded.GetMaxTotalLength(), 0x7FFFFFFF);
     EXPECT_TRUE(loaded.HasConsistentAttributes());

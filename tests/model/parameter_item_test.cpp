@@ -54,15 +54,6 @@ TEST(Item, SetTextValidatesAndSplitsAndGetTextJoinsAndPads) {
     }
 }
 
-TEST(CallSignItem, ASecondSetTextNeedsAReset) {
-    const auto format = model_test::CallSignFormat();
-    auto item = model_test::CallSign("JA1ABC", format);
-    EXPECT_FALSE(item.SetText("JA2XYZ", "/", format));
-    EXPECT_EQ(item.GetMainParameter(format), "JA1ABC");
-    item.DeleteContents();
-    EXPECT_TRUE(item.SetText("JA2XYZ", "/", format));
-}
-
 TEST(CallSignItem, FullWidthCharactersCountTwoBytesAgainstAPartLimit) {
     // Max total unlimited, so only the part's own limit can refuse.
     CQuillmarkData_CallSignType format;
@@ -83,18 +74,12 @@ TEST(ContestNumberItem, CharactersOfClassesNotAllowedAreRefused) {
     }
 }
 
-TEST(ContestNumberItem, MultiplierParameterFollowsTheFormat) {
-    const auto with = model_test::ContestNumberFormat(2, 1);
-    const auto without = model_test::ContestNumberFormat(2, -1);
-    const auto item = model_test::Number("59/12", with);
-    EXPECT_EQ(item.GetMultiplierParameter(with), "12");
-    EXPECT_EQ(item.GetMultiplierParameter(without), "");
-}
-
-// The whole padded texts are in the text table.
+// The whole padded texts are in the text table. The multiplier parameter follows the format.
 TEST(PaddedText, EachPartIsPaddedToItsLengthUnlessUnlimitedMismatchedOrInvalid) {
     const auto number_format = model_test::ContestNumberFormat(3, 1);
     const auto number = model_test::Number("59/12/10K", number_format);
+    EXPECT_EQ(number.GetMultiplierParameter(number_format), "12");
+    EXPECT_EQ(number.GetMultiplierParameter(model_test::ContestNumberFormat(3, -1)), "");
     EXPECT_EQ(number.GetPaddedParameter(0, number_format), "59 ");
     EXPECT_EQ(number.GetPaddedParameter(1, number_format), "12    ");
 
@@ -112,7 +97,8 @@ TEST(PaddedText, EachPartIsPaddedToItsLengthUnlessUnlimitedMismatchedOrInvalid) 
     EXPECT_EQ(fitting.GetPaddedText("/", CQuillmarkData_CallSignType()), "");
 }
 
-TEST(ItemEquality, ComparesFlagAndPartsByteForByte) {
+// Equal items compare flag and parts byte for byte; a second SetText needs a reset.
+TEST(CallSignItem, EqualityComparesFlagAndPartsAndASecondSetTextNeedsAReset) {
     const auto format = model_test::CallSignFormat();
     const auto a = model_test::CallSign("JA1ABC", format);
     EXPECT_EQ(a, model_test::CallSign("JA1ABC/", format));
@@ -122,6 +108,10 @@ TEST(ItemEquality, ComparesFlagAndPartsByteForByte) {
     CQuillmarkData_CallSignItem copy;
     copy.CopyFrom(a);
     EXPECT_EQ(copy, a);
+    EXPECT_FALSE(copy.SetText("JA2XYZ", "/", format));
+    EXPECT_EQ(copy.GetMainParameter(format), "JA1ABC");
+    copy.DeleteContents();
+    EXPECT_TRUE(copy.SetText("JA2XYZ", "/", format));
 }
 
 TEST(ItemArchive, ItemWritesItsFlagAndParts) {
