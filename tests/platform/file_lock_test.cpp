@@ -46,12 +46,10 @@ TEST_F(FileLock, AWriterMakesOthersWaitAndItsReplacementIsWhatTheyLock) {
     EXPECT_EQ(reason, "cannot open: No such file or directory");
 }
 
-TEST(LockFileName, IsAHiddenFileBesideTheLog) {
+// The lock file is a hidden file beside the log.
+TEST_F(FileLock, TheOwnerIsReadFromQtsLockFileLines) {
     EXPECT_EQ(file_lock::LockFilePathOf("/a/b/log.qmk"), "/a/b/.log.qmk.lock");
     EXPECT_EQ(file_lock::LockFilePathOf("log.qmk"), ".log.qmk.lock");
-}
-
-TEST_F(FileLock, TheOwnerIsReadFromQtsLockFileLines) {
     const std::string lock = file_lock::LockFilePathOf(path_);
     for (const auto& c : platform_test::CaseTable("platform/lock_owners.txt", 2)) {
         std::ofstream(lock) << platform_test::Unescaped(c[0]);

@@ -36,12 +36,8 @@ TEST(TimeFormat, CodesExpandWithAndWithoutLeadingZeros) {
     t.hour = 12;
     t.utc_offset = -(4 * 3600 + 30 * 60);
     EXPECT_EQ(Cp932ToUtf8(Format("%I %p %z", t)), "12 午後 -0430");
-}
-
-TEST(TimeFormat, DoubleByteCharactersAreCopiedWhole) {
     // ソ and 表 end in 0x5C; ① in 0x40: none of them may disturb the codes next to them.
-    const Cp932 format = Utf8ToCp932("ソ%#d表①%H");
-    EXPECT_EQ(Cp932ToUtf8(FormatTime(format, kMorning, TimeNames::Japanese())), "ソ5表①07");
+    EXPECT_EQ(Cp932ToUtf8(Format("ソ%#d表①%H", kMorning)), "ソ5表①07");
     // A broken lead byte before '%' is one byte, and the code after it still expands.
     EXPECT_EQ(FormatTime("\x83%Y"sv, kMorning, TimeNames::Japanese()),
               std::string("\x83") + "2024");
@@ -68,6 +64,9 @@ TEST(TimeFormat, FieldsOutOfRangeStillFormat) {
     t = CalendarTime{2024, big, big, big, big, big, big, big};
     t.utc_offset = big;
     EXPECT_FALSE(Format("%Y%y%m%d%H%I%M%S%j%w%U%W%a%A%b%B%p%c%x%X%z%#d", t).empty());
+    // Wherever the local rule puts the last moment of all, it still has a text.
+    EXPECT_FALSE(
+        FormatTime("%c", std::numeric_limits<int64_t>::max(), CTimeZoneRule::Local()).empty());
 }
 
 // Numeric codes agree with glibc's strftime over many days of several years.
@@ -82,12 +81,6 @@ TEST(TimeFormat, NumericCodesAgreeWithTheCLibrary) {
         ASSERT_GT(strftime(buffer, sizeof buffer, format, &tm), 0u);
         ASSERT_EQ(FormatTime(format, t, rule, TimeNames::Japanese()), buffer) << t;
     }
-}
-
-// Wherever the local rule puts the last moment of all, it still has a text.
-TEST(TimeFormat, TheLastMomentFormatsUnderTheLocalRule) {
-    EXPECT_FALSE(
-        FormatTime("%c", std::numeric_limits<int64_t>::max(), CTimeZoneRule::Local()).empty());
 }
 
 TEST(TimeNames, PlainOrUnknownLocalesGiveJapaneseNames) {

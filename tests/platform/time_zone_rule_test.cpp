@@ -93,24 +93,20 @@ private:
     const std::optional<std::string> old_tz_ = tz_ ? std::optional<std::string>(tz_) : std::nullopt;
 };
 
-// Its offset is shown by the moments and fields below, in Japan time and in UTC alike.
-TEST_F(LocalRule, JapanTimeIsNamedAndHasNoDaylightTime) {
-    UseZone("JST-9");
-    const auto rule = CTimeZoneRule::Local();
-    EXPECT_FALSE(rule.IsUtc());
-    EXPECT_FALSE(rule.ToCalendarTime(0).is_daylight);
-    // mktime's -1 is also a real moment, one second before the epoch.
-    EXPECT_EQ(rule.ToSeconds(CalendarTime{1970, 1, 1, 9}), 0);
-    EXPECT_EQ(rule.ToSeconds(CalendarTime{1970, 1, 1, 8, 59, 59}), -1);
-    EXPECT_EQ(rule.StandardName(), "JST");
-    EXPECT_EQ(rule.DaylightName(), "");
-    EXPECT_EQ(CTimeZoneRule::Utc().StandardName(), "UTC");
-}
-
-TEST_F(LocalRule, TimesFarFromTodayFollowTheZoneOffset) {
+// Japan time is named and has no daylight time; times far from today follow its offset; entered
+// fields carry over like the calendar, in UTC and in Japan time alike.
+TEST_F(LocalRule, JapanTimeIsNamedAndFollowsItsOffsetAndEnteredFieldsCarryOver) {
     UseZone("JST-9");
     const auto local = CTimeZoneRule::Local();
     const auto utc = CTimeZoneRule::Utc();
+    EXPECT_FALSE(local.IsUtc());
+    EXPECT_FALSE(local.ToCalendarTime(0).is_daylight);
+    // mktime's -1 is also a real moment, one second before the epoch.
+    EXPECT_EQ(local.ToSeconds(CalendarTime{1970, 1, 1, 9}), 0);
+    EXPECT_EQ(local.ToSeconds(CalendarTime{1970, 1, 1, 8, 59, 59}), -1);
+    EXPECT_EQ(local.StandardName(), "JST");
+    EXPECT_EQ(local.DaylightName(), "");
+    EXPECT_EQ(utc.StandardName(), "UTC");
     const int64_t edge = int64_t{1} << 55;
     for (const int64_t t : {int64_t{-5'000'000'000}, int64_t{-2147483648LL}, int64_t{2147483648LL},
                             int64_t{100'000'000'000}, edge - 1, edge, edge + 1, -edge - 1, -edge,
@@ -130,13 +126,7 @@ TEST_F(LocalRule, TimesFarFromTodayFollowTheZoneOffset) {
     // Nine hours before the first moment of all cannot be named in seconds.
     EXPECT_EQ(local.ToSeconds(CalendarTime{-292277022657, 1, 27, 8 + 9, 29, 51}), std::nullopt);
     EXPECT_EQ(local.ToSeconds(CalendarTime{-292277022657, 1, 27, 8 + 9, 29, 52}), kMin);
-}
-
-// In UTC and in Japan time alike.
-TEST_F(LocalRule, EnteredFieldsCarryOverLikeTheCalendar) {
-    UseZone("JST-9");
-    for (const auto& [rule, offset] :
-         {std::pair{CTimeZoneRule::Utc(), 0}, std::pair{CTimeZoneRule::Local(), 32400}}) {
+    for (const auto& [rule, offset] : {std::pair{utc, 0}, std::pair{local, 32400}}) {
         for (const auto& c : platform_test::CaseTable("platform/calendar_carry_over.txt", 3)) {
             SCOPED_TRACE(c[0]);
             const CalendarTime expected = FieldsOf(c[2]);
@@ -144,7 +134,7 @@ TEST_F(LocalRule, EnteredFieldsCarryOverLikeTheCalendar) {
             ASSERT_TRUE(seconds.has_value());
             EXPECT_EQ(seconds, rule.ToSeconds(expected));
             EXPECT_EQ(Clock(rule.ToCalendarTime(*seconds)), Clock(expected));
-            EXPECT_EQ(*seconds, *CTimeZoneRule::Utc().ToSeconds(expected) - offset);
+            EXPECT_EQ(*seconds, *utc.ToSeconds(expected) - offset);
         }
     }
 }
