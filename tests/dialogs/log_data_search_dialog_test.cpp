@@ -29,7 +29,8 @@ protected:
     D dialog_{kNow};
 };
 
-TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAsACriterion) {
+// Each switch alone counts as a criterion; an empty format clears its parameter boxes.
+TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAndAnEmptyFormatClearsItsBoxes) {
     dialog_.SetEnteredRange(kNow, kNow);
     dialog_.SetEnteredCallSign("JA1");
     dialog_.SetEnteredSentContestNumber("599");
@@ -40,6 +41,15 @@ TEST_F(LogDataSearchDialogTest, EachSwitchAloneCountsAsACriterion) {
         EXPECT_TRUE(dialog_.OnSearchStart().ok()) << c;
         dialog_.SetSwitch(c, D::kOff);
     }
+    dialog_.SetCallSignParameter(true, 1);
+    dialog_.SetSentContestNumberParameter(true, 1);
+    dialog_.SetReceivedContestNumberParameter(true, 2);
+    dialog_.SetContestNumberType(CQuillmarkData_ContestNumberType());
+    EXPECT_EQ(dialog_.GetContestNumberParameterCount(), 0);
+    EXPECT_FALSE(dialog_.IsSentContestNumberParameterOn());
+    EXPECT_FALSE(dialog_.IsReceivedContestNumberParameterOn());
+    EXPECT_TRUE(dialog_.IsCallSignParameterOn());
+    EXPECT_EQ(dialog_.GetCallSignParameterCount(), 2);
 }
 
 // Applies one case's settings of tests/data/dialogs/log_data_search_cases.txt.
@@ -105,17 +115,5 @@ TEST_F(LogDataSearchDialogTest, ChecksInOrderWithTheirFields) {
     dialog_.SetComment("QSL");
     seen << "shown: " << dialog_.OnSearchStart(op) << " " << Told(op);
     ExpectGolden("dialogs/log_data_search_checks", seen.str());
-}
-
-TEST_F(LogDataSearchDialogTest, AnEmptyFormatClearsItsParameterBoxes) {
-    dialog_.SetCallSignParameter(true, 1);
-    dialog_.SetSentContestNumberParameter(true, 1);
-    dialog_.SetReceivedContestNumberParameter(true, 2);
-    dialog_.SetContestNumberType(CQuillmarkData_ContestNumberType());
-    EXPECT_EQ(dialog_.GetContestNumberParameterCount(), 0);
-    EXPECT_FALSE(dialog_.IsSentContestNumberParameterOn());
-    EXPECT_FALSE(dialog_.IsReceivedContestNumberParameterOn());
-    EXPECT_TRUE(dialog_.IsCallSignParameterOn());
-    EXPECT_EQ(dialog_.GetCallSignParameterCount(), 2);
 }
 }  // namespace

@@ -82,8 +82,9 @@ TEST(ProgressDialog, WhatTheWindowIsSentFromTheFirstShowToTheDestructor) {
     ExpectGolden("dialogs/progress_session", op.Transcript());
 }
 
-// An empty range divides by nothing; a position far beyond the range does not overflow.
-TEST(ProgressDialog, PercentIsPositionTimesHundredOverTheSpan) {
+// An empty range divides by nothing; a position far beyond the range does not overflow. The
+// cancel button sets cancelled until the next show.
+TEST(ProgressDialog, PercentIsPositionTimesHundredOverTheSpanAndCancelLastsUntilTheNextShow) {
     CScriptedOperator op;
     CProgressDialog progress(op);
     for (const CaseRow& row : CaseTable("dialogs/progress_percents.txt", 4)) {
@@ -91,11 +92,6 @@ TEST(ProgressDialog, PercentIsPositionTimesHundredOverTheSpan) {
         progress.SetProgressPos(std::stoi(row[2]));
         EXPECT_EQ(U(progress.GetPercentText()), row[3]);
     }
-}
-
-TEST(ProgressDialog, CancelButtonSetsCancelledUntilTheNextShow) {
-    CScriptedOperator op;
-    CProgressDialog progress(op);
     progress.EnableCancel(true);
     progress.Show();
     op.CancelProgressAfterPumps(2);

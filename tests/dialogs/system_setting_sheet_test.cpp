@@ -61,7 +61,9 @@ TEST(SystemSettingSheet, OkRedrawsOnlyWhenWhatTheViewsShowChanged) {
     }
 }
 
-TEST(SystemSettingSheet, AnEmptyPairListBecomesTheDefaultPairsOfTheNewDelimiter) {
+// An empty pair list becomes the default pairs of the new delimiter; the summary dialog checks
+// its coefficient only while it is used, and its changes redraw.
+TEST(SystemSettingSheet, AnEmptyPairListBecomesTheDefaultsAndTheCoefficientIsCheckedWhileUsed) {
     CQuillmarkSystem settings;
     CSystemSettingSheet sheet;
     sheet.FillFrom(settings);
@@ -72,10 +74,6 @@ TEST(SystemSettingSheet, AnEmptyPairListBecomesTheDefaultPairsOfTheNewDelimiter)
     EXPECT_EQ(settings.GetDestinationCharacters(1), "59-");
     sheet.RestoreDefaultPairs();
     EXPECT_EQ(sheet.GetValues().pairs[0], (CSystemSettingSheet::Pair{" ", "-"}));
-}
-
-TEST(SummarySheetDialog, CoefficientIsCheckedOnlyWhileUsedAndChangesRedraw) {
-    CQuillmarkSystem settings;
     CSummarySheetDialog dialog;
     dialog.FillFrom(settings);
     dialog.SetStationParameter(0);
