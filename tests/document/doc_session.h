@@ -214,16 +214,6 @@ protected:
         shown_in_run_.clear();
         noted_.clear();
     }
-    std::vector<Shown> Messages() const { return MessagesOf(operator_); }
-    Texts Statuses() const { return StatusesOf(operator_); }
-    // "name:mask" of every dialog run.
-    Texts Dialogs() const {
-        Texts runs;
-        for (const auto& run : operator_.Dialogs()) {
-            runs.push_back(run.name + ":" + std::to_string(run.mask));
-        }
-        return runs;
-    }
     // Everything the operator saw, as one text: the transcript with the wizard pages shown in
     // each dialog run, then each confirmation's caption, icon, shown fields, message, entry and
     // date, then the views' hints, the modified flag, each graph series' events ("-": not

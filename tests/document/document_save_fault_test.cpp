@@ -80,7 +80,7 @@ TEST_F(SaveFault, AnAutomaticSaveNameTakenMeanwhileIsSkippedNotReplaced) {
     EXPECT_EQ(doc_.GetPathName(), folder_ / "Tmp_3.qmk");
     EXPECT_EQ(Bytes(folder_ / "Tmp_1.qmk"), "crashed run's");
     EXPECT_EQ(Bytes(folder_ / "Tmp_2.qmk"), "another run's");
-    EXPECT_TRUE(Messages().empty());
+    ExpectSeen("save_name_taken_meanwhile");
 }
 
 TEST_F(SaveFault, AReadOnlyDocumentIsSavedOnlyUnderAnotherName) {

@@ -8,7 +8,6 @@
 
 namespace {
 
-using doc_test::J;
 namespace fs = std::filesystem;
 
 class DocumentSavingTest : public doc_test::DocSession {
@@ -23,9 +22,6 @@ protected:
 TEST_F(DocumentSavingTest, ClosingAModifiedDocumentAsksAndOnlyCancelKeepsIt) {
     op_.AnswerMessage(message_box::kIdCancel);
     EXPECT_FALSE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
-    ASSERT_EQ(op_.Messages().size(), 1u);
-    EXPECT_EQ(op_.Messages()[0].text, J("Quillmark1 への変更を保存しますか?"));
-    EXPECT_EQ(op_.Messages()[0].Buttons(), message_box::kYesNoCancel);
     op_.AnswerMessage(message_box::kIdNo);
     EXPECT_TRUE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
     EXPECT_TRUE(doc_.IsModified());  // discarded, not saved
@@ -42,7 +38,7 @@ TEST_F(DocumentSavingTest, ClosingAModifiedDocumentAsksAndOnlyCancelKeepsIt) {
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_TRUE(fs::exists(path));
     EXPECT_TRUE(document_saving::SaveModified(doc_, op_, "x"));  // nothing to ask now
-    EXPECT_EQ(op_.Messages().size(), 4u);
+    ExpectSeen("save_modified_on_closing");
 }
 
 TEST_F(DocumentSavingTest, SaveGoesToTheOwnPathUnlessSaveAsIsAsked) {
