@@ -199,15 +199,6 @@ protected:
         entry.SetFirst(first);
         BandAt(band).AddEntry(entry);
     }
-    // The call signs of a band's entries in stored order, "*" after a First entry.
-    Texts Calls(int band) {
-        Texts calls;
-        for (const auto& entry : BandAt(band).GetEntries()) {
-            calls.push_back(U(entry.GetCallSign().GetText(kDelimiters)) +
-                            (entry.GetFirst() == 1 ? "*" : ""));
-        }
-        return calls;
-    }
     // Forgets what the operator saw so far, the wizard pages and band dialogs with it.
     void ClearRecords() {
         operator_.ClearRecords();

@@ -43,7 +43,6 @@ inline std::string U(std::string_view cp932) {
 }
 
 inline constexpr int kWarning = message_box::kOk | message_box::kIconExclamation;
-inline constexpr int kNotice = message_box::kOk | message_box::kIconInformation;
 
 // A message box as the operator saw it; texts in UTF-8 so that a failure reads as the screen.
 struct Shown {
