@@ -208,9 +208,9 @@ protected:
     // Everything the operator saw, as one text: the transcript with the wizard pages shown in
     // each dialog run, then each confirmation's caption, icon, shown fields, message, entry and
     // date, then the views' hints, the modified flag, each graph series' events ("-": not
-    // valid), the contest's header, every band's defaults and entries ("*" before a
-    // First one), and what the test noted. The test folder's
-    // path reads <folder>; the progress bar's positions, which follow the clock, are left out.
+    // valid), the contest's header, every band's defaults and entries ("*" before a First
+    // one), and what the test noted. The test folder's path reads <folder>; the progress
+    // bar's positions, which follow the clock, are left out.
     std::string Seen() {
         std::string seen;
         std::istringstream transcript(WithoutProgressPositions(operator_.Transcript()));

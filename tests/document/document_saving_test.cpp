@@ -16,42 +16,41 @@ protected:
         doc_.GetContest() = doc_test::Contest();
         doc_.SetModifiedFlag(true);
     }
-    CScriptedOperator& op_ = operator_;
 };
 
 TEST_F(DocumentSavingTest, ClosingAModifiedDocumentAsksAndOnlyCancelKeepsIt) {
-    op_.AnswerMessage(message_box::kIdCancel);
-    EXPECT_FALSE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
-    op_.AnswerMessage(message_box::kIdNo);
-    EXPECT_TRUE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
+    operator_.AnswerMessage(message_box::kIdCancel);
+    EXPECT_FALSE(document_saving::SaveModified(doc_, operator_, "Quillmark1"));
+    operator_.AnswerMessage(message_box::kIdNo);
+    EXPECT_TRUE(document_saving::SaveModified(doc_, operator_, "Quillmark1"));
     EXPECT_TRUE(doc_.IsModified());  // discarded, not saved
 
     // Yes on a document without a name asks for one; cancelling that keeps the document.
-    op_.AnswerMessage(message_box::kIdYes);
-    op_.AnswerFileName(std::nullopt);
-    EXPECT_FALSE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
-    EXPECT_EQ(op_.FileRequests().back().default_name, "Quillmark1");
+    operator_.AnswerMessage(message_box::kIdYes);
+    operator_.AnswerFileName(std::nullopt);
+    EXPECT_FALSE(document_saving::SaveModified(doc_, operator_, "Quillmark1"));
+    EXPECT_EQ(operator_.FileRequests().back().default_name, "Quillmark1");
     const std::string path = folder_ / "new.qmk";
-    op_.AnswerMessage(message_box::kIdYes);
-    op_.AnswerFileName(path);
-    EXPECT_TRUE(document_saving::SaveModified(doc_, op_, "Quillmark1"));
+    operator_.AnswerMessage(message_box::kIdYes);
+    operator_.AnswerFileName(path);
+    EXPECT_TRUE(document_saving::SaveModified(doc_, operator_, "Quillmark1"));
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_TRUE(fs::exists(path));
-    EXPECT_TRUE(document_saving::SaveModified(doc_, op_, "x"));  // nothing to ask now
+    EXPECT_TRUE(document_saving::SaveModified(doc_, operator_, "x"));  // nothing to ask now
     ExpectSeen("save_modified_on_closing");
 }
 
 TEST_F(DocumentSavingTest, SaveGoesToTheOwnPathUnlessSaveAsIsAsked) {
     const std::string first = folder_ / "a.qmk";
-    op_.AnswerFileName(first);
-    EXPECT_TRUE(document_saving::DoSave(doc_, op_, false, "Quillmark1"));
+    operator_.AnswerFileName(first);
+    EXPECT_TRUE(document_saving::DoSave(doc_, operator_, false, "Quillmark1"));
     EXPECT_EQ(doc_.GetPathName(), first);
     doc_.SetModifiedFlag(true);
-    EXPECT_TRUE(document_saving::DoSave(doc_, op_, false, "Quillmark1"));
-    EXPECT_EQ(op_.FileRequests().size(), 1u);
-    op_.AnswerFileName(std::nullopt);
-    EXPECT_FALSE(document_saving::DoSave(doc_, op_, true, "Quillmark1"));
-    EXPECT_EQ(op_.FileRequests().back().default_name, "a.qmk");
+    EXPECT_TRUE(document_saving::DoSave(doc_, operator_, false, "Quillmark1"));
+    EXPECT_EQ(operator_.FileRequests().size(), 1u);
+    operator_.AnswerFileName(std::nullopt);
+    EXPECT_FALSE(document_saving::DoSave(doc_, operator_, true, "Quillmark1"));
+    EXPECT_EQ(operator_.FileRequests().back().default_name, "a.qmk");
 }
 
 }  // namespace

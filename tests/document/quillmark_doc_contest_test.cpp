@@ -27,12 +27,11 @@ protected:
     void NoteSheet(const CContestTypeSheet& sheet) {
         const auto& main = sheet.GetMainInformation1Page();
         std::string fields;
-        for (const auto& moment : {main.GetStartFields(), main.GetEndFields()}) {
-            if (sheet.GetMode() != contest_type::kModeChange) {
-                break;
-            }
-            for (const int field : moment) {
-                fields += " " + std::to_string(field);
+        if (sheet.GetMode() == contest_type::kModeChange) {
+            for (const auto& moment : {main.GetStartFields(), main.GetEndFields()}) {
+                for (const int field : moment) {
+                    fields += " " + std::to_string(field);
+                }
             }
         }
         NoteShown("wizard [" + U(sheet.GetCaption()) + "] mode " + std::to_string(sheet.GetMode()) +

@@ -57,8 +57,9 @@ protected:
                                                              {"<Tab>", Qt::Key_Tab},
                                                              {"<Backspace>", Qt::Key_Backspace},
                                                              {"<Escape>", Qt::Key_Escape}};
-        for (const platform_test::CaseRow& row :
-             platform_test::CaseTable("ui/session_keys.txt", 3)) {
+        static const std::vector<platform_test::CaseRow> steps =
+            platform_test::CaseTable("ui/session_keys.txt", 3);
+        for (const platform_test::CaseRow& row : steps) {
             if (row[0] != step) {
                 continue;
             }
